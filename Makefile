@@ -1,0 +1,54 @@
+# Entry points: `make run` plays the game, `make test` runs every test (what CI runs).
+# Each build lives in a folder of its own so switching between them stays incremental.
+BUILD       ?= build
+TEST_BUILD  ?= build-test
+BENCH_BUILD ?= build-bench
+FUZZ_BUILD  ?= build-fuzz
+JOBS        ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+CMAKE_FLAGS ?=
+
+.PHONY: all setup run game test bench fuzz forge clean
+
+all: game
+
+setup:
+	@tools/setup.sh
+
+$(BUILD)/CMakeCache.txt: | setup
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_TESTS=OFF $(CMAKE_FLAGS)
+
+game: setup $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target quorvane data
+
+run: game
+	./$(BUILD)/quorvane $(ARGS)
+
+forge: setup $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target data
+
+$(TEST_BUILD)/CMakeCache.txt: | setup
+	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+	      -DQV_SANITIZE=ON -DQV_WERROR=ON -DQV_TESTS=ON $(CMAKE_FLAGS)
+
+test: setup $(TEST_BUILD)/CMakeCache.txt
+	cmake --build $(TEST_BUILD) -j $(JOBS)
+	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+$(BENCH_BUILD)/CMakeCache.txt: | setup
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DQV_TESTS=OFF -DQV_BENCH=ON $(CMAKE_FLAGS)
+
+bench: setup $(BENCH_BUILD)/CMakeCache.txt
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	bench/run_all.sh $(BENCH_BUILD)
+
+$(FUZZ_BUILD)/CMakeCache.txt: | setup
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_FUZZ=ON \
+	      -DQV_TESTS=OFF $(CMAKE_FLAGS)
+
+fuzz: setup $(FUZZ_BUILD)/CMakeCache.txt
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	tests/fuzz/run_all.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+clean:
+	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,85 @@
+#pragma once
+// A picture held as a texture, and every drawing primitive. Pixels decoded from a file are kept
+// until the picture is first drawn (uploaded to the current window's renderer), so pictures can be
+// loaded and measured without a window (unit tests, tools).
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct SDL_Texture;
+
+// Blend modes of setBlitBlend.
+constexpr int K_BLEND_ADDITIVE = 0;       // source x alpha + destination (4 is the same)
+constexpr int K_BLEND_NORMAL = 1;         // source x alpha + destination x (1 - alpha)
+constexpr int K_BLEND_PREMULTIPLIED = 2;  // source + destination x (1 - alpha), as close as SDL allows
+constexpr int K_BLEND_ERASE = 3;          // destination x (1 - alpha), as close as SDL allows
+constexpr int K_BLEND_ADDITIVE_ALT = 4;
+constexpr int K_BLEND_MULTIPLY = 5;       // destination x source colour
+
+class KGraphic {
+public:
+    KGraphic();
+    ~KGraphic();  // frees the texture
+    KGraphic(const KGraphic&) = delete;
+    KGraphic& operator=(const KGraphic&) = delete;
+
+    // Decodes PNG or JPEG chosen by the file's contents. False (and an empty picture) when the
+    // file is missing, truncated or corrupt.
+    bool loadPicture(const char* fileName, bool hiQuality = true, bool mipmaps = false);
+    // pixels: width x height 32-bit values whose bytes in memory are R, G, B, A; a copy is kept.
+    bool loadPictureFromPixels(const uint32_t* pixels, int width, int height, bool hiQuality = true);
+    // An empty picture of the given size that can be drawn into (render target).
+    bool makeRenderTarget(int width, int height);
+    bool beginRenderToTarget();   // later draws go into this picture until endRenderToTarget
+    void endRenderToTarget();
+
+    float getWidth() const { return static_cast<float>(width); }
+    float getHeight() const { return static_cast<float>(height); }
+    bool isEmpty() const { return width == 0 || height == 0; }
+
+    void setTextureQuality(bool smooth);
+    void setBlitColor(float r, float g, float b, float a);
+    void getBlitColor(float& r, float& g, float& b, float& a) const;
+    void setBlitBlend(int mode);
+    int getBlitBlend() const { return blend; }
+
+    void blitAlphaRect(float sx1, float sy1, float sx2, float sy2, float dx, float dy,
+                       bool flipX = false, bool flipY = false);
+    // Rotated by angle (degrees) about the rectangle's centre shifted by the offsets, zoomed about the
+    // same point; nothing is drawn when zoom or opacity is not above 0.
+    void blitAlphaRectFx(float sx1, float sy1, float sx2, float sy2, float dx, float dy, float angle,
+                         float zoom, float opacity, bool flipX = false, bool flipY = false,
+                         float centreOffsetX = 0.0f, float centreOffsetY = 0.0f);
+    // Source quadrilateral onto destination quadrilateral, corner i onto corner i, in window pixels.
+    void blitQuad(float sx1, float sy1, float sx2, float sy2, float sx3, float sy3, float sx4, float sy4,
+                  float dx1, float dy1, float dx2, float dy2, float dx3, float dy3, float dx4, float dy4,
+                  float opacity);
+
+    // Untextured primitives (colours 0..1), blended with this picture's blend mode.
+    void plotPixel(float x, float y, float r, float g, float b, float a);
+    void drawLine(float x1, float y1, float x2, float y2, float r, float g, float b, float a);
+    void fillRect(float x1, float y1, float x2, float y2, float r, float g, float b, float a);
+
+    // The decoded pixels while they are still held (before upload, or always when retained).
+    void setRetainPixels(bool retain);
+    const std::vector<uint32_t>& pixels() const { return pixelData; }
+
+private:
+    bool ensureTexture();
+    void applyTextureState();
+
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixelData;
+    bool retainPixels = false;
+    bool renderTarget = false;
+    SDL_Texture* texture = nullptr;
+    void* textureOwner = nullptr;  // the renderer the texture belongs to
+    float colorR = 1.0f, colorG = 1.0f, colorB = 1.0f, colorA = 1.0f;
+    int blend = K_BLEND_NORMAL;
+    bool smooth = false;
+};
+
+// A new picture of the active renderer; empty when no renderer has been chosen is still usable.
+std::unique_ptr<KGraphic> createKGraphic();

@@ -1,0 +1,23 @@
+#pragma once
+// Desktop, mouse, cursor, message box and URL opening: the small platform services the shell uses.
+#include <string>
+
+// Size of the display the window opens on (or will open on); false when no display is available.
+bool getDesktopSize(int& width, int& height);
+
+// Mouse state as the engine last saw it (events processed by flipBackBuffer, scripted input included),
+// in window client coordinates corrected for letter-boxing. Callers apply the display scale.
+int getMouseX();
+int getMouseY();
+bool isLeftButtonDown();
+bool isRightButtonDown();
+void setMousePosition(int x, int y);
+
+void showSystemCursor(bool show);
+bool isSystemCursorShown();
+
+// Top-most warning box; a full-screen window is switched to windowed first. Without a display it only logs.
+void showMessageBox(const char* caption, const char* text);
+
+// Opens an address with the desktop's default handler (xdg-open), detached: never blocks.
+void openUrl(const std::string& url);

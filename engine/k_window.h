@@ -1,0 +1,91 @@
+#pragma once
+// The game window: one instance for the whole run, owned by the game shell. It owns the SDL window
+// and renderer; every KGraphic draws through the window that is current (the last one created).
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/k_event.h"
+
+// Which renderer family a window uses. The shell prefers the accelerated one and falls back once.
+constexpr int K_RENDERER_NONE = -1;
+constexpr int K_RENDERER_SOFTWARE = 0;     // SDL software renderer
+constexpr int K_RENDERER_ACCELERATED = 3;  // SDL accelerated renderer with vsync, on a real GPU only
+
+int getRendererKind();                     // process-wide; K_RENDERER_NONE until a window was created
+
+struct SDL_Window;
+struct SDL_Renderer;
+
+class KWindow {
+public:
+    using EventHandler = std::function<bool(KEvent*)>;
+    // Sees every platform event first (message = SDL event type); returning false swallows it.
+    using MessageHook = std::function<bool(KWindow*, int message, int64_t param1, int64_t param2)>;
+
+    explicit KWindow(int rendererKind);
+    ~KWindow();  // destroys the window; logs "<renderer>: cleaned up"
+    KWindow(const KWindow&) = delete;
+    KWindow& operator=(const KWindow&) = delete;
+
+    static KWindow* current();
+
+    void setAspectCorrection(bool letterBox);
+    // depth is always 32 and windowed always true from the shell; the last argument is unused.
+    bool createGameWindow(int width, int height, int depth, bool windowed, const char* title, int unused = 0);
+    bool toggleFullScreen(bool fullScreen);
+    bool isFullScreen() const;
+    void setMaxFrameRate(int framesPerSecond);  // -1: no cap
+
+    void setEventHandler(EventHandler handler);
+    void setMessageHook(MessageHook hook);
+
+    bool isQuitRequested() const;
+    void requestQuit();
+    bool hasFocus() const;
+
+    void setWorldView(float translateX, float translateY, float rotationDegrees, float zoom, bool clear);
+    void setDefaultWorldView();
+
+    // Presents the frame, then pumps pending platform events (and scripted test input) into the
+    // message hook and the event handler, and starts the next frame with a cleared back buffer.
+    void flipBackBuffer(bool waitForRetrace = true);
+
+    int getWidth() const;                 // logical client size given to createGameWindow
+    int getHeight() const;
+    const char* rendererName() const;     // "SDL2 accelerated renderer" or "SDL2 software renderer"
+    bool presentWaitsForDisplay() const;  // true when presenting blocks on vsync, so the loop need not sleep
+
+    // Reads the back buffer as it stands (before the next flip) as RGBA pixels, row-major.
+    bool readPixels(std::vector<uint32_t>& rgba, int& width, int& height) const;
+
+    // World view applied by KGraphic to every destination coordinate.
+    float viewTranslateX() const { return worldTx; }
+    float viewTranslateY() const { return worldTy; }
+    float viewZoom() const { return worldZoom; }
+
+    SDL_Renderer* sdlRenderer() const { return renderer; }  // engine-internal use
+
+private:
+    void pumpEvents();
+    void deliver(KEvent& event);
+
+    int rendererKind;
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    int width = 0;
+    int height = 0;
+    bool letterBox = false;
+    bool fullScreen = false;
+    bool quitRequested = false;
+    bool focused = true;
+    bool vsync = false;
+    float worldTx = 0.0f;
+    float worldTy = 0.0f;
+    float worldRotation = 0.0f;
+    float worldZoom = 1.0f;
+    EventHandler eventHandler;
+    MessageHook messageHook;
+};
