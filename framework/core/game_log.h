@@ -1,0 +1,9 @@
+#pragma once
+// The game log (log.txt in the save folder, appended across runs, no time stamps; echoed to
+// standard output when the console is on), message boxes and the missing-media path.
+#include "framework/core/ldv_string.h"
+
+void StartLogging(const char* name, const char* version, bool console);
+void Log(const LDvString& message, int level = 0);
+void ShowMessage(const LDvString& text);
+void MediaMissing(const LDvString& fileName);
