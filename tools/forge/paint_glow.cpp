@@ -90,3 +90,18 @@ void paintPuff(cairo_t* cr, double cx, double cy, double radius, Rgb color, doub
     cairo_fill(cr);
     cairo_pattern_destroy(puff);
 }
+
+void paintGloss(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha) {
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, rx, ry);
+    cairo_pattern_t* spot = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
+    cairo_pattern_add_color_stop_rgba(spot, 0, 1, 1, 1, alpha);
+    cairo_pattern_add_color_stop_rgba(spot, 1, 1, 1, 1, 0);
+    cairo_set_source(cr, spot);
+    cairo_new_path(cr);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(spot);
+    cairo_restore(cr);
+}

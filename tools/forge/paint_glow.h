@@ -17,5 +17,8 @@ void paintRing(cairo_t* cr, double cx, double cy, double radius, double thicknes
 // A soft round puff whose density falls off towards its edge (smoke, clouds, dust).
 void paintPuff(cairo_t* cr, double cx, double cy, double radius, Rgb color, double alpha);
 
+// A wet-looking highlight spot (normal blending), the gloss of casual-game objects.
+void paintGloss(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha);
+
 double smoothstep(double edge0, double edge1, double x);
 double easeOut(double t);  // fast start, gentle stop, 0..1

@@ -21,22 +21,6 @@ constexpr Rgb kRockViolet{0.60, 0.47, 0.80};
 constexpr Rgb kFloatRed{0.97, 0.36, 0.18};
 constexpr Rgb kEggGreen{0.47, 0.81, 0.36};
 
-// Paints a gloss highlight: the wet-looking light spot of a casual-game piece.
-void gloss(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha) {
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, rx, ry);
-    cairo_pattern_t* spot = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-    cairo_pattern_add_color_stop_rgba(spot, 0, 1, 1, 1, alpha);
-    cairo_pattern_add_color_stop_rgba(spot, 1, 1, 1, 1, 0);
-    cairo_set_source(cr, spot);
-    cairo_new_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_fill(cr);
-    cairo_pattern_destroy(spot);
-    cairo_restore(cr);
-}
-
 void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry) {
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
@@ -125,7 +109,7 @@ void paintHat(cairo_t* cr) {
     setColor(cr, palette::kInk, 0.55);
     cairo_set_line_width(cr, 1.4);
     cairo_stroke(cr);
-    gloss(cr, -6, -11, 6, 4, 0.55);
+    paintGloss(cr, -6, -11, 6, 4, 0.55);
     finishOutline(cr, hatSilhouette, 26);
 }
 
@@ -200,7 +184,7 @@ void paintShell(cairo_t* cr) {
     setColor(cr, palette::kInk, 0.5);
     cairo_set_line_width(cr, 1.2);
     cairo_stroke(cr);
-    gloss(cr, -9, -5, 6, 4.5, 0.5);
+    paintGloss(cr, -9, -5, 6, 4.5, 0.5);
     finishOutline(cr, shellSilhouette, 26);
 }
 
@@ -302,7 +286,7 @@ void paintCompass(cairo_t* cr) {
     cairo_new_path(cr);
     compassFace(cr);
     compassNeedle(cr);
-    gloss(cr, -6, -7, 7, 4.5, 0.6);
+    paintGloss(cr, -6, -7, 7, 4.5, 0.6);
     finishOutline(cr, compassSilhouette, 26);
 }
 
@@ -370,7 +354,7 @@ void paintRock(cairo_t* cr) {
     cairo_set_line_width(cr, 1.1);
     cairo_stroke(cr);
     cairo_restore(cr);
-    gloss(cr, -5, -13, 7, 3.5, 0.45);
+    paintGloss(cr, -5, -13, 7, 3.5, 0.45);
     finishOutline(cr, rockSilhouette, 26);
 }
 
@@ -437,7 +421,7 @@ void paintFloat(cairo_t* cr) {
         cairo_set_line_width(cr, 1);
         cairo_stroke(cr);
     }
-    gloss(cr, -11, -12, 6, 4, 0.6);
+    paintGloss(cr, -11, -12, 6, 4, 0.6);
     finishOutline(cr, floatSilhouette, 26);
 }
 
@@ -475,7 +459,7 @@ void paintEgg(cairo_t* cr) {
         cairo_fill(cr);
     }
     cairo_restore(cr);
-    gloss(cr, -6, -10, 5.5, 8, 0.6);
+    paintGloss(cr, -6, -10, 5.5, 8, 0.6);
     finishOutline(cr, eggSilhouette, 26);
 }
 
