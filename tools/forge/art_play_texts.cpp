@@ -16,6 +16,7 @@
 #include "tools/forge/forge.h"
 #include "tools/forge/paint_glow.h"
 #include "tools/forge/paint_lettering.h"
+#include "tools/forge/paint_plants.h"
 #include "tools/forge/paint_sheet.h"
 
 namespace {
@@ -116,30 +117,6 @@ RgbaImage pauseCard() {
     return withDropShadow(canvas.toImage(), 4, 7, 6, 0.5);
 }
 
-void frond(cairo_t* cr, double angle, double length, double droop) {
-    cairo_save(cr);
-    cairo_rotate(cr, angle);
-    cairo_new_path(cr);
-    cairo_move_to(cr, 0, 0);
-    cairo_curve_to(cr, length * 0.4, -length * 0.18, length * 0.8, droop * 0.3, length, droop);
-    cairo_curve_to(cr, length * 0.75, droop * 0.9 + 8, length * 0.4, 12, 0, 5);
-    cairo_close_path(cr);
-    fillVerticalGradient(cr, -length * 0.2, droop + 10, palette::kLeaf, palette::kJungle);
-    strokeInk(cr, 2);
-    cairo_new_path(cr);
-    for (int k = 1; k < 9; ++k) {  // the leaflets' cuts
-        const double t = k / 9.0;
-        const double px = length * t;
-        const double py = droop * t * t - length * 0.1 * std::sin(M_PI * t);
-        cairo_move_to(cr, px, py);
-        cairo_line_to(cr, px - 6, py + 9);
-    }
-    setColor(cr, palette::kInk, 0.5);
-    cairo_set_line_width(cr, 1.4);
-    cairo_stroke(cr);
-    cairo_restore(cr);
-}
-
 RgbaImage treePup() {
     Canvas canvas(300, 220);
     cairo_t* cr = canvas.cr();
@@ -147,7 +124,7 @@ RgbaImage treePup() {
     const double angles[] = {-2.9, -2.4, -1.9, -1.2, -0.6, -0.15, 0.3};
     for (size_t k = 0; k < std::size(angles); ++k) {
         const double a = angles[k];
-        frond(cr, a, 135 - std::abs(a + 1.4) * 18, 40);
+        paintFrond(cr, a, 135 - std::abs(a + 1.4) * 18, 40);
     }
     for (const auto& [x, y] : {std::pair{-14.0, 16.0}, std::pair{10.0, 20.0}, std::pair{-2.0, 30.0}}) {
         cairo_new_path(cr);
@@ -155,8 +132,8 @@ RgbaImage treePup() {
         fillRoundShading(cr, x, y, 13, {0.5, 0.33, 0.16});
         strokeInk(cr, 2);
     }
-    frond(cr, 2.4, 110, 30);
-    frond(cr, 0.9, 100, 35);
+    paintFrond(cr, 2.4, 110, 30);
+    paintFrond(cr, 0.9, 100, 35);
     return withDropShadow(canvas.toImage(), 3, 5, 4, 0.4);
 }
 
