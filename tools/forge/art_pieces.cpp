@@ -11,18 +11,24 @@ namespace {
 
 constexpr Rgb kPreviewTile{0.13, 0.27, 0.30};  // roughly the board's first tile colour
 
-}  // namespace
-
-FORGE_STEP(board_pieces) {
+// Three pieces per step, so the two halves paint on both cores.
+void writePieces(Forge& forge, size_t first, size_t count, const std::string& contactName) {
     std::vector<RgbaImage> previews;
     std::vector<RgbaImage> restFrames;
-    for (const PieceDesign& design : pieceDesigns()) {
+    for (size_t k = first; k < first + count; ++k) {
+        const PieceDesign& design = pieceDesigns()[k];
         const RgbaImage sheet = paintSheet(kPieceColumns, kPieceRows, kPieceFrames,
                                            [&](int frame) { return paintPieceFrame(design, frame); });
         forge.writePng(std::string("img/states/playing/pieces/") + design.name + ".png", sheet);
         previews.push_back(previewOver(sheet, kPreviewTile));
         restFrames.push_back(previewOver(cropImage(sheet, 0, 0, kPieceFrame, kPieceFrame), kPreviewTile, 3));
     }
-    forge.addContactSheet("board_pieces", previewRow(previews, 1200));
-    forge.addContactSheet("board_pieces_rest", previewRow(restFrames, 1200));
+    forge.addContactSheet(contactName, previewRow(previews, 1200));
+    forge.addContactSheet(contactName + "_rest", previewRow(restFrames, 1200));
 }
+
+}  // namespace
+
+FORGE_STEP(board_pieces_a) { writePieces(forge, 0, 3, "board_pieces_a"); }
+
+FORGE_STEP(board_pieces_b) { writePieces(forge, 3, 3, "board_pieces_b"); }
