@@ -191,7 +191,7 @@ void paintShell(cairo_t* cr) {
 // --- compass: a round compass on a four-pointed rose ----------------------------------------
 
 constexpr double kCompassBody = 17;
-constexpr double kCompassPoint = 27;
+constexpr double kCompassPoint = 25;
 constexpr double kCompassWaist = 13;  // inner corners of the rose
 
 void compassStarPath(cairo_t* cr, double inner, double outer, double rotation) {
@@ -478,9 +478,9 @@ Pose poseAt(int frame) {
     const double p = static_cast<double>(frame) / kPieceFrames;
     if (p < 0.34) {
         const double q = p / 0.34;
-        pose.dy = -4.5 * std::sin(M_PI * q);
-        pose.sx = 1 - 0.07 * std::sin(2 * M_PI * q);
-        pose.sy = 1 + 0.07 * std::sin(2 * M_PI * q);
+        pose.dy = -3 * std::sin(M_PI * q);
+        pose.sx = 1 - 0.05 * std::sin(2 * M_PI * q);
+        pose.sy = 1 + 0.05 * std::sin(2 * M_PI * q);
     }
     if (p > 0.28) {
         const double w = (p - 0.28) / 0.72;
@@ -512,7 +512,7 @@ void paintShine(cairo_t* cr, const PieceDesign& design, double position) {
 
 void applyPose(cairo_t* cr, const Pose& pose) {
     constexpr double kFoot = 22;  // squash pivots on the piece's foot, so it stays on the ground
-    cairo_translate(cr, kPieceCentre, kPieceCentre + pose.dy);
+    cairo_translate(cr, kPieceCentreX, kPieceCentreY + pose.dy);
     cairo_rotate(cr, pose.angle);
     cairo_translate(cr, 0, kFoot);
     cairo_scale(cr, pose.sx, pose.sy);
@@ -543,7 +543,7 @@ RgbaImage paintPieceFrame(const PieceDesign& design, int frame) {
     if (pose.twinkle <= 0) return withDropShadow(body.toImage(), 1.5, 2.5, 2, 0.42);
     Canvas finished(kPieceFrame, kPieceFrame);
     finished.drawImage(withDropShadow(body.toImage(), 1.5, 2.5, 2, 0.42), 0, 0);
-    paintSparkle(finished.cr(), kPieceCentre - 10, kPieceCentre - 13 + pose.dy, 11 * pose.twinkle,
+    paintSparkle(finished.cr(), kPieceCentreX - 10, kPieceCentreY - 13 + pose.dy, 11 * pose.twinkle,
                  0.95 * pose.twinkle);
     return finished.toImage();
 }

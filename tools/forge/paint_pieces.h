@@ -22,13 +22,15 @@ constexpr int kPieceKinds = 6;
 const std::array<PieceDesign, kPieceKinds>& pieceDesigns();
 
 // Frame geometry of every piece sheet: 64 x 64 frames, 18 x 2 grid, 35 frames. The piece's
-// centre sits at (30.5, 30.5) so that, drawn centred 2 px right and below the cell centre as the
-// board does, it sits in the middle of its square with its shadow falling to the lower right.
+// centre sits at (30.5, 31.5): the board draws frames centred 2 px right of and below the cell
+// centre, so the piece lands in the middle of its square (a pixel low, leaving room above for its
+// hop) with its shadow falling to the lower right.
 constexpr int kPieceFrame = 64;
 constexpr int kPieceColumns = 18;
 constexpr int kPieceRows = 2;
 constexpr int kPieceFrames = 35;
-constexpr double kPieceCentre = 30.5;
+constexpr double kPieceCentreX = 30.5;
+constexpr double kPieceCentreY = 31.5;
 
 // Frame 0 is the piece at rest; frames 1..34 are its highlight: a hop with squash and stretch, a
 // shine sweeping across, a wobble that settles and a twinkle, ending where frame 0 begins.
