@@ -36,6 +36,27 @@ constexpr double kNeckY = kBulbTop + kSandHeight;
 constexpr double kLowerBulbTop = kNeckY + 2;
 constexpr int kDripHeight = 32;
 
+// The bamboo rail along the bar's top edge, shaded like the board's frame.
+void bambooRail(cairo_t* cr) {
+    cairo_rectangle(cr, -2, 24, kBarWidth + 4, 14);
+    cairo_pattern_t* cane = cairo_pattern_create_linear(0, 24, 0, 38);
+    cairo_pattern_add_color_stop_rgb(cane, 0, 0.55, 0.44, 0.24);
+    cairo_pattern_add_color_stop_rgb(cane, 0.35, 0.98, 0.86, 0.55);
+    cairo_pattern_add_color_stop_rgb(cane, 1, 0.5, 0.38, 0.2);
+    cairo_set_source(cr, cane);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(cane);
+    strokeInk(cr, 2);
+    cairo_new_path(cr);
+    for (double x = 14; x < kBarWidth; x += 27.5) {
+        cairo_move_to(cr, x, 25);
+        cairo_line_to(cr, x, 37);
+    }
+    setColor(cr, palette::kInk, 0.45);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+}
+
 void plankShelf(cairo_t* cr) {
     cairo_rectangle(cr, 0, 34, kBarWidth, kBarHeight - 34);
     fillVerticalGradient(cr, 34, kBarHeight, palette::kWood, palette::kWoodDark);
@@ -63,24 +84,7 @@ void plankShelf(cairo_t* cr) {
             cairo_new_path(cr);
         }
     }
-    // The bamboo rail along the top edge, shaded like the board's frame.
-    cairo_rectangle(cr, -2, 24, kBarWidth + 4, 14);
-    cairo_pattern_t* cane = cairo_pattern_create_linear(0, 24, 0, 38);
-    cairo_pattern_add_color_stop_rgb(cane, 0, 0.55, 0.44, 0.24);
-    cairo_pattern_add_color_stop_rgb(cane, 0.35, 0.98, 0.86, 0.55);
-    cairo_pattern_add_color_stop_rgb(cane, 1, 0.5, 0.38, 0.2);
-    cairo_set_source(cr, cane);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(cane);
-    strokeInk(cr, 2);
-    cairo_new_path(cr);
-    for (double x = 14; x < kBarWidth; x += 27.5) {
-        cairo_move_to(cr, x, 25);
-        cairo_line_to(cr, x, 37);
-    }
-    setColor(cr, palette::kInk, 0.45);
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
+    bambooRail(cr);
 }
 
 void windSocket(cairo_t* cr) {
@@ -210,7 +214,50 @@ RgbaImage dripFrame(int frame) {
     return canvas.toImage();
 }
 
-// The wind god: a puff-cheeked cloud face blowing a gust to the right, on a gold medallion.
+// The wind god's face: cloud curls of hair and beard, puffed cheeks, eyes squeezed shut with
+// effort and pursed lips blowing a gust to the right.
+void windGodFace(cairo_t* cr) {
+    for (int k = 0; k < 7; ++k) {
+        const double a = M_PI * 0.55 + k * M_PI * 0.16;
+        cairo_new_path(cr);
+        cairo_arc(cr, -6 + 24 * std::cos(a), 24 * std::sin(a), 11, 0, 2 * M_PI);
+        fillRoundShading(cr, -6 + 24 * std::cos(a), 24 * std::sin(a), 11, {0.93, 0.96, 1.0});
+        strokeInk(cr, 1.3, 0.6);
+    }
+    cairo_new_path(cr);
+    cairo_arc(cr, -6, 0, 20, 0, 2 * M_PI);
+    fillRoundShading(cr, -6, 0, 20, {0.98, 0.9, 0.82});
+    strokeInk(cr, 1.6);
+    for (double x : {-18.0, 4.0}) {
+        cairo_new_path(cr);
+        cairo_arc(cr, x, 6, 7, 0, 2 * M_PI);
+        setColor(cr, palette::kCoral, 0.45);
+        cairo_fill(cr);
+    }
+    for (double x : {-14.0, 0.0}) {
+        cairo_new_path(cr);
+        cairo_arc(cr, x, -5, 3.5, M_PI * 1.15, M_PI * 1.85);
+        setColor(cr, palette::kInk);
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+    }
+    cairo_new_path(cr);
+    cairo_arc(cr, 12, 5, 3.5, 0, 2 * M_PI);
+    setColor(cr, palette::kCoral);
+    cairo_fill_preserve(cr);
+    strokeInk(cr, 1.3);
+    cairo_new_path(cr);
+    for (int k = -1; k <= 1; ++k) {
+        cairo_move_to(cr, 18, 5 + k * 7);
+        cairo_curve_to(cr, 26, 5 + k * 9, 32, 2 + k * 12, 40, 5 + k * 11);
+    }
+    setColor(cr, palette::kWhite, 0.95);
+    cairo_set_line_width(cr, 3);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke(cr);
+}
+
+// The wind-god button: the face on a sky disc in a gold medallion.
 RgbaImage windGod() {
     Canvas canvas(110, 110);
     cairo_t* cr = canvas.cr();
@@ -226,44 +273,7 @@ RgbaImage windGod() {
     cairo_save(cr);
     cairo_arc(cr, 0, 0, 42, 0, 2 * M_PI);
     cairo_clip(cr);
-    for (int k = 0; k < 7; ++k) {  // cloud curls of hair and beard round the face
-        const double a = M_PI * 0.55 + k * M_PI * 0.16;
-        cairo_new_path(cr);
-        cairo_arc(cr, -6 + 24 * std::cos(a), 24 * std::sin(a), 11, 0, 2 * M_PI);
-        fillRoundShading(cr, -6 + 24 * std::cos(a), 24 * std::sin(a), 11, {0.93, 0.96, 1.0});
-        strokeInk(cr, 1.3, 0.6);
-    }
-    cairo_new_path(cr);
-    cairo_arc(cr, -6, 0, 20, 0, 2 * M_PI);
-    fillRoundShading(cr, -6, 0, 20, {0.98, 0.9, 0.82});
-    strokeInk(cr, 1.6);
-    for (double x : {-18.0, 4.0}) {  // puffed cheeks
-        cairo_new_path(cr);
-        cairo_arc(cr, x, 6, 7, 0, 2 * M_PI);
-        setColor(cr, palette::kCoral, 0.45);
-        cairo_fill(cr);
-    }
-    for (double x : {-14.0, 0.0}) {  // eyes squeezed shut with effort
-        cairo_new_path(cr);
-        cairo_arc(cr, x, -5, 3.5, M_PI * 1.15, M_PI * 1.85);
-        setColor(cr, palette::kInk);
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
-    }
-    cairo_new_path(cr);
-    cairo_arc(cr, 12, 5, 3.5, 0, 2 * M_PI);  // pursed lips
-    setColor(cr, palette::kCoral);
-    cairo_fill_preserve(cr);
-    strokeInk(cr, 1.3);
-    cairo_new_path(cr);
-    for (int k = -1; k <= 1; ++k) {  // the gust
-        cairo_move_to(cr, 18, 5 + k * 7);
-        cairo_curve_to(cr, 26, 5 + k * 9, 32, 2 + k * 12, 40, 5 + k * 11);
-    }
-    setColor(cr, palette::kWhite, 0.95);
-    cairo_set_line_width(cr, 3);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_stroke(cr);
+    windGodFace(cr);
     cairo_restore(cr);
     paintGloss(cr, -18, -28, 14, 6, 0.35);
     return withDropShadow(canvas.toImage(), 2, 3, 3, 0.45);

@@ -137,6 +137,23 @@ void windSwirl(cairo_t* cr, double radius, Rgb color, double alpha, double width
     cairo_stroke(cr);
 }
 
+// A glint crossing the coin's face once per loop.
+void coinGlint(cairo_t* cr, double p) {
+    cairo_save(cr);
+    cairo_new_path(cr);
+    cairo_arc(cr, 0, 0, 22, 0, 2 * M_PI);
+    cairo_clip(cr);
+    const double d = -40 + 80 * p;
+    cairo_pattern_t* band = cairo_pattern_create_linear(d - 8, d - 8, d + 8, d + 8);
+    cairo_pattern_add_color_stop_rgba(band, 0, 1, 1, 1, 0);
+    cairo_pattern_add_color_stop_rgba(band, 0.5, 1, 1, 1, 0.6);
+    cairo_pattern_add_color_stop_rgba(band, 1, 1, 1, 1, 0);
+    cairo_set_source(cr, band);
+    cairo_paint(cr);
+    cairo_pattern_destroy(band);
+    cairo_restore(cr);
+}
+
 RgbaImage airCoinFrame(int frame) {
     const double p = phaseOf(frame);
     Canvas canvas(kPieceFrame, kPieceFrame);
@@ -166,20 +183,7 @@ RgbaImage airCoinFrame(int frame) {
     windSwirl(cr, 13, darken(kCoinTeal, 0.5), 0.7, 3.2);
     cairo_restore(cr);
     windSwirl(cr, 13, lighten(kCoinTeal, 0.3), 1.0, 2.4);
-    // A glint crossing the face once per loop.
-    cairo_save(cr);
-    cairo_new_path(cr);
-    cairo_arc(cr, 0, 0, 22, 0, 2 * M_PI);
-    cairo_clip(cr);
-    const double d = -40 + 80 * p;
-    cairo_pattern_t* band = cairo_pattern_create_linear(d - 8, d - 8, d + 8, d + 8);
-    cairo_pattern_add_color_stop_rgba(band, 0, 1, 1, 1, 0);
-    cairo_pattern_add_color_stop_rgba(band, 0.5, 1, 1, 1, 0.6);
-    cairo_pattern_add_color_stop_rgba(band, 1, 1, 1, 1, 0);
-    cairo_set_source(cr, band);
-    cairo_paint(cr);
-    cairo_pattern_destroy(band);
-    cairo_restore(cr);
+    coinGlint(cr, p);
     paintSparkle(cr, -9, -11, 7 + 3 * std::sin(2 * M_PI * p), 0.85);
     return canvas.toImage();
 }

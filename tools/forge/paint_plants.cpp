@@ -28,9 +28,10 @@ void paintFrond(cairo_t* cr, double angle, double length, double droop, Rgb ligh
     cairo_restore(cr);
 }
 
-void paintPalm(cairo_t* cr, double footX, double footY, double crownX, double crownY, double size, Rgb leafLight,
-               Rgb leafDark) {
-    // Trunk: a tapering curve with rings.
+namespace {
+
+// A palm trunk: a tapering curve from its foot to its crown, ringed where old fronds fell.
+void palmTrunk(cairo_t* cr, double footX, double footY, double crownX, double crownY, double size) {
     const double midX = footX + (crownX - footX) * 0.2;
     const double midY = footY + (crownY - footY) * 0.6;
     const double w0 = size * 0.09;
@@ -68,6 +69,10 @@ void paintPalm(cairo_t* cr, double footX, double footY, double crownX, double cr
     cairo_restore(cr);
     strokeInk(cr, std::max(1.5, size * 0.012));
     cairo_new_path(cr);
+}
+
+// The crown: fronds all round, coconuts under them and two fronds hanging in front.
+void palmCrown(cairo_t* cr, double crownX, double crownY, double size, Rgb leafLight, Rgb leafDark) {
     cairo_save(cr);
     cairo_translate(cr, crownX, crownY);
     const double angles[] = {-3.0, -2.55, -2.05, -1.55, -1.05, -0.55, -0.1, 0.35};
@@ -85,6 +90,14 @@ void paintPalm(cairo_t* cr, double footX, double footY, double crownX, double cr
     paintFrond(cr, 0.7, size * 0.5, size * 0.22, leafLight, leafDark, std::max(1.5, size * 0.01));
     cairo_restore(cr);
     cairo_new_path(cr);
+}
+
+}  // namespace
+
+void paintPalm(cairo_t* cr, double footX, double footY, double crownX, double crownY, double size, Rgb leafLight,
+               Rgb leafDark) {
+    palmTrunk(cr, footX, footY, crownX, crownY, size);
+    palmCrown(cr, crownX, crownY, size, leafLight, leafDark);
 }
 
 void paintBroadLeaf(cairo_t* cr, double x, double y, double angle, double length, double width, Rgb light,
