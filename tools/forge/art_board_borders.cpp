@@ -1,5 +1,10 @@
 // The frame around the match-3 field: states/playing/border_1.png .. border_29.png, 55 x 55 each.
-// The numbering (which edges and outer corners each piece frames) is in board_border_rule.h.
+// Numbering, for a square outside the field and the field squares around it (the full rule, with
+// the fallback for shapes that have no piece of their own, is in board_border_rule.h):
+//   1..15   edges: N 1 + E 2 + S 4 + W 8      16..19  one outer corner: NE, SE, SW, NW
+//   20..23  two outer corners on one side: NE+SE, SE+SW, SW+NW, NW+NE
+//   24..27  two edges and the opposite corner: N+E+SW, E+S+NW, S+W+NE, W+N+SE
+//   28      all four outer corners             29      NE+SW
 //
 // Every piece is painted from one rule, so any two pieces join without a seam: a pixel's look
 // depends only on its distance to the nearest field square around it. Within kRail of the field

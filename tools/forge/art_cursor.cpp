@@ -275,11 +275,11 @@ RgbaImage cursorGlow() {
 
 }  // namespace
 
-FORGE_STEP(gui_cursor) {
+FORGE_STEP(cursor) {
     constexpr int kKinds = 18;
     const RgbaImage sheet = paintSheet(6, 3, kKinds, cursorFrame);
     forge.writePng("img/gui/cursor.png", sheet);
     const RgbaImage glow = cursorGlow();
     forge.writePng("img/gui/cursor_highlight.png", glow);
-    forge.addContactSheet("gui_cursor", previewRow({previewOver(sheet, {0.3, 0.55, 0.5}, 2), previewAdditive(glow, 2)}));
+    forge.addContactSheet("cursor", previewRow({previewOver(sheet, {0.3, 0.55, 0.5}, 2), previewAdditive(glow, 2)}));
 }

@@ -174,7 +174,7 @@ RgbaImage editInstructions() {
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
     LetteringStyle style;
-    style.fontFile = "/usr/share/fonts/truetype/ttf-bitstream-vera/VeraMoBd.ttf";
+    style.fontFile = lettering::kMonoFont;
     style.size = 19;
     style.top = style.bottom = palette::kParchment;
     style.outline = 0;
@@ -191,6 +191,9 @@ RgbaImage editInstructions() {
 }  // namespace
 
 FORGE_STEP(play_texts) {
+    for (const char* font : {lettering::kDisplayFont, lettering::kNumberFont, lettering::kMonoFont}) {
+        if (!fontAvailable(font)) forge.fail(std::string("missing font ") + font);
+    }
     std::vector<RgbaImage> previews;
     const auto write = [&](const std::string& name, const RgbaImage& image) {
         forge.writePng("img/states/playing/" + name + ".png", image);

@@ -12,6 +12,7 @@ namespace lettering {
 // The display face of the game's titles, and the sturdy sans used for numbers.
 constexpr const char* kDisplayFont = "/usr/share/fonts/truetype/averia-gwf/AveriaSerifGWF-Bold.ttf";
 constexpr const char* kNumberFont = "/usr/share/fonts/truetype/ttf-bitstream-vera/VeraBd.ttf";
+constexpr const char* kMonoFont = "/usr/share/fonts/truetype/ttf-bitstream-vera/VeraMoBd.ttf";
 }  // namespace lettering
 
 struct LetteringStyle {
