@@ -59,8 +59,13 @@ void bambooRail(cairo_t* cr) {
 
 void plankShelf(cairo_t* cr) {
     cairo_rectangle(cr, 0, 34, kBarWidth, kBarHeight - 34);
-    fillVerticalGradient(cr, 34, kBarHeight, palette::kWood, palette::kWoodDark);
+    fillVerticalGradient(cr, 34, kBarHeight, lighten(palette::kWood, 0.12), palette::kWoodDark);
     cairo_new_path(cr);
+    cairo_move_to(cr, 0, 40);
+    cairo_line_to(cr, kBarWidth, 40);
+    setColor(cr, palette::kSand, 0.35);  // light catching the plank's upper edge
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
     ForgeRandom random(0xba4);
     for (int k = 0; k < 14; ++k) {
         const double y = random.uniform(40, kBarHeight - 4);
@@ -93,6 +98,10 @@ void windSocket(cairo_t* cr) {
     fillRoundShading(cr, kSocketX, kSocketY + 6, 58, {0.55, 0.55, 0.52});
     strokeInk(cr, 2.5);
     cairo_new_path(cr);
+    cairo_arc(cr, kSocketX, kSocketY + 6, 54, 0, 2 * M_PI);
+    setColor(cr, palette::kGold, 0.8);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
     cairo_arc(cr, kSocketX, kSocketY + 6, 50, 0, 2 * M_PI);
     fillVerticalGradient(cr, kSocketY - 44, kSocketY + 56, {0.2, 0.2, 0.2}, {0.4, 0.38, 0.35});
     strokeInk(cr, 1.5, 0.6);
