@@ -12,6 +12,7 @@
 #include "engine/k_window.h"
 #include "framework/core/folders.h"
 #include "framework/core/frame_context.h"
+#include "framework/core/game_log.h"
 #include "framework/core/main_loop.h"
 #include "framework/core/state_control.h"
 #include "framework/data/ldv_ini_file.h"

@@ -75,6 +75,7 @@ public:
     bool IsDirty() const { return dirty; }
     int SectionCount() const { return sections.Count(); }
     const LDvIniSection& Global() const { return global; }
+    const LDvList<std::unique_ptr<LDvIniSection>>& Sections() const { return sections; }
 
 private:
     LDvIniSection* SectionFor(const char* section) const;
