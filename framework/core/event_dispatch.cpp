@@ -17,8 +17,23 @@ PhysicalMouseButtons& Buttons() {
     return buttons;
 }
 
-bool PhysicalLeftDown() { return Buttons().leftDown ? Buttons().leftDown() : isLeftButtonDown(); }
-bool PhysicalRightDown() { return Buttons().rightDown ? Buttons().rightDown() : isRightButtonDown(); }
+// The engine reports the buttons as they are after every event of the frame was pumped. A release
+// still waiting in the queue means the button was down when the event in hand happened; without
+// this a press and release arriving in one frame (a touchpad tap) would never make a click.
+bool ReleaseQueued(int32_t button) {
+    for (const KEvent& event : Frame().eventQueue) {
+        if (event.type == K_EVENT_MOUSEUP && event.buttonIndex == button) return true;
+    }
+    return false;
+}
+
+bool PhysicalLeftDown() {
+    return (Buttons().leftDown ? Buttons().leftDown() : isLeftButtonDown()) || ReleaseQueued(K_BUTTON_LEFT);
+}
+
+bool PhysicalRightDown() {
+    return (Buttons().rightDown ? Buttons().rightDown() : isRightButtonDown()) || ReleaseQueued(K_BUTTON_RIGHT);
+}
 
 bool IsMouseEvent(int32_t type) {
     return type == K_EVENT_MOUSEMOVE || type == K_EVENT_MOUSEUP || type == K_EVENT_MOUSEDOWN;

@@ -55,6 +55,13 @@ void RunOneStep() {
     if (LDvGame* game = frame.game) game->OnTick();
 }
 
+namespace {
+
+// Presenting on vsync paces the loop by itself; otherwise the loop sleeps between steps.
+bool PresentPacesTheLoop(const KWindow& window) { return window.presentWaitsForDisplay() && !isManualClock(); }
+
+}  // namespace
+
 void RunLoopPass(StepSchedule& schedule) {
     FrameContext& frame = Frame();
     schedule.RunDueSteps(RunOneStep);
@@ -65,7 +72,7 @@ void RunLoopPass(StepSchedule& schedule) {
     Present(*window);
     // Without vsync (software renderer) presenting returns at once; sleeping until the next step
     // keeps an idle game from spinning a core. A manual clock only moves when the loop sleeps.
-    if (window->presentWaitsForDisplay() && !isManualClock()) {
+    if (PresentPacesTheLoop(*window)) {
         sleepMilliseconds(0);
     } else {
         schedule.WaitForNextStep();
@@ -77,7 +84,12 @@ void RunLoopPass(StepSchedule& schedule) {
 }
 
 void RunMainLoop() {
-    StepSchedule schedule(Frame().updatesPerSecond, StepClock::Smoothed);
+    if (Frame().window == nullptr) return;
+    // The smoothed clock evens out the uneven intervals of presenting on vsync; a loop that sleeps
+    // until each step is due reads the raw clock, which then is exact (the smoothed one would lag
+    // after every sleep and cost an empty frame per step).
+    const StepClock clock = PresentPacesTheLoop(*Frame().window) ? StepClock::Smoothed : StepClock::Raw;
+    StepSchedule schedule(Frame().updatesPerSecond, clock);
     schedule.Start();
     while (Frame().window != nullptr && !Frame().window->isQuitRequested()) RunLoopPass(schedule);
 }
