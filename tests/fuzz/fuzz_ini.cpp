@@ -8,13 +8,16 @@
 
 namespace {
 
-// Keys starting with "<" open a block and names or values holding a line break are split when
-// read again: the format cannot carry them, so such files are not checked for a round trip.
+// Keys starting with "<" open a block, values ending in " \" continue on the next line, and names
+// or values holding a line break are split when read again: the format cannot carry them, so such
+// files are not checked for a round trip.
 bool RoundTrips(const LDvIniSection& section) {
     if (section.name.find('\n') != LDvString::npos) return false;
     for (const auto& value : section.values) {
         if (!value->key.empty() && value->key[0] == '<') return false;
         if (value->key.find('\n') != LDvString::npos || value->value.find('\n') != LDvString::npos) return false;
+        const LDvString& text = value->value;
+        if (text.size() >= 2 && text.compare(text.size() - 2, 2, " \\") == 0) return false;
     }
     return true;
 }
