@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr float kDegreesToRadians = 3.14159265358979f / 180.0f;
+constexpr double kDegreesToRadians = 3.14159265358979323846 / 180.0;
 constexpr int kFullPercent = 100;
 constexpr float kRotatedRegionAngle = 90.0f;
 
