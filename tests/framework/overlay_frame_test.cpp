@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
+#include "engine/k_graphic.h"
 #include "engine/k_window.h"
 #include "framework/core/frame_context.h"
 #include "framework/core/ldv_state.h"
+#include "framework/ui/draw_primitives.h"
 #include "framework/ui/ldv_overlay.h"
 #include "framework/ui/overlay_images.h"
 #include "framework/ui/overlay_registry.h"
@@ -69,10 +72,11 @@ protected:
         registered.push_back(&overlay);
     }
 
-    // Draws every registered overlay into a fresh frame and keeps what ended up on screen.
-    void DrawFrame() {
+    // Draws every registered overlay (then `extra`) into a fresh frame and keeps what ended up on screen.
+    void DrawFrame(const std::function<void()>& extra = {}) {
         window.flipBackBuffer(false);
         DrawOverlays();
+        if (extra) extra();
         int w = 0, h = 0;
         ASSERT_TRUE(window.readPixels(screen, w, h));
         ASSERT_EQ(w, kWidth);
@@ -178,6 +182,23 @@ TEST_F(OverlayFrame, DisplayScaleShrinksPositionsAndSizesAboutTheCentre) {
     ExpectAt("scaled bottom-right corner", 118, 68, kRed);
     ExpectAt("beyond the scaled size", 122, 72, kBlack);
     ExpectAt("the unscaled place", 230, 130, kBlack);
+}
+
+TEST_F(OverlayFrame, RectanglesAndLinesIncludeTheirLastPixels) {
+    Frame().primitivePicture = createKGraphic();
+    DrawFrame([] {
+        DrawRect(1, 1, 1, 1, true, 150, 100, 154, 104);
+        DrawRect(1, 1, 1, 1, false, 170, 100, 180, 110);
+        DrawLine(150, 120, 160, 120, 1, 1, 1, 1);
+    });
+    Frame().primitivePicture.reset();
+    ExpectAt("filled rectangle's far corner", 154, 104, kWhite);
+    ExpectAt("just past the filled rectangle", 155, 105, kBlack);
+    ExpectAt("outline's top edge", 175, 100, kWhite);
+    ExpectAt("outline's bottom-right corner", 180, 110, kWhite);
+    ExpectAt("inside the outline", 175, 105, kBlack);
+    ExpectAt("line's end point", 160, 120, kWhite);
+    ExpectAt("past the line's end", 161, 120, kBlack);
 }
 
 }  // namespace
