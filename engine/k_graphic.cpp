@@ -91,8 +91,7 @@ KGraphic::~KGraphic() { resetPicture(); }
 
 void KGraphic::resetPicture() {
     // A texture of a window that is gone was freed with that window's renderer.
-    const KWindow* window = KWindow::current();
-    if (texture && window && window->serial() == textureSerial) SDL_DestroyTexture(texture);
+    if (hasLiveTexture()) SDL_DestroyTexture(texture);
     texture = nullptr;
     textureSerial = 0;
     width = height = 0;
@@ -162,6 +161,8 @@ bool KGraphic::ensureTexture() {
     if (width == 0 || height == 0) return false;
     if (!(renderTarget ? createTargetTexture() : uploadPixels())) return false;
     textureSerial = window->serial();
+    appliedModR = appliedModG = appliedModB = appliedModA = -1;
+    eraseByMultiply = false;
     applyTextureState();
     return true;
 }
@@ -207,15 +208,26 @@ bool KGraphic::uploadPixels() {
     return true;
 }
 
+bool KGraphic::hasLiveTexture() const {
+    const KWindow* window = KWindow::current();
+    return texture && window && window->serial() == textureSerial;
+}
+
 void KGraphic::applyTextureState() {
-    if (!texture) return;
+    if (!hasLiveTexture()) return;
+    applyBlendMode();
+    SDL_SetTextureScaleMode(texture, smooth ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+}
+
+void KGraphic::applyBlendMode() {
+    if (!hasLiveTexture()) return;
+    const bool wasErasing = eraseByMultiply;
     eraseByMultiply = false;
     if (SDL_SetTextureBlendMode(texture, sdlBlendMode(blend)) != 0) {
         SDL_SetTextureBlendMode(texture, fallbackBlendMode(blend));
         eraseByMultiply = blend == K_BLEND_ERASE;
     }
-    SDL_SetTextureScaleMode(texture, smooth ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
-    appliedModR = appliedModG = appliedModB = appliedModA = -1;
+    if (eraseByMultiply != wasErasing) appliedModR = appliedModG = appliedModB = appliedModA = -1;
 }
 
 void KGraphic::applyModulation(float red, float green, float blue, float alpha) {
@@ -244,7 +256,7 @@ SDL_Texture* KGraphic::prepareBlit(float opacity) {
 void KGraphic::setTextureQuality(bool smoothSampling) {
     if (smooth == smoothSampling) return;
     smooth = smoothSampling;
-    applyTextureState();
+    if (hasLiveTexture()) SDL_SetTextureScaleMode(texture, smooth ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
 }
 
 void KGraphic::setBlitColor(float r, float g, float b, float a) {
@@ -264,7 +276,7 @@ void KGraphic::getBlitColor(float& r, float& g, float& b, float& a) const {
 void KGraphic::setBlitBlend(int mode) {
     if (blend == mode) return;
     blend = mode;
-    applyTextureState();
+    applyBlendMode();
 }
 
 void KGraphic::setRetainPixels(bool retain) { retainPixels = retain; }

@@ -83,9 +83,11 @@ private:
     // there is no window or nothing to draw. Applies the colour and alpha modulation for `opacity`.
     SDL_Texture* prepareBlit(float opacity);
     bool ensureTexture();
+    bool hasLiveTexture() const;  // made on the current window's renderer, which still lives
     bool createTargetTexture();
     bool uploadPixels();
     void applyTextureState();
+    void applyBlendMode();
     void applyModulation(float red, float green, float blue, float alpha);
     void drawColorFor(float r, float g, float b, float a) const;
     void resetPicture();

@@ -109,6 +109,11 @@ bool KWindow::createRenderer() {
         engineLog("%s: '%s' does not run on a graphics card", rendererName(), info.name);
         return false;
     }
+    // SDL imitates vsync on its software renderer by sleeping; a CPU-drawn frame has no retrace to wait for.
+    if (!accelerated) {
+        SDL_RenderSetVSync(renderer, 0);
+        SDL_GetRendererInfo(renderer, &info);
+    }
     vsync = (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
     // Textures in the renderer's own layout are drawn without a conversion per blit.
     pixelFormat = SDL_PIXELFORMAT_ABGR8888;
@@ -149,6 +154,8 @@ bool KWindow::toggleFullScreen(bool full) {
         return false;
     }
     fullScreen = full;
+    // Some video drivers (SDL's dummy one among them) keep the desktop size after leaving full screen.
+    if (!full) SDL_SetWindowSize(window, width, height);
     return true;
 }
 

@@ -172,6 +172,8 @@ TEST(GraphicLifetime, PictureOutlivingItsWindowIsReleasedSafely) {
         square->blitAlphaRect(0, 0, 8, 8, 0, 0);  // made its texture on this window
     }
     square->blitAlphaRect(0, 0, 8, 8, 0, 0);
+    square->setBlitBlend(K_BLEND_ADDITIVE);  // state changes must not reach the freed texture
+    square->setTextureQuality(true);
     OffscreenWindow next;
     ASSERT_TRUE(next.created());
     square->blitAlphaRect(0, 0, 8, 8, 0, 0);  // pixels were released at the upload: draws nothing
