@@ -17,16 +17,18 @@
 // "cells:" is required, the other two are optional. Pieces slide diagonally around holes on their
 // own; the cell word has no slide marks.
 //
-// Border numbering. The frame is drawn under the tiles. Border point (i, j), i = 0..21 across and
-// j = 0..13 down, is drawn with its picture's top-left at (193 + 55i, 33 + 55j), so a 110 x 110
-// picture there is centred on the corner shared by the cells (i - 1, j - 1), (i, j - 1),
-// (i - 1, j) and (i, j). Its number says which of those four cells belong to the field:
-//   1 top-left, 2 top-right, 4 bottom-left, 8 bottom-right; border n = the sum for n = 1..14.
-// A corner with no field cell around it, or with all four (the tiles cover it), gets 0.
-// Numbers 16..29 are the same frame pieces as n - 15 with an ornament (a rope lashing); the forge
-// uses them on every fourth point of a straight edge: a horizontal edge (3 or 12) where
-// i mod 4 = 2 and a vertical edge (5 or 10) where j mod 4 = 2, giving 18, 27, 20 and 25.
-// Points in column 21 and row 13 never touch a cell and stay 0.
+// Border numbering (shared with the frame pictures). Border point (i, j), i = 0..21 across and
+// j = 0..13 down, is drawn at (193 + 55i, 33 + 55j): the square of grid cell (i - 1, j - 1), one
+// ring wider than the grid. Only squares outside the field get a piece; it frames the sides (edges)
+// and corners it shares with field squares. With N, E, S, W the neighbours above, right, below and
+// left, and NE, SE, SW, NW the diagonal ones:
+//   1..15   edges only: n = N?1 + E?2 + S?4 + W?8
+//   16..19  one outer corner: NE, SE, SW, NW
+//   20..23  two outer corners on one side: NE+SE, SE+SW, SW+NW, NW+NE
+//   24..27  two edges and the opposite corner: N+E with SW, E+S with NW, S+W with NE, W+N with SE
+//   28      all four outer corners; 29 the two opposite corners NE+SW
+// A diagonal counts only when neither side next to it is field. Shapes without a piece of their
+// own drop outer corners in the order NW, SW, SE, NE until a piece matches.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -54,7 +56,6 @@ constexpr uint32_t kRandomFill = 0x40;
 constexpr uint32_t kStartsEmpty = 0x80;
 constexpr int kPresetShift = 8;  // preset colour + 1 in bits 8..11
 
-constexpr int kOrnamentOffset = 15;  // border n + 15 is piece n with an ornament
 
 }  // namespace level
 
@@ -76,7 +77,9 @@ bool parseLevelDesign(const std::string& text, LevelDesign& design, std::string&
 // would stay empty for good).
 bool checkLevelDesign(const LevelDesign& design, std::string& error);
 
-// Fills `borders` from the field's shape (numbering above).
+// The border piece at border point (i, j) (numbering above), 0 where none belongs.
+int borderPieceAt(const LevelDesign& design, int i, int j);
+// Fills `borders` from the field's shape.
 void deriveBorders(LevelDesign& design);
 
 std::vector<uint8_t> cellFileBytes(const LevelDesign& design);    // 960 bytes, little-endian
