@@ -8,9 +8,9 @@
 
 namespace {
 
-// A representative subset of the steps keeps the test quick: text tables, binary levels and
-// pictures with their tables.
-constexpr const char* kSteps = "texts,levels,fonts";
+// A representative subset of the steps keeps the test quick: text tables, binary levels, fonts,
+// painted pictures (pieces, frame) and synthesised Ogg sounds.
+constexpr const char* kSteps = "texts,levels,fonts,board_pieces,board_borders,audio_sfx_board";
 
 bool runForge(const std::string& out) {
     const std::string command = std::string("\"") + QV_BINARY_DIR + "/tools/forge/forge\" --content \"" +
