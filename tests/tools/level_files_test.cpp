@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <deque>
 
 #include "tests/tools/data_folder.h"
@@ -48,9 +49,14 @@ int timeSeconds(const std::string& text) {
     const std::string minutes = text.substr(0, colon);
     const std::string seconds = colon == std::string::npos ? "" : text.substr(colon + 1);
     const auto digits = [](const std::string& s) { return s.find_first_not_of("0123456789") == std::string::npos; };
-    if (minutes.empty() || !digits(minutes) || !digits(seconds)) return -1;
-    if (colon == std::string::npos) return std::stoi(minutes);
-    return std::stoi(minutes) * 60 + (seconds.empty() ? 0 : std::stoi(seconds));
+    constexpr size_t kMaxDigits = 4;
+    if (minutes.empty() || !digits(minutes) || !digits(seconds) || minutes.size() > kMaxDigits ||
+        seconds.size() > kMaxDigits) {
+        return -1;
+    }
+    const int whole = std::atoi(minutes.c_str());
+    if (colon == std::string::npos) return whole;
+    return whole * 60 + std::atoi(seconds.c_str());
 }
 
 LevelTable orderedLevels() {

@@ -4,6 +4,7 @@
 // exist and gives each of them a time.
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -40,11 +41,19 @@ bool allDigits(const std::string& text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// "300" or "4:30".
+// A design number; false when it is not digits or too large for a file number.
+bool parseNumber(const std::string& text, int& number) {
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, number);
+    return !text.empty() && result.ec == std::errc() && result.ptr == end && number >= 0;
+}
+
+// "300", "4:30" or "7:" (seven minutes).
 bool validTime(const std::string& text) {
     const size_t colon = text.find(':');
     if (colon == std::string::npos) return allDigits(text);
-    return allDigits(text.substr(0, colon)) && allDigits(text.substr(colon + 1));
+    const std::string seconds = text.substr(colon + 1);
+    return allDigits(text.substr(0, colon)) && (seconds.empty() || allDigits(seconds));
 }
 
 struct LevelTable {
@@ -70,8 +79,9 @@ bool readLevelTable(const std::string& text, LevelTable& table, std::string& err
             std::istringstream entries(value);
             std::string entry;
             while (std::getline(entries, entry, ',')) {
-                if (!allDigits(entry)) return failWith(error, "LEVEL_ORDER entry \"" + entry + "\" is not a number");
-                table.order.push_back(std::stoi(entry));
+                int file = 0;
+                if (!parseNumber(entry, file)) return failWith(error, "LEVEL_ORDER entry \"" + entry + "\" is not a number");
+                table.order.push_back(file);
             }
         } else if (section == "TIMES") {
             table.times[key] = value;
@@ -89,9 +99,8 @@ std::map<int, std::string> findDesigns(Forge& forge) {
         const std::string name = entry.path().filename().string();
         const size_t underscore = name.find('_');
         if (entry.path().extension() != ".txt" || underscore == std::string::npos) continue;
-        const std::string number = name.substr(0, underscore);
-        if (!allDigits(number)) continue;
-        const int file = std::stoi(number);
+        int file = 0;
+        if (!parseNumber(name.substr(0, underscore), file)) continue;
         if (designs.count(file) != 0) {
             forge.fail("two level designs numbered " + std::to_string(file));
             continue;
