@@ -2,6 +2,8 @@
 // Both are drawn whole on a larger master and cut, so every repeated piece continues exactly
 // into the next copy of itself: the dialogs tile edges every corner-size pixels, the buttons
 // repeat their middle piece as often as the label needs.
+#include "tools/forge/gui_frame.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -281,6 +283,8 @@ RgbaImage blackPicture() {
 }
 
 }  // namespace
+
+RgbaImage dialogFrame(int width, int height) { return assembleDialog(dialogMaster(), width, height); }
 
 FORGE_STEP(gui_frame) {
     const RgbaImage master = dialogMaster();
