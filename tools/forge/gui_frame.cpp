@@ -237,18 +237,20 @@ RgbaImage checkBox() {
     return canvas.toImage();
 }
 
+constexpr int kBarWidth = 280;  // fits the options panel's rows beside their labels
+
 RgbaImage sliderBar() {
-    Canvas canvas(320, 24);
+    Canvas canvas(kBarWidth, 24);
     cairo_t* cr = canvas.cr();
-    roundedRectPath(cr, 4, 5, 312, 14, 7);
+    roundedRectPath(cr, 4, 5, kBarWidth - 8, 14, 7);
     fillVerticalGradient(cr, 5, 19, guiPalette::kDialogDeep, darken(palette::kWood, 0.2));
     strokeInk(cr, 2);
     cairo_new_path(cr);
-    roundedRectPath(cr, 8, 15, 304, 2, 1);  // light catching the lower lip of the groove
+    roundedRectPath(cr, 8, 15, kBarWidth - 16, 2, 1);  // light catching the lower lip of the groove
     setColor(cr, lighten(palette::kWood, 0.4), 0.6);
     cairo_fill(cr);
     drawBrassRivet(cr, 10, 12, 6);
-    drawBrassRivet(cr, 310, 12, 6);
+    drawBrassRivet(cr, kBarWidth - 10, 12, 6);
     return canvas.toImage();
 }
 

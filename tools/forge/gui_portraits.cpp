@@ -1,5 +1,7 @@
 // The two speakers of the character dialog, painted as busts that stand in the window of the
 // dialog's back: the weathered sea captain and the curious professor.
+#include "tools/forge/gui_portraits.h"
+
 #include <cmath>
 
 #include "tools/forge/canvas.h"
@@ -373,6 +375,9 @@ RgbaImage professor() {
 }
 
 }  // namespace
+
+RgbaImage captainPortrait() { return captain(); }
+RgbaImage professorPortrait() { return professor(); }
 
 FORGE_STEP(gui_portraits) {
     const RgbaImage captainBust = captain();
