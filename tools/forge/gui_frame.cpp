@@ -284,6 +284,22 @@ RgbaImage blackPicture() {
     return image;
 }
 
+// A repeated piece tiles when the master holds two identical copies of it side by side.
+bool repeats(const RgbaImage& master, int x, int y, int width, int height, int dx, int dy) {
+    return crop(master, x, y, width, height).rgba == crop(master, x + dx, y + dy, width, height).rgba;
+}
+
+void checkTiling(Forge& forge, const RgbaImage& dialog, const RgbaImage& button) {
+    const bool edges = repeats(dialog, kCorner, 0, kCorner, kCorner, kCorner, 0) &&
+                       repeats(dialog, kCorner, kCorner * 3, kCorner, kCorner, kCorner, 0) &&
+                       repeats(dialog, 0, kCorner, kCorner, kCorner, 0, kCorner) &&
+                       repeats(dialog, kCorner * 3, kCorner, kCorner, kCorner, 0, kCorner);
+    if (!edges) forge.fail("the dialog edge pieces do not tile");
+    if (!repeats(button, kCapWidth, 0, kMiddleWidth, kButtonHeight, kMiddleWidth, 0)) {
+        forge.fail("the button's middle piece does not tile");
+    }
+}
+
 }  // namespace
 
 RgbaImage dialogFrame(int width, int height) { return assembleDialog(dialogMaster(), width, height); }
@@ -295,6 +311,7 @@ FORGE_STEP(gui_frame) {
                        crop(master, piece.column * kCorner, piece.row * kCorner, kCorner, kCorner));
     }
     const RgbaImage button = buttonMaster();
+    checkTiling(forge, master, button);
     const RgbaImage left = crop(button, 0, 0, kCapWidth, kButtonHeight);
     const RgbaImage middle = crop(button, kCapWidth, 0, kMiddleWidth, kButtonHeight);
     const RgbaImage right = crop(button, kButtonMaster - kCapWidth, 0, kCapWidth, kButtonHeight);
