@@ -89,7 +89,7 @@ void addPartials(Mono& out, double hz, const std::vector<Partial>& partials, dou
             s = s * cr + c * sr;
             c = nc;
             env *= fall;
-            if (i > attackFrames && std::fabs(env) < 1e-6) break;
+            if (i > attackFrames && std::fabs(env) < 2e-5) break;  // below -94 dB
         }
     }
 }

@@ -63,6 +63,44 @@ Song titleSong() {
     return s;
 }
 
-Song campSong() { return titleSong(); }
+Song campSong() {
+    Song s;
+    s.name = "camp";
+    s.bpm = 78.0;
+    s.swing = 0.62;
+    s.key = {7, Mode::Major};  // G major
+    s.seed = seedFromName("camp");
+    s.chords = "Gmaj7 | Em7 | Am7 | D7 | Gmaj7 | Em7 | Cmaj7 | D7sus4 D7 |"
+               "Cmaj7 | Bm7 | Am7 | D7 | Cmaj7 | Bm7 | Am7 D7 | G";
+    s.reverb = {0.75f, 0.55f, 0.32f, 1.0f};
+    s.echoBeats = 1.5;
+    const std::string quiet = ". . . . . . . . | . . . . . . . . | . . . . . . . . | . . . . . . . . |"
+                              ". . . . . . . . | . . . . . . . . | . . . . . . . . | . . . . . . . . |";
+    const std::string kalimbaTune =
+        "3 - 5 - 7 - 5 - | 6 - 5 - 3 - 1 - | 2 - 4 - 6 - 5 4 | 4 - 2 - 7, - 2 - |"
+        "3 - 5 - 7 - 1' 7 | 6 - 5 - 3 - 5 - | 4 - 3 - 1 - 3 - | 5 - 4 - 4 - 3 2 |" + quiet;
+    const std::string vibesTune =
+        quiet + "5 - 3 - 1 - 3 - | 3 - 5 - 7 - 5 - | 2 - 4 - 6 - 1' - | 7 - 6 - 4 - 2 - |"
+                "3' - - 1' 6 - 5 - | 5 - 3 - 2 - 3 - | 4 - 2 - 4 - 6 - | 1 - - - . . . . ";
+    s.layers = {
+        {.kind = LayerKind::Melody, .voice = Voice::Kalimba, .pattern = kalimbaTune, .octave = 4, .gain = 0.6f,
+         .pan = 0.15f, .send = 0.3f, .echo = 0.2f},
+        {.kind = LayerKind::Melody, .voice = Voice::Vibes, .pattern = vibesTune, .octave = 4, .gain = 0.5f,
+         .pan = -0.15f, .send = 0.35f, .echo = 0.2f},
+        {.kind = LayerKind::Arp, .voice = Voice::Pluck, .pattern = "0 1 2 3 2 1 2 1", .octave = 3, .gain = 0.32f,
+         .pan = -0.3f, .send = 0.25f},
+        {.kind = LayerKind::Bass, .voice = Voice::Bass, .pattern = "R - - - 5 - - . | R - - . 5 - ^ -",
+         .octave = 2, .gain = 0.4f, .send = 0.05f},
+        {.kind = LayerKind::Pad, .voice = Voice::Pad, .octave = 4, .gain = 0.16f, .send = 0.45f},
+        {.kind = LayerKind::Drum, .voice = Voice::Brush, .pattern = ". . x . . . x o", .gain = 0.28f,
+         .pan = 0.2f, .send = 0.2f},
+        {.kind = LayerKind::Drum, .voice = Voice::Shaker, .pattern = "o x o x o x o x", .gain = 0.22f,
+         .pan = 0.35f, .send = 0.15f},
+        {.kind = LayerKind::Drum, .voice = Voice::CongaLow, .pattern = "x . . . . . . . | x . . . . . o .",
+         .gain = 0.35f, .pan = -0.2f, .send = 0.2f},
+    };
+    return s;
+}
 
 FORGE_STEP(audio_music_title) { forgeSong(forge, titleSong()); }
+FORGE_STEP(audio_music_camp) { forgeSong(forge, campSong()); }

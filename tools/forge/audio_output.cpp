@@ -58,7 +58,7 @@ std::string problemWith(const Stereo& sound, SoundShape shape) {
 }
 
 void trimSilentTail(Stereo& sound) {
-    const float floor = dbToGain(-72.0f) * std::max(sound.peak(), 1e-9f);
+    const float floor = dbToGain(-60.0f) * std::max(sound.peak(), 1e-9f);
     size_t end = sound.frames();
     while (end > 0 && std::fabs(sound.left[end - 1]) < floor && std::fabs(sound.right[end - 1]) < floor) --end;
     sound.resize(std::min(sound.frames(), end + static_cast<size_t>(framesFor(0.01))));
@@ -102,11 +102,17 @@ void heatColour(float level, uint8_t* px) {
 
 }  // namespace
 
-void finishOneShot(Stereo& sound, float peakDb) {
+void finishOneShot(Stereo& sound, float peakDb, double maxSeconds) {
     highpassInPlace(sound.left, 20.0);
     highpassInPlace(sound.right, 20.0);
     trimSilentTail(sound);
-    applyFades(sound, 0.002, 0.012);
+    double fadeOut = 0.012;
+    if (sound.frames() > static_cast<size_t>(framesFor(maxSeconds))) {
+        // Cut a long ring short the way a hand damps it: a fade over the last part, not a stop.
+        sound.resize(static_cast<size_t>(framesFor(maxSeconds)));
+        fadeOut = std::min(0.4, maxSeconds * 0.35);
+    }
+    applyFades(sound, 0.002, fadeOut);
     const float peak = sound.peak();
     if (peak > 0.0f) sound.scale(dbToGain(std::min(peakDb, kLoopPeakDb)) / peak);
     for (std::vector<float>* c : {&sound.left, &sound.right}) {
@@ -152,6 +158,10 @@ RgbaImage spectrogram(const Stereo& sound, int width, int height) {
     const int specRows = height - kWaveRows;
     std::vector<float> levels(static_cast<size_t>(width) * specRows);
     std::vector<std::complex<float>> bins(kWindow);
+    std::vector<float> hann(kWindow);
+    for (size_t i = 0; i < kWindow; ++i) {
+        hann[i] = static_cast<float>(0.5 - 0.5 * std::cos(kTwoPi * static_cast<double>(i) / kWindow));
+    }
     float loudest = -180.0f;
     for (int x = 0; x < width; ++x) {
         const size_t begin = mono.size() * static_cast<size_t>(x) / static_cast<size_t>(width);
@@ -166,8 +176,7 @@ RgbaImage spectrogram(const Stereo& sound, int width, int height) {
         }
         for (size_t i = 0; i < kWindow; ++i) {
             const size_t at = begin + i;
-            const float w = static_cast<float>(0.5 - 0.5 * std::cos(kTwoPi * static_cast<double>(i) / kWindow));
-            bins[i] = std::complex<float>(at < mono.size() ? mono[at] * w : 0.0f, 0.0f);
+            bins[i] = std::complex<float>(at < mono.size() ? mono[at] * hann[i] : 0.0f, 0.0f);
         }
         fft(bins);
         for (int row = 0; row < specRows; ++row) {

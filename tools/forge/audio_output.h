@@ -15,9 +15,9 @@ enum class SoundShape {
     Loop,     // its end joins its start
 };
 
-// One-shots: removes any offset, trims the silent tail, fades both ends and scales the peak to
-// `peakDb` (dBFS).
-void finishOneShot(Stereo& sound, float peakDb);
+// One-shots: removes any offset, trims the silent tail (and whatever rings past `maxSeconds`),
+// fades both ends and scales the peak to `peakDb` (dBFS).
+void finishOneShot(Stereo& sound, float peakDb, double maxSeconds);
 // Loops: removes the offset exactly (a loop's mean) and scales to `rmsDb`, keeping the peak at or
 // below -1.5 dBFS. Nothing is faded: the loop point must stay seamless.
 void finishLoop(Stereo& sound, float rmsDb);

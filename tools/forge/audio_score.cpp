@@ -157,13 +157,22 @@ struct Mixer {
     Stereo reverbSend;
     Stereo echoSend;
     double layerEnergy = 0.0;  // of the layer being rendered, for the balance report
+    bool loop = true;
 };
 
-void place(Mixer& mixer, const Layer& layer, const Mono& sound, long frame, float pan) {
+void place(Mixer& mixer, const Layer& layer, Mono sound, long frame, float pan) {
+    // Struck voices render generously long; what is left below -90 dB is not worth mixing thrice.
+    size_t end = sound.size();
+    while (end > 0 && std::fabs(sound[end - 1]) < 3e-5f) --end;
+    sound.resize(end);
     for (float s : sound) mixer.layerEnergy += static_cast<double>(s * layer.gain) * (s * layer.gain);
-    mixer.dry.addWrapped(sound, frame, layer.gain, pan);
-    if (layer.send > 0.0f) mixer.reverbSend.addWrapped(sound, frame, layer.gain * layer.send, pan);
-    if (layer.echo > 0.0f) mixer.echoSend.addWrapped(sound, frame, layer.gain * layer.echo, pan);
+    const auto mix = [&](Stereo& bus, float gain) {
+        if (mixer.loop) bus.addWrapped(sound, frame, gain, pan);
+        else bus.add(sound, frame, gain, pan);
+    };
+    mix(mixer.dry, layer.gain);
+    if (layer.send > 0.0f) mix(mixer.reverbSend, layer.gain * layer.send);
+    if (layer.echo > 0.0f) mix(mixer.echoSend, layer.gain * layer.echo);
 }
 
 float dynamicsAt(int step, int steps, int beatsPerBar, float written, AudioRng& rng) {
@@ -332,9 +341,9 @@ void LayerRenderer::renderPad() {
 }
 
 // Wet-only echo of the echo bus, added to the mix.
-void addEcho(Stereo& mix, const Stereo& send, double seconds, float feedback) {
+void addEcho(Stereo& mix, const Stereo& send, double seconds, float feedback, bool loop) {
     Stereo echoed = send;
-    applyEcho(echoed, seconds, feedback, 1.0f, true, true);
+    applyEcho(echoed, seconds, feedback, 1.0f, true, loop);
     for (size_t i = 0; i < mix.frames(); ++i) {
         mix.left[i] += echoed.left[i] - send.left[i];
         mix.right[i] += echoed.right[i] - send.right[i];
@@ -395,8 +404,9 @@ double songSeconds(const Song& song, int bars) { return bars * song.beatsPerBar 
 bool renderSong(const Song& song, Stereo& out, std::string& error) {
     Timeline timeline{song, {}, 0, 0};
     if (!parseProgression(song, timeline, error)) return false;
-    Mixer mixer{Stereo(static_cast<size_t>(timeline.frames)), Stereo(static_cast<size_t>(timeline.frames)),
-                Stereo(static_cast<size_t>(timeline.frames))};
+    // A jingle gets room after its last bar for the notes and the room to ring out.
+    const size_t frames = static_cast<size_t>(timeline.frames + (song.loop ? 0 : framesFor(2.5)));
+    Mixer mixer{Stereo(frames), Stereo(frames), Stereo(frames), 0.0, song.loop};
     const bool report = std::getenv("QV_FORGE_AUDIO_REPORT") != nullptr;
     for (size_t i = 0; i < song.layers.size(); ++i) {
         mixer.layerEnergy = 0.0;
@@ -412,8 +422,12 @@ bool renderSong(const Song& song, Stereo& out, std::string& error) {
         }
     }
     out = std::move(mixer.dry);
-    addReverb(out, mixer.reverbSend, song.reverb, true);
-    addEcho(out, mixer.echoSend, timeline.secondsFor(song.echoBeats), song.echoFeedback);
+    // Notes running past a jingle's room grew the buses; bring them back to one length.
+    out.resize(frames);
+    mixer.reverbSend.resize(frames);
+    mixer.echoSend.resize(frames);
+    addReverb(out, mixer.reverbSend, song.reverb, song.loop);
+    addEcho(out, mixer.echoSend, timeline.secondsFor(song.echoBeats), song.echoFeedback, song.loop);
     removeOffset(out.left);
     removeOffset(out.right);
     const double rms = out.rms();

@@ -69,8 +69,10 @@ struct Song {
     float echoFeedback = 0.35f;
     float targetRmsDb = -18.0f;
     uint32_t seed = 1;
+    bool loop = true;        // false: a jingle that ends, its last notes ringing out after the bars
 };
 
-// Renders the loop; false with a message when a chord or a pattern cannot be read.
+// Renders the song (as a loop unless told otherwise); false with a message when a chord or a
+// pattern cannot be read.
 bool renderSong(const Song& song, Stereo& out, std::string& error);
 double songSeconds(const Song& song, int bars);

@@ -221,8 +221,9 @@ Mono pad(const Tone& tone) {
             if (phases[v] >= 1.0) phases[v] -= 1.0;
         }
         const double t = static_cast<double>(i) / kSampleRate;
-        double env = t < attack ? 0.5 - 0.5 * std::cos(kPi * t / attack) : 1.0;
-        if (i >= held) env *= 0.5 + 0.5 * std::cos(kPi * static_cast<double>(i - held) / (frames - held));
+        // Raised-cosine attack and release (sineTurns(x + 0.25) is cos(2 pi x)).
+        double env = t < attack ? 0.5 - 0.5 * sineTurns(0.5 * t / attack + 0.25) : 1.0;
+        if (i >= held) env *= 0.5 + 0.5 * sineTurns(0.5 * static_cast<double>(i - held) / (frames - held) + 0.25);
         out[i] = second.lowpass(first.lowpass(sum * 0.33f)) * static_cast<float>(env);
     }
     scaleBy(out, tone.velocity);
