@@ -130,6 +130,7 @@ void crystalAppears(Forge& forge, const char* name, const std::vector<int>& note
 }  // namespace
 
 FORGE_STEP(audio_sfx_board) {
+    beginSheet();
     landingClicks(forge);
     matchChimes(forge);
     vanishing(forge);
@@ -138,4 +139,5 @@ FORGE_STEP(audio_sfx_board) {
     explosion(forge, "explode_crystal_small", 70.0, 0.2, 6, -4.0f);
     crystalAppears(forge, "crystal_appears", {84, 88, 91, 96, 100}, 0.6, -5.0f);
     crystalAppears(forge, "crystal_appears_small", {91, 96, 100}, 0.35, -7.0f);
+    publishSheet(forge, "audio_sfx_board");
 }

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "tools/forge/audio_dsp.h"
 #include "tools/forge/audio_output.h"
 #include "tools/forge/audio_reverb.h"
 #include "tools/forge/audio_rng.h"
+#include "tools/forge/forge.h"
+#include "tools/forge/rgba_image.h"
 
 void put(Stereo& mix, const Mono& sound, double seconds, float gain, float pan) {
     mix.add(sound, framesFor(seconds), gain, pan);
@@ -118,7 +121,26 @@ void addRoom(Stereo& mix, float wet, float room, double tail) {
     applyReverb(mix, {room, 0.5f, wet, 1.0f}, false);
 }
 
+namespace {
+
+thread_local std::unique_ptr<Stereo> currentSheet;
+
+}  // namespace
+
 void writeEffect(Forge& forge, const std::string& path, Stereo sound, float peakDb, double maxSeconds) {
     finishOneShot(sound, peakDb, maxSeconds);
     writeSound(forge, path, sound, SoundShape::OneShot, 0.4f);
+    if (currentSheet != nullptr) {
+        currentSheet->add(sound, static_cast<long>(currentSheet->frames()), 1.0f);
+        currentSheet->resize(currentSheet->frames() + static_cast<size_t>(framesFor(0.3)));
+    }
+}
+
+void beginSheet() { currentSheet = std::make_unique<Stereo>(); }
+
+void publishSheet(Forge& forge, const std::string& name) {
+    if (currentSheet == nullptr) return;
+    const std::unique_ptr<Stereo> sheet = std::move(currentSheet);
+    const int width = static_cast<int>(std::clamp<size_t>(sheet->frames() / 441, 400, 3000));
+    forge.addContactSheet(name, spectrogram(*sheet, width, 300));
 }

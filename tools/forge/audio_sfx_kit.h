@@ -37,4 +37,8 @@ void putMoving(Stereo& mix, const Mono& sound, double seconds, float gain, float
 void addRoom(Stereo& mix, float wet, float room = 0.5f, double tail = 0.8);
 
 // Finishes (`finishOneShot` at `peakDb`, at most `maxSeconds` long) and writes it at `path`.
+// Between `beginSheet` and `publishSheet` (on the same thread, i.e. inside one step) every written
+// effect is also strung onto one spectrogram contact sheet for people to look over.
 void writeEffect(Forge& forge, const std::string& path, Stereo sound, float peakDb, double maxSeconds);
+void beginSheet();
+void publishSheet(Forge& forge, const std::string& name);

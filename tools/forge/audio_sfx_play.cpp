@@ -163,6 +163,7 @@ void hintAndSkip(Forge& forge) {
 }  // namespace
 
 FORGE_STEP(audio_sfx_play) {
+    beginSheet();
     boardReveal(forge);
     dismiss(forge);
     windBonus(forge);
@@ -172,4 +173,5 @@ FORGE_STEP(audio_sfx_play) {
     scoreCounting(forge);
     levelStartAndWin(forge);
     hintAndSkip(forge);
+    publishSheet(forge, "audio_sfx_play");
 }
