@@ -163,7 +163,7 @@ void weather(Forge& forge) {
         Stereo mix;
         Mono crackBurst = noise(framesFor(0.25), rng);
         highpassInPlace(crackBurst, 600.0);
-        applyDecay(crackBurst, 0.002, 0.05);
+        applyDecay(crackBurst, 0.004, 0.05);
         put(mix, crackBurst, 0.0, 0.8f);
         put(mix, rumble(900.0, 0.8, 0.005, 0.15, rng), 0.0, 0.7f);
         for (int k = 0; k < 6; ++k) {
@@ -172,7 +172,7 @@ void weather(Forge& forge) {
                 static_cast<float>(1.0 - 0.13 * k), rng.range(-0.5f, 0.5f));
         }
         applyReverb(mix, {0.8f, 0.7f, 0.35f, 1.0f}, false);
-        writeEffect(forge, "sounds/movie/thunder.ogg", mix, -1.5f, 5.0);
+        writeEffect(forge, "sounds/movie/thunder.ogg", mix, -4.0f, 5.0);
     }
 }
 

@@ -16,6 +16,7 @@ constexpr float kCeilingDb = -1.0f;   // no sound may peak above this
 constexpr float kLoopPeakDb = -1.5f;  // leaves room for the encoder's small overshoot
 constexpr double kMaxOffset = 0.001;
 constexpr double kSilenceAtEnds = 0.001;
+constexpr double kLeadSeconds = 0.004;
 
 double meanOf(const std::vector<float>& channel) {
     double sum = 0.0;
@@ -113,6 +114,11 @@ void finishOneShot(Stereo& sound, float peakDb, double maxSeconds) {
         fadeOut = std::min(0.4, maxSeconds * 0.35);
     }
     applyFades(sound, 0.002, fadeOut);
+    // A few milliseconds of silence in front keep the codec's pre-echo of a sharp attack from
+    // reaching the first sample, so the sound still starts from nothing once decoded.
+    Stereo padded(static_cast<size_t>(framesFor(kLeadSeconds)));
+    padded.add(sound, static_cast<long>(padded.frames()), 1.0f);
+    sound = std::move(padded);
     const float peak = sound.peak();
     if (peak > 0.0f) sound.scale(dbToGain(std::min(peakDb, kLoopPeakDb)) / peak);
     for (std::vector<float>* c : {&sound.left, &sound.right}) {
