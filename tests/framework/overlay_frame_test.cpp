@@ -59,7 +59,6 @@ protected:
         Frame().currentState = &state;
     }
     void TearDown() override {
-        for (LDvOverlay* o : registered) Unregister(o);
         Frame().currentState = nullptr;
         Frame().displayScaled = Frame().displayCentreScaling = false;
         Frame().displayScale = Frame().inverseDisplayScale = 1.0f;
@@ -68,8 +67,7 @@ protected:
     void Show(LDvOverlay& overlay, float x, float y) {
         overlay.x = x;
         overlay.y = y;
-        Register(&overlay, &state);
-        registered.push_back(&overlay);
+        Register(&overlay, &state);  // the overlay leaves the registry when the test's locals end
     }
 
     // Draws every registered overlay (then `extra`) into a fresh frame and keeps what ended up on screen.
@@ -97,7 +95,6 @@ protected:
 
     KWindow window{K_RENDERER_SOFTWARE};
     LDvState state;
-    std::vector<LDvOverlay*> registered;
     std::vector<uint32_t> screen;
 };
 
