@@ -45,7 +45,7 @@ public:
     void queueQuit(uint32_t frame);
     size_t pendingCount() const { return queue.size() - nextIndex; }
 
-    // Frames to capture; the folder is created when missing. Frame numbers as above.
+    // Frames to capture; the folder (and any folder above it) is created when missing. Frame numbers as above.
     void setCaptureFolder(const std::string& folder) { captureFolder = folder; }
     void captureFrame(uint32_t frame) { captureFrames.insert(frame); }
     void captureEveryFrame(bool every) { captureAll = every; }
