@@ -52,6 +52,7 @@ public:
     static std::string captureFileName(const std::string& folder, uint32_t frame);
 
     // With the manual clock on, each flip advances it by this much (default 16 ms, one logic step).
+    // A loop that already moves the manual clock itself (sleepMilliseconds does) sets 0.
     void setClockStep(uint32_t milliseconds) { clockStepMs = milliseconds; }
     uint32_t clockStep() const { return clockStepMs; }
 
