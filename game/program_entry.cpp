@@ -19,6 +19,7 @@
 #include "framework/data/settings.h"
 #include "game/match3.h"
 #include "game/program_options.h"
+#include "game/start_up_choices.h"
 
 namespace {
 
@@ -71,29 +72,55 @@ void InstallHooks(const ProgramOptions& options) {
     SetLoopHooks(std::move(hooks));
 }
 
-// An empty value means full screen as well; only a missing key falls back to the default.
 bool WantsFullScreen(const ProgramOptions& options) {
-    if (options.windowed) return false;
-    const LDvIniFile& settings = *Frame().settings;
-    if (!settings.HasKey(nullptr, "FULL_SCREEN")) return true;
-    const LDvString value = settings.GetString(nullptr, "FULL_SCREEN", "");
-    return value.empty() || value == "true" || value == "1";
+    return !options.windowed && FullScreenFromSettings(*Frame().settings);
 }
 
-// Runs the game; returns the data root it used, which names the survey table.
-LDvString RunGameObject(const ProgramOptions& options) {
+// Without a display the window cannot open either; the full canvas is tried and the shell reports
+// the failure.
+WindowChoice ChooseWindow() {
+    int desktopWidth = Match3::kCanvasWidth, desktopHeight = Match3::kCanvasHeight;
+    if (!getDesktopSize(desktopWidth, desktopHeight)) Log("No desktop size available");
+    return ChooseWindowSize(desktopWidth, desktopHeight);
+}
+
+void ApplyWindowChoice(const WindowChoice& choice) {
+    FrameContext& frame = Frame();
+    frame.width = static_cast<int16_t>(choice.width);
+    frame.height = static_cast<int16_t>(choice.height);
+    if (!choice.scaled) return;
+    frame.displayScaled = true;
+    frame.displayCentreScaling = true;
+    frame.displayScale = choice.scale;
+    frame.inverseDisplayScale = 1.0f / choice.scale;
+}
+
+struct GameRun {
+    bool refused = false;                // the desktop is too small; nothing else happens
+    LDvString dataRoot;                  // names the survey table
+};
+
+GameRun RunGameObject(const ProgramOptions& options) {
+    GameRun run;
     Match3 game;
     StartLogging("Quorvane", "0.2", GetSettingBool(false, "SHOW_CONSOLE"));
+    const WindowChoice window = ChooseWindow();
+    if (!window.supported) {
+        ShowMessage(kResolutionRefusal);
+        run.refused = true;
+        return run;
+    }
+    ApplyWindowChoice(window);
     if (game.InitGame(WantsFullScreen(options))) {
-        SetState(&game.FirstState(), &game, false);
+        game.EnterFirstState();
         game.RunGame();
     }
-    return GetDataRoot();  // read while settings.ini (and its "RootDir") is still loaded
+    run.dataRoot = GetDataRoot();  // read while settings.ini (and its "RootDir") is still loaded
+    return run;
 }
 
 void OpenSurvey(const LDvString& dataRoot) {
-    LDvIniFile urls(dataRoot + "urls.ini");
-    const LDvString url = urls.GetString(nullptr, "SURVEY_URL", "");
+    const LDvString url = SurveyUrl(dataRoot);
     if (!url.empty()) openUrl(url);
 }
 
@@ -112,9 +139,13 @@ int RunProgram(int argc, const char* const* argv) {
     }
     ApplyOptions(options);
     InstallHooks(options);
-    const LDvString dataRoot = RunGameObject(options);
-    OpenSurvey(dataRoot);
+    const GameRun run = RunGameObject(options);
     SetLoopHooks({});
+    if (run.refused) {
+        endEngineLog();
+        return 0;
+    }
+    OpenSurvey(run.dataRoot);
     if (options.exitWait) sleepMilliseconds(kExitWaitMilliseconds);
     endEngineLog();
     return 0;

@@ -1,0 +1,47 @@
+// The real program started headless on the default data, as a player's first start: everything
+// the game loads at start-up must be there and load cleanly.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "engine/k_files.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+const std::string kProgram = QV_BINARY_DIR "/quorvane";
+const std::string kSave = "Drovana Games/Quorvane/Ver0.2/";
+
+int RunHeadless(const TempDir& home, const std::string& arguments) {
+    const std::string command = "cd '" + home.path() + "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy '" + kProgram +
+                                "' --data '" QV_DATA_DIR "' --save '" + home.path() + "' " + arguments +
+                                " > output.txt 2>&1";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace
+
+TEST(StartUp, LoadsEverythingFromTheDefaultDataAndEndsCleanly) {
+    ASSERT_TRUE(fileExists(kProgram)) << "build the quorvane target first";
+    TempDir home;
+    ASSERT_EQ(RunHeadless(home, "--windowed --frames 5 --manual-clock --no-exit-wait"), 0) << home.read("output.txt");
+    const std::string log = home.read(kSave + "log.txt");
+    const std::string engineLog = home.read(kSave + "engine_log.txt");
+
+    for (const char* line : {"=== Calling User OnInit ===\n", "--Initializing Localization Setup--\n",
+                             "--Done Localization--\n", "-> User init succeeded\n=== Game started ===\n",
+                             "=== Game Uninit() called ===\n"}) {
+        EXPECT_NE(log.find(line), std::string::npos) << line;
+    }
+    for (const char* fault : {"Media Missing", "No such", "file not found", "OUT OF RANGE", "NOT INITIALIZED",
+                              "Failed to load sound", "sound not enabled", "=== Game Ended"}) {
+        EXPECT_EQ(log.find(fault), std::string::npos) << fault << " in\n" << log;
+    }
+    for (const char* fault : {"Message box", "failed", "Failed", "damaged"}) {
+        EXPECT_EQ(engineLog.find(fault), std::string::npos) << fault << " in\n" << engineLog;
+    }
+    EXPECT_NE(home.read(kSave + "settings.ini").find("HIDE_CUSTOM_CURSORS=false"), std::string::npos);
+}
