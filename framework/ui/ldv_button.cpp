@@ -61,7 +61,11 @@ void LDvButton::UpdateHover() {
     if (hidden || !isButton) return;
     const bool over = IsMouseOver();
     const bool down = isLeftButtonDown();
-    if (down && mouseWasUp && !armed && over) armed = true;
+    if (down && mouseWasUp) {
+        // A click nobody read (the button was not enabled for the search) must not fire later.
+        clicked = false;
+        if (!armed && over) armed = true;
+    }
     if (armed && down && !IsToggle()) pressed = over;
     if (!down && armed) {
         if (!IsToggle()) pressed = false;
