@@ -75,13 +75,13 @@ bool splitGrids(const std::string& text, std::array<GridText, 4>& grids, std::st
 }
 
 bool cellWord(char c, uint32_t& word) {
-    if (c == '.') word = 0;
+    if (c == '.') word = kRandomFill;
     else if (c == 'o') word = kActive | kRandomFill;
     else if (c == 'v') word = kActive | kEntry | kRandomFill;
     else if (c == '_') word = kActive | kStartsEmpty;
     else if (c == '^') word = kActive | kEntry | kStartsEmpty;
-    else if (c >= 'a' && c <= 'f') word = kActive | (static_cast<uint32_t>(c - 'a' + 1) << kPresetShift);
-    else if (c >= 'A' && c <= 'F') word = kActive | kEntry | (static_cast<uint32_t>(c - 'A' + 1) << kPresetShift);
+    else if (c >= 'a' && c <= 'f') word = kActive | kRandomFill | (static_cast<uint32_t>(c - 'a' + 1) << kPresetShift);
+    else if (c >= 'A' && c <= 'F') word = kActive | kEntry | kRandomFill | (static_cast<uint32_t>(c - 'A' + 1) << kPresetShift);
     else return false;
     return true;
 }

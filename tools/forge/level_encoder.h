@@ -14,6 +14,8 @@
 //   locks:    1  crate (single lock)             2  roped crate (double lock)
 //
 // In the colour and locks grids "." and "o" mean nothing, so they can sketch the field's shape.
+// Words are written the way the level editor saves them (the random-fill bit on every square that
+// does not start empty), so loading and saving a design in the editor leaves its file unchanged.
 // "cells:" is required, the other two are optional. Pieces slide diagonally around holes on their
 // own; the cell word has no slide marks.
 //
@@ -34,6 +36,8 @@
 #include <string>
 #include <vector>
 
+#include "game/match3/board_cell.h"
+
 namespace level {
 
 constexpr int kColumns = 20;
@@ -45,16 +49,16 @@ constexpr int kBorderCount = kBorderColumns * kBorderRows;
 constexpr size_t kCellFileSize = kCellCount * 4;      // 960
 constexpr size_t kBorderFileSize = kBorderCount * 2;  // 616
 
-// Bits of a cell word.
-constexpr uint32_t kActive = 0x1;
-constexpr uint32_t kEntry = 0x2;
-constexpr uint32_t kLock1 = 0x4;
-constexpr uint32_t kLock2 = 0x8;
-constexpr uint32_t kLayer1 = 0x10;
-constexpr uint32_t kLayer2 = 0x20;
-constexpr uint32_t kRandomFill = 0x40;
-constexpr uint32_t kStartsEmpty = 0x80;
-constexpr int kPresetShift = 8;  // preset colour + 1 in bits 8..11
+// Bits of a cell word, as the board reads them.
+constexpr uint32_t kActive = kCellActive;
+constexpr uint32_t kEntry = kCellEntry;
+constexpr uint32_t kLock1 = kCellSingleLock;
+constexpr uint32_t kLock2 = kCellDoubleLock;
+constexpr uint32_t kLayer1 = kCellOneLayer;
+constexpr uint32_t kLayer2 = kCellTwoLayers;
+constexpr uint32_t kRandomFill = kCellRandomFill;
+constexpr uint32_t kStartsEmpty = kCellStartsEmpty;
+constexpr uint32_t kPresetShift = kCellColourShift;  // preset colour + 1 in bits 8..11
 
 
 }  // namespace level
