@@ -19,18 +19,8 @@
 // "cells:" is required, the other two are optional. Pieces slide diagonally around holes on their
 // own; the cell word has no slide marks.
 //
-// Border numbering (shared with the frame pictures). Border point (i, j), i = 0..21 across and
-// j = 0..13 down, is drawn at (193 + 55i, 33 + 55j): the square of grid cell (i - 1, j - 1), one
-// ring wider than the grid. Only squares outside the field get a piece; it frames the sides (edges)
-// and corners it shares with field squares. With N, E, S, W the neighbours above, right, below and
-// left, and NE, SE, SW, NW the diagonal ones:
-//   1..15   edges only: n = N?1 + E?2 + S?4 + W?8
-//   16..19  one outer corner: NE, SE, SW, NW
-//   20..23  two outer corners on one side: NE+SE, SE+SW, SW+NW, NW+NE
-//   24..27  two edges and the opposite corner: N+E with SW, E+S with NW, S+W with NE, W+N with SE
-//   28      all four outer corners; 29 the two opposite corners NE+SW
-// A diagonal counts only when neither side next to it is field. Shapes without a piece of their
-// own drop outer corners in the order NW, SW, SE, NE until a piece matches.
+// The frame is derived from the field's shape with the numbering the border pictures are painted
+// for (tools/forge/board_border_rule.h): pieces lie on the squares around the field.
 #include <array>
 #include <cstdint>
 #include <string>
