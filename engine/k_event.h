@@ -47,6 +47,7 @@ constexpr int32_t K_KEY_NONE = 102;
 // Platform ("virtual") key codes as the key table knows them: the Windows VK numbering, which the
 // SDL layer produces from SDL keycodes so that one table serves every platform.
 int32_t engineKeyFromVirtualKey(int32_t virtualKey);  // K_KEY_NONE for codes above 255 or not in the table
+int32_t virtualKeyFromEngineKey(int32_t keyCode);     // the reverse (scripted input); 0 for K_KEY_NONE
 
 // The record copied by value into the game's event queue. Field order follows the engine's layout.
 struct KEvent {

@@ -1,7 +1,18 @@
 #pragma once
 // A picture held as a texture, and every drawing primitive. Pixels decoded from a file are kept
 // until the picture is first drawn (uploaded to the current window's renderer), so pictures can be
-// loaded and measured without a window (unit tests, tools).
+// loaded and measured without a window (unit tests, tools). Owns its pixels and its texture; the
+// texture lives until the picture is reloaded or deleted, or until its window is deleted (after
+// which the picture draws nothing unless its pixels were retained).
+//
+// Coordinates: source rectangles run from (sx1, sy1) inclusive to (sx2, sy2) exclusive. Angles are
+// in degrees, positive turning anticlockwise on screen. Every destination goes through the current
+// window's world view, except while drawing into a render target.
+//
+// Blend modes on SDL's software renderer, which knows no custom blend modes: premultiplied (2) is
+// drawn as normal alpha blending (exact for opaque pixels, translucent ones come out darker), and
+// erase (3) as SDL's multiply-with-alpha with a black colour, giving destination x (1 - alpha) in
+// colour while the destination's own alpha is kept.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -46,6 +57,8 @@ public:
 
     void blitAlphaRect(float sx1, float sy1, float sx2, float sy2, float dx, float dy,
                        bool flipX = false, bool flipY = false);
+    // The source rectangle stretched onto the destination rectangle (dx1, dy1)-(dx2, dy2).
+    void blitStretchRect(float sx1, float sy1, float sx2, float sy2, float dx1, float dy1, float dx2, float dy2);
     // Rotated by angle (degrees) about the rectangle's centre shifted by the offsets, zoomed about the
     // same point; nothing is drawn when zoom or opacity is not above 0.
     void blitAlphaRectFx(float sx1, float sy1, float sx2, float sy2, float dx, float dy, float angle,
@@ -66,19 +79,33 @@ public:
     const std::vector<uint32_t>& pixels() const { return pixelData; }
 
 private:
+    // The texture on the current window's renderer, made and uploaded on first use; null when
+    // there is no window or nothing to draw. Applies the colour and alpha modulation for `opacity`.
+    SDL_Texture* prepareBlit(float opacity);
     bool ensureTexture();
+    bool hasLiveTexture() const;  // made on the current window's renderer, which still lives
+    bool createTargetTexture();
+    bool uploadPixels();
     void applyTextureState();
+    void applyBlendMode();
+    void applyModulation(float red, float green, float blue, float alpha);
+    void drawColorFor(float r, float g, float b, float a) const;
+    void resetPicture();
 
     int width = 0;
     int height = 0;
     std::vector<uint32_t> pixelData;
     bool retainPixels = false;
     bool renderTarget = false;
+    bool lostLogged = false;
     SDL_Texture* texture = nullptr;
-    void* textureOwner = nullptr;  // the renderer the texture belongs to
+    uint32_t textureSerial = 0;  // the window whose renderer made the texture
     float colorR = 1.0f, colorG = 1.0f, colorB = 1.0f, colorA = 1.0f;
     int blend = K_BLEND_NORMAL;
     bool smooth = false;
+    // What the texture was last given, so unchanged state costs no SDL call.
+    int appliedModR = -1, appliedModG = -1, appliedModB = -1, appliedModA = -1;
+    bool eraseByMultiply = false;  // erase drawn as multiply with black (no custom blend modes)
 };
 
 // A new picture of the active renderer; empty when no renderer has been chosen is still usable.

@@ -1,6 +1,8 @@
 #pragma once
 // The game window: one instance for the whole run, owned by the game shell. It owns the SDL window
 // and renderer; every KGraphic draws through the window that is current (the last one created).
+// Textures made on a window's renderer die with the window: pictures outliving it draw nothing
+// until they are loaded again. The test input set with setTestInput is borrowed.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -18,6 +20,8 @@ int getRendererKind();                     // process-wide; K_RENDERER_NONE unti
 
 struct SDL_Window;
 struct SDL_Renderer;
+union SDL_Event;
+class KTestInput;
 
 class KWindow {
 public:
@@ -46,6 +50,8 @@ public:
     void requestQuit();
     bool hasFocus() const;
 
+    // Destinations are scaled by zoom about the window's top-left corner, then translated. Rotation
+    // is not supported (one engine log line); `clear` clears the back buffer.
     void setWorldView(float translateX, float translateY, float rotationDegrees, float zoom, bool clear);
     void setDefaultWorldView();
 
@@ -61,16 +67,40 @@ public:
     // Reads the back buffer as it stands (before the next flip) as RGBA pixels, row-major.
     bool readPixels(std::vector<uint32_t>& rgba, int& width, int& height) const;
 
+    // Test mode: scripted input and frame capture (engine/k_test_input.h); null turns it off.
+    void setTestInput(KTestInput* input) { testInput = input; }
+    uint32_t frameNumber() const { return frameCount; }  // flipBackBuffer calls so far
+
+    // Hands an event to the engine as if the platform had sent it: the mouse state, focus and
+    // the event handler see it. Scripted input arrives this way (without the message hook).
+    void deliverEvent(KEvent event);
+    void deliverCharacter(uint32_t codePoint, int32_t message = 0);  // type 5 when below 256, then type 50
+    void closeByPlayer();                       // the window's close button: quit requested
+
     // World view applied by KGraphic to every destination coordinate.
     float viewTranslateX() const { return worldTx; }
     float viewTranslateY() const { return worldTy; }
     float viewZoom() const { return worldZoom; }
 
-    SDL_Renderer* sdlRenderer() const { return renderer; }  // engine-internal use
+    // Engine-internal: the renderer, this window's unique number (textures remember it), the
+    // pixel format of its textures, and whether drawing goes into a picture instead of the window.
+    SDL_Renderer* sdlRenderer() const { return renderer; }
+    uint32_t serial() const { return windowSerial; }
+    uint32_t textureFormat() const { return pixelFormat; }
+    bool drawsIntoPicture() const { return targetActive; }
+    void setDrawsIntoPicture(bool active) { targetActive = active; }
 
 private:
+    bool createRenderer();
+    bool isRealGpu() const;
+    void destroy();
     void pumpEvents();
-    void deliver(KEvent& event);
+    void handlePlatformEvent(const SDL_Event& event);
+    void handleWindowEvent(int windowEvent);
+    void handleMouseButton(const SDL_Event& event, bool pressed);
+    void handleKey(const SDL_Event& event, bool pressed);
+    void handleText(const char* utf8);
+    void capFrameRate();
 
     int rendererKind;
     SDL_Window* window = nullptr;
@@ -86,6 +116,15 @@ private:
     float worldTy = 0.0f;
     float worldRotation = 0.0f;
     float worldZoom = 1.0f;
+    bool rotationLogged = false;
+    bool videoStarted = false;
+    bool targetActive = false;
+    int maxFrameRate = -1;
+    uint32_t lastPresentMs = 0;
+    uint32_t frameCount = 0;
+    uint32_t windowSerial = 0;
+    uint32_t pixelFormat = 0;
+    KTestInput* testInput = nullptr;
     EventHandler eventHandler;
     MessageHook messageHook;
 };

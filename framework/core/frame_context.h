@@ -29,9 +29,14 @@ struct MouseTracking {
     int32_t moveCount = 0;
 };
 
+// Owns the window, the primitive picture, the settings and the progress store; the states and
+// the game it points to are owned by the game object.
 struct FrameContext {
     FrameContext();
     ~FrameContext();  // defined where the owned types are complete
+    FrameContext(const FrameContext&) = delete;
+    FrameContext& operator=(const FrameContext&) = delete;
+    FrameContext& operator=(FrameContext&&) noexcept;
 
     LDvGame* game = nullptr;
     std::unique_ptr<KWindow> window;
@@ -80,3 +85,6 @@ struct FrameContext {
 };
 
 FrameContext& Frame();
+
+// Tests start each case from a fresh context (the old window, settings and store are released).
+void ResetFrameForTesting();

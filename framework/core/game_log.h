@@ -1,9 +1,15 @@
 #pragma once
 // The game log (log.txt in the save folder, appended across runs, no time stamps; echoed to
 // standard output when the console is on), message boxes and the missing-media path.
+#include <functional>
+
 #include "framework/core/ldv_string.h"
 
 void StartLogging(const char* name, const char* version, bool console);
 void Log(const LDvString& message, int level = 0);
 void ShowMessage(const LDvString& text);
 void MediaMissing(const LDvString& fileName);
+
+// Tests watch message boxes instead of opening them; an empty function restores the engine's box.
+using MessageBoxHook = std::function<void(const LDvString& caption, const LDvString& text)>;
+void SetMessageBoxHookForTesting(MessageBoxHook hook);

@@ -10,6 +10,7 @@
 
 class LDvSprite;
 
+// A rectangle whose right and bottom are the last pixels inside it.
 struct LDvRect {
     int32_t left = 0;
     int32_t top = 0;
@@ -46,6 +47,13 @@ public:
     virtual ~LDvOverlay();  // unregisters the overlay and drops its picture reference
 
     KGraphic* Picture() const { return picture ? picture.get() : nullptr; }
+
+    // Places the overlay so that its frame is centred on (cx, cy), halving the frame size in integers.
+    void SetCentre(int cx, int cy);
+    void SetCentre(float cx, float cy);
+    // Stores the tint and gives it to the picture. The tint belongs to the shared picture, so every
+    // overlay showing the same picture is tinted with it.
+    void SetColor(float r, float g, float b, float a);
 
     SMART_POINTER<KGraphic> picture;   // none until loaded or shared
     float x = 0.0f;                    // top-left on the 1600 x 900 canvas

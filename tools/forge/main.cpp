@@ -5,6 +5,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -71,6 +73,23 @@ void runSteps(Forge& forge, const std::vector<ForgeStep>& steps) {
     for (std::thread& t : threads) t.join();
 }
 
+// Files an earlier full run wrote that this run no longer makes (a renamed design, a dropped
+// picture) would stay behind in the data folder and be loaded as if current. Only what the old
+// manifest lists is removed, so an output folder that holds other files is never harmed.
+void removeStaleFiles(const Forge& forge) {
+    namespace fs = std::filesystem;
+    std::ifstream old(fs::path(forge.outDir()) / "manifest.txt");
+    const std::vector<std::string> current = forge.manifest();
+    std::string file;
+    while (std::getline(old, file)) {
+        const bool safe = !file.empty() && file[0] != '/' && file.find("..") == std::string::npos;
+        if (safe && !std::binary_search(current.begin(), current.end(), file)) {
+            std::error_code ec;
+            fs::remove(fs::path(forge.outDir()) / file, ec);
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -90,6 +109,7 @@ int main(int argc, char** argv) {
     runSteps(forge, steps);
 
     if (options.only.empty()) {
+        removeStaleFiles(forge);
         std::string manifest;
         for (const std::string& file : forge.manifest()) manifest += file + "\n";
         forge.writeText("manifest.txt", manifest);

@@ -1,0 +1,168 @@
+#include "engine/k_system.h"
+
+#include <SDL.h>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/k_log.h"
+#include "engine/k_window.h"
+#include "engine/mouse_state.h"
+
+namespace {
+
+// Without a real display the headless runs still need room for the full 1600 x 900 canvas.
+constexpr int kHeadlessDesktopWidth = 1920;
+constexpr int kHeadlessDesktopHeight = 1080;
+
+struct MouseState {
+    int x = 0;
+    int y = 0;
+    bool left = false;
+    bool right = false;
+};
+
+MouseState& mouse() {
+    static MouseState state;
+    return state;
+}
+
+bool cursorShown = true;
+
+bool isHeadlessDriver(const char* driver) {
+    return driver && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0);
+}
+
+bool videoDriverHasNoDisplay() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return !driver || isHeadlessDriver(driver);
+}
+
+// Before SDL's video is up, the environment tells whether a message box could be seen at all.
+bool noDisplayForMessageBox() {
+    if (SDL_WasInit(SDL_INIT_VIDEO)) return videoDriverHasNoDisplay();
+    if (isHeadlessDriver(std::getenv("SDL_VIDEODRIVER"))) return true;
+    return !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+void noteMouseEvent(const KEvent& event) {
+    MouseState& state = mouse();
+    switch (event.type) {
+        case K_EVENT_MOUSEDOWN:
+        case K_EVENT_DBLCLICK:
+        case K_EVENT_MOUSEUP: {
+            const bool down = event.type != K_EVENT_MOUSEUP;
+            if (event.buttonIndex == K_BUTTON_LEFT) state.left = down;
+            if (event.buttonIndex == K_BUTTON_RIGHT) state.right = down;
+            noteMousePosition(event.mouseX, event.mouseY);
+            break;
+        }
+        case K_EVENT_MOUSEMOVE:
+            noteMousePosition(event.mouseX, event.mouseY);
+            break;
+        case K_EVENT_DEACTIVATED:
+            // A release outside the window never reaches us; do not leave a button held forever.
+            state.left = state.right = false;
+            break;
+        default:
+            break;
+    }
+}
+
+void noteMousePosition(int x, int y) {
+    mouse().x = x;
+    mouse().y = y;
+}
+
+bool getDesktopSize(int& width, int& height) {
+    width = height = 0;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        engineLog("Desktop size: no video: %s", SDL_GetError());
+        return false;
+    }
+    bool found = false;
+    if (videoDriverHasNoDisplay()) {
+        width = kHeadlessDesktopWidth;
+        height = kHeadlessDesktopHeight;
+        found = true;
+    } else {
+        KWindow* window = KWindow::current();
+        SDL_Window* sdlWindow = window && window->sdlRenderer() ? SDL_RenderGetWindow(window->sdlRenderer()) : nullptr;
+        const int display = sdlWindow ? SDL_GetWindowDisplayIndex(sdlWindow) : 0;
+        SDL_Rect bounds{};
+        found = SDL_GetDisplayBounds(display < 0 ? 0 : display, &bounds) == 0;
+        width = bounds.w;
+        height = bounds.h;
+    }
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return found;
+}
+
+int getMouseX() { return mouse().x; }
+int getMouseY() { return mouse().y; }
+bool isLeftButtonDown() { return mouse().left; }
+bool isRightButtonDown() { return mouse().right; }
+
+void setMousePosition(int x, int y) {
+    noteMousePosition(x, y);
+    KWindow* window = KWindow::current();
+    if (!window || !window->sdlRenderer()) return;
+    int windowX = x;
+    int windowY = y;
+    SDL_RenderLogicalToWindow(window->sdlRenderer(), static_cast<float>(x), static_cast<float>(y), &windowX, &windowY);
+    SDL_WarpMouseInWindow(SDL_RenderGetWindow(window->sdlRenderer()), windowX, windowY);
+}
+
+void showSystemCursor(bool show) {
+    cursorShown = show;
+    if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+
+bool isSystemCursorShown() { return cursorShown; }
+
+void showMessageBox(const char* caption, const char* text) {
+    engineLog("Message box: %s: %s", caption ? caption : "", text ? text : "");
+    KWindow* window = KWindow::current();
+    if (window && window->isFullScreen()) window->toggleFullScreen(false);
+    if (noDisplayForMessageBox()) return;  // nobody could read it, and it must never block a headless run
+    const bool wasHidden = !cursorShown;
+    if (wasHidden) showSystemCursor(true);
+    SDL_Window* parent = window && window->sdlRenderer() ? SDL_RenderGetWindow(window->sdlRenderer()) : nullptr;
+    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, caption ? caption : "", text ? text : "", parent) != 0) {
+        engineLog("Message box could not be shown: %s", SDL_GetError());
+    }
+    if (wasHidden) showSystemCursor(false);
+}
+
+void openUrl(const std::string& url) {
+    if (url.empty()) return;
+    // Two forks: the grandchild is adopted by init, so nobody has to wait for the browser.
+    const pid_t child = fork();
+    if (child < 0) {
+        engineLog("Cannot open '%s': fork failed", url.c_str());
+        return;
+    }
+    if (child == 0) {
+        setsid();
+        if (fork() == 0) {
+            const int null = open("/dev/null", O_RDWR);
+            if (null >= 0) {
+                dup2(null, STDIN_FILENO);
+                dup2(null, STDOUT_FILENO);
+                dup2(null, STDERR_FILENO);
+            }
+            // The address is one argument, never read by a shell.
+            execlp("xdg-open", "xdg-open", url.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    engineLog("Opening '%s' with xdg-open", url.c_str());
+}

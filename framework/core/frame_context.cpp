@@ -1,0 +1,16 @@
+#include "framework/core/frame_context.h"
+
+#include "engine/k_graphic.h"
+#include "engine/k_window.h"
+#include "framework/data/ldv_ini_file.h"
+
+FrameContext::FrameContext() = default;
+FrameContext::~FrameContext() = default;
+FrameContext& FrameContext::operator=(FrameContext&&) noexcept = default;
+
+FrameContext& Frame() {
+    static FrameContext frame;
+    return frame;
+}
+
+void ResetFrameForTesting() { Frame() = FrameContext(); }

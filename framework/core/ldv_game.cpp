@@ -1,0 +1,130 @@
+#include "framework/core/ldv_game.h"
+
+#include "engine/k_files.h"
+#include "engine/k_graphic.h"
+#include "engine/k_system.h"
+#include "engine/k_window.h"
+#include "framework/core/event_dispatch.h"
+#include "framework/core/folders.h"
+#include "framework/core/frame_context.h"
+#include "framework/core/game_log.h"
+#include "framework/core/ldv_state.h"
+#include "framework/core/main_loop.h"
+#include "framework/data/ldv_ini_file.h"
+
+namespace {
+
+constexpr int kWindowDepth = 32;
+constexpr int kDefaultUpdatesPerSecond = 125;
+constexpr int16_t kDefaultWidth = 800;
+constexpr int16_t kDefaultHeight = 600;
+
+void CreateSaveFolders() {
+    if (folderExists(GetSaveFolder())) return;
+    createFolder(GetCompanyFolder());
+    createFolder(GetGameFolder());
+    createFolder(GetSaveFolder());
+}
+
+// Opens a window of the given renderer family; null when it cannot be created.
+std::unique_ptr<KWindow> OpenWindow(int rendererKind) {
+    FrameContext& frame = Frame();
+    frame.rendererKind = rendererKind;
+    auto window = std::make_unique<KWindow>(rendererKind);
+    window->setAspectCorrection(true);
+    if (!window->createGameWindow(frame.width, frame.height, kWindowDepth, true, frame.windowTitle.c_str(), 0)) {
+        return nullptr;
+    }
+    return window;
+}
+
+std::unique_ptr<KWindow> OpenWindowWithFallback() {
+    Log("->Linux - Using SDL2 accelerated renderer");
+    showSystemCursor(false);
+    Frame().systemCursorHidden = true;
+    if (auto window = OpenWindow(K_RENDERER_ACCELERATED)) return window;
+    Log("->accelerated renderer failed.. trying software renderer");
+    if (auto window = OpenWindow(K_RENDERER_SOFTWARE)) return window;
+    Log("->software renderer failed as well");
+    Log("->Unable to create game window.");
+    Frame().rendererKind = K_RENDERER_NONE;
+    return nullptr;
+}
+
+}  // namespace
+
+LDvGame::LDvGame(const char* gameName, const char* title, long versionMajor, long versionMinor) {
+    FrameContext& frame = Frame();
+    frame.game = this;
+    frame.gameName = gameName;
+    frame.windowTitle = title;
+    frame.updatesPerSecond = kDefaultUpdatesPerSecond;
+    frame.width = kDefaultWidth;
+    frame.height = kDefaultHeight;
+    frame.imageFolder = "pictures";
+    frame.versionMajor = versionMajor;
+    frame.versionMinor = versionMinor;
+    CreateSaveFolders();
+    frame.settings = std::make_unique<LDvIniFile>(GetSaveFolder() + "settings.ini");
+    frame.settings->SetAutoSave(true);
+    frame.settingsLoaded = true;
+}
+
+LDvGame::~LDvGame() {
+    FrameContext& frame = Frame();
+    frame.window.reset();
+    frame.settings.reset();  // saves first if a change is still unwritten
+    frame.settingsLoaded = false;
+    if (frame.game == this) frame.game = nullptr;
+}
+
+bool LDvGame::OnInit() { return true; }
+void LDvGame::OnTick() {}
+void LDvGame::OnExit() {}
+void LDvGame::OnFocusChange(bool) {}
+void LDvGame::LoadSceneForFade(const LDvString&) {}
+
+bool LDvGame::InitGame(bool fullScreen) {
+    FrameContext& frame = Frame();
+    Log("=== Game Initializing ===");
+    frame.window = OpenWindowWithFallback();
+    if (frame.window == nullptr) return false;
+    KWindow& window = *frame.window;
+    if (fullScreen) window.toggleFullScreen(true);
+    window.setMaxFrameRate(-1);
+    setMousePosition(frame.width / 2, frame.height / 2);
+    Log("-> Setting callbacks");
+    window.setEventHandler(GameEventHandler);
+    // SDL shows the arrow over the client area by itself; the hook only lets everything through.
+    window.setMessageHook([](KWindow*, int, int64_t, int64_t) { return true; });
+    frame.primitivePicture = createKGraphic();
+    Log("=== Game Finished Initializing Successfully ===");
+    Log("=== Calling User OnInit ===");
+    if (OnInit()) {
+        Log("-> User init succeeded");
+        return true;
+    }
+    Log("-> User init failed / returned false");
+    frame.window.reset();
+    return false;
+}
+
+void LDvGame::RunGame() {
+    Log("=== Game started ===");
+    RunMainLoop();
+    UninitGame();
+}
+
+void LDvGame::UninitGame() {
+    FrameContext& frame = Frame();
+    Log("=== Game Uninit() called ===");
+    frame.primitivePicture.reset();
+    if (LDvState* state = frame.currentState) {
+        state->ToggleOverlays();
+        state->OnLeave(nullptr);
+        frame.currentState = nullptr;
+    }
+    OnExit();
+    if (frame.window != nullptr) frame.window->requestQuit();
+    frame.window.reset();
+}

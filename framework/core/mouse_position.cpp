@@ -1,0 +1,19 @@
+#include "framework/core/mouse_position.h"
+
+#include <cstdint>
+
+#include "engine/k_system.h"
+#include "framework/core/frame_context.h"
+
+namespace {
+
+// The engine's readings are 16-bit signed values; scaled windows map them back onto the canvas.
+int ToCanvas(int windowValue) {
+    const int16_t value = static_cast<int16_t>(windowValue);
+    const FrameContext& frame = Frame();
+    return frame.displayScaled ? static_cast<int>(static_cast<float>(value) * frame.inverseDisplayScale) : value;
+}
+
+}  // namespace
+
+LDvPoint GetMousePosition() { return LDvPoint{ToCanvas(getMouseX()), ToCanvas(getMouseY())}; }

@@ -1,0 +1,240 @@
+#include "framework/data/ldv_ini_file.h"
+
+#include <cstdlib>
+
+#include "engine/k_files.h"
+#include "framework/core/folders.h"
+#include "framework/core/game_log.h"
+#include "framework/core/ldv_file.h"
+#include "framework/data/ini_text.h"
+
+namespace {
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// atol's reading: leading white space, an optional sign, then decimal digits. Saturates instead
+// of overflowing on absurdly long numbers.
+int LeadingInt(const LDvString& text) {
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    long long magnitude = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        magnitude = magnitude * 10 + (text[i] - '0');
+        if (magnitude > 2147483648LL) magnitude = 2147483648LL;
+    }
+    long long value = negative ? -magnitude : magnitude;
+    if (value > 2147483647LL) value = 2147483647LL;
+    return static_cast<int>(value);
+}
+
+}  // namespace
+
+bool IniNamesEqual(const LDvString& a, const LDvString& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+    }
+    return true;
+}
+
+LDvIniValue* LDvIniSection::Find(const LDvString& key) const {
+    for (const auto& value : values) {
+        if (IniNamesEqual(value->key, key)) return value.get();
+    }
+    return nullptr;
+}
+
+LDvIniFile::LDvIniFile(const LDvString& filePath) { Load(filePath); }
+
+LDvIniFile::~LDvIniFile() {
+    if (dirty) Save();
+}
+
+void LDvIniFile::Load(const LDvString& filePath) {
+    Clear();
+    path = filePath;
+    loaded = false;
+    dirty = false;
+    if (!CreateFileIfMissing(filePath)) {
+        Log("Can't create file " + filePath);
+        MediaMissing(filePath);
+        return;
+    }
+    LDvFile file;
+    LDvString text;
+    if (!file.Open(filePath, kFileModeRead) || !file.ReadAll(text)) {
+        Log("Can't open INI file " + filePath);
+        return;
+    }
+    file.Close();
+    Parse(text.data(), text.size());
+    loaded = true;
+}
+
+void LDvIniFile::Parse(const char* text, size_t size) {
+    LDvIniSection* current = &global;
+    ForEachIniLine(text, size, [&](const LDvString& line) {
+        if (line[0] == ';') return;
+        if (line[0] == '[') {
+            // The last character goes whether or not it closes the bracket.
+            const LDvString name = line.size() >= 2 ? line.substr(1, line.size() - 2) : LDvString();
+            current = FindOrAddSection(name);
+            return;
+        }
+        LDvString key;
+        LDvString value;
+        SplitIniKeyValue(line, key, value);
+        FindOrAddValue(key, current)->value = std::move(value);
+    });
+}
+
+bool LDvIniFile::Save() {
+    if (!dirty) return true;
+    if (path.empty()) return false;  // a store that was never given a file
+    if (checksum) StoreChecksum();
+    const LDvString text = Serialize();
+    if (!writeFileAtomically(makeFilePath(path), text.data(), text.size())) {
+        Log("Can't write INI file " + path);
+        return false;
+    }
+    dirty = false;
+    return true;
+}
+
+LDvString LDvIniFile::Serialize() const {
+    LDvString out;
+    for (const auto& value : global.values) AppendIniValue(out, value->key, value->value);
+    out += '\n';
+    for (const auto& section : sections) {
+        out += '[';
+        out += section->name;
+        out += "]\n";
+        for (const auto& value : section->values) AppendIniValue(out, value->key, value->value);
+        out += '\n';
+    }
+    return out;
+}
+
+void LDvIniFile::Assign(const LDvIniFile& other) {
+    if (&other == this) return;
+    Clear();
+    if (!other.path.empty()) {
+        path = other.path;
+        autoSave = other.autoSave;
+        checksum = other.checksum;
+    }
+    for (const auto& value : other.global.values) {
+        global.values.Add(std::make_unique<LDvIniValue>(*value));
+    }
+    for (const auto& section : other.sections) {
+        auto copy = std::make_unique<LDvIniSection>();
+        copy->name = section->name;
+        for (const auto& value : section->values) copy->values.Add(std::make_unique<LDvIniValue>(*value));
+        sections.Add(std::move(copy));
+    }
+}
+
+void LDvIniFile::Clear() {
+    sections.Clear();
+    global.values.Clear();
+}
+
+LDvIniSection* LDvIniFile::SectionFor(const char* section) const {
+    if (section == nullptr) return const_cast<LDvIniSection*>(&global);
+    return FindSection(section);
+}
+
+bool LDvIniFile::HasKey(const char* section, const LDvString& key) const {
+    const LDvIniSection* found = SectionFor(section);
+    return found != nullptr && found->Find(key) != nullptr;
+}
+
+LDvString LDvIniFile::GetString(const char* section, const LDvString& key, const LDvString& defaultValue) const {
+    const LDvIniSection* found = SectionFor(section);
+    const LDvIniValue* value = found ? found->Find(key) : nullptr;
+    return (value == nullptr || value->value.empty()) ? defaultValue : value->value;
+}
+
+int LDvIniFile::GetInt(const char* section, const LDvString& key, int defaultValue) const {
+    const LDvIniSection* found = SectionFor(section);
+    const LDvIniValue* value = found ? found->Find(key) : nullptr;
+    return (value == nullptr || value->value.empty()) ? defaultValue : LeadingInt(value->value);
+}
+
+void LDvIniFile::SetString(const char* section, const LDvString& key, const LDvString& value) {
+    dirty = true;
+    LDvIniSection* target = section ? FindOrAddSection(section) : &global;
+    FindOrAddValue(key, target)->value = value;
+    if (autoSave) Save();
+}
+
+void LDvIniFile::SetInt(const LDvString& key, int value) {
+    dirty = true;
+    FindOrAddValue(key, &global)->value = std::to_string(value);
+    if (autoSave) Save();
+}
+
+LDvIniSection* LDvIniFile::FindSection(const LDvString& name) const {
+    for (const auto& section : sections) {
+        if (IniNamesEqual(section->name, name)) return section.get();
+    }
+    return nullptr;
+}
+
+LDvIniSection* LDvIniFile::FindOrAddSection(const LDvString& name) {
+    if (LDvIniSection* found = FindSection(name)) return found;
+    auto section = std::make_unique<LDvIniSection>();
+    section->name = name;
+    return sections.Add(std::move(section)).get();
+}
+
+LDvIniValue* LDvIniFile::FindOrAddValue(const LDvString& key, LDvIniSection* section) {
+    LDvIniSection* target = section ? section : &global;
+    if (LDvIniValue* found = target->Find(key)) return found;
+    auto value = std::make_unique<LDvIniValue>();
+    value->key = key;
+    return target->values.Add(std::move(value)).get();
+}
+
+LDvString LDvIniFile::FirstSectionName() const {
+    return sections.IsEmpty() ? LDvString() : sections.begin()->get()->name;
+}
+
+LDvString LDvIniFile::NextSectionName(const LDvString& name) const {
+    for (auto it = sections.begin(); it != sections.end(); ++it) {
+        if (!IniNamesEqual((*it)->name, name)) continue;
+        ++it;
+        return it == sections.end() ? LDvString() : (*it)->name;
+    }
+    return LDvString();
+}
+
+int32_t LDvIniFile::ComputeChecksum() const {
+    // Lengths are summed in 32-bit arithmetic as the stored figures were; wrapping is deliberate.
+    uint32_t lengths = 0;
+    for (const auto& value : global.values) {
+        if (value->key == kIniChecksumKey) continue;  // exact, case-sensitive
+        lengths += static_cast<uint32_t>(value->key.size() + value->value.size());
+    }
+    int32_t valueCount = 0;
+    for (const auto& section : sections) {
+        for (const auto& value : section->values) {
+            lengths += static_cast<uint32_t>(value->key.size() + value->value.size());
+            ++valueCount;
+        }
+    }
+    const int32_t globalCount = global.values.Count() - (global.Find(kIniChecksumKey) ? 1 : 0);
+    const int32_t sum = static_cast<int32_t>(lengths);
+    const int32_t mixed = sections.Count() ^ globalCount ^ valueCount;
+    return static_cast<int32_t>(static_cast<uint32_t>(sum % 7) + static_cast<uint32_t>(mixed) +
+                                static_cast<uint32_t>(sum / 5));
+}
+
+void LDvIniFile::StoreChecksum() {
+    const bool wasAutoSave = autoSave;
+    autoSave = false;  // the save under way writes it
+    SetInt(kIniChecksumKey, ComputeChecksum());
+    autoSave = wasAutoSave;
+}

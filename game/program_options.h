@@ -1,0 +1,24 @@
+#pragma once
+// Command-line options for tools, tests and benchmarks. Without any the program runs as the
+// player sees it.
+#include <vector>
+
+#include "framework/core/ldv_string.h"
+
+struct ProgramOptions {
+    LDvString dataFolder;            // --data: data root instead of the installed data
+    LDvString saveParent;            // --save: holds "Drovana Games/..." instead of the user's data folder
+    LDvString inputScript;           // --input: scripted input for the engine
+    LDvString captureFolder;         // --capture: frames are written there as PNG
+    std::vector<int> captureFrames;  // --capture-frames: which frames (all when empty)
+    int frameLimit = 0;              // --frames: quit after this many frames (0: no limit)
+    bool windowed = false;           // --windowed
+    bool manualClock = false;        // --manual-clock: steps advance the clock, nothing waits for real time
+    bool exitWait = true;            // --no-exit-wait skips the 10 s wait before exiting
+    bool reportFirstFrame = false;   // --report-first-frame: print the wall time of the first presented frame
+    bool help = false;               // --help
+};
+
+// False with a message in `error` for an unknown option or a missing or malformed value.
+bool ParseProgramOptions(int argc, const char* const* argv, ProgramOptions& options, LDvString& error);
+const char* ProgramUsage();

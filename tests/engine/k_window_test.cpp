@@ -1,0 +1,88 @@
+#include "engine/k_window.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "engine/k_log.h"
+#include "engine/k_system.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+TEST(Window, AcceleratedRendererFailsWithoutGpuAndSoftwareTakesOver) {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    TempDir dir;
+    startEngineLog("Quorvane", "0.2", dir.file("engine_log.txt").c_str());
+    {
+        auto accelerated = std::make_unique<KWindow>(K_RENDERER_ACCELERATED);
+        accelerated->setAspectCorrection(true);
+        EXPECT_FALSE(accelerated->createGameWindow(1600, 900, 32, true, "Quorvane", 0));
+        EXPECT_EQ(getRendererKind(), K_RENDERER_NONE);
+        accelerated.reset();
+
+        KWindow software(K_RENDERER_SOFTWARE);
+        software.setAspectCorrection(true);
+        ASSERT_TRUE(software.createGameWindow(1600, 900, 32, true, "Quorvane", 0));
+        EXPECT_EQ(getRendererKind(), K_RENDERER_SOFTWARE);
+        EXPECT_EQ(KWindow::current(), &software);
+        EXPECT_FALSE(software.presentWaitsForDisplay());
+        int width = 0;
+        int height = 0;
+        EXPECT_TRUE(getDesktopSize(width, height));
+        EXPECT_GE(width, 1600);  // a headless run still has room for the whole canvas
+        EXPECT_GE(height, 900);
+    }
+    EXPECT_EQ(KWindow::current(), nullptr);
+    endEngineLog();
+    const std::string log = dir.read("engine_log.txt");
+    EXPECT_NE(log.find(": SDL2 accelerated renderer: cleaned up\n"), std::string::npos) << log;
+    EXPECT_NE(log.find(": SDL2 software renderer: cleaned up\n"), std::string::npos) << log;
+}
+
+TEST(Window, FullScreenLetterBoxesAndCorrectsTheMouse) {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    KWindow window(K_RENDERER_SOFTWARE);
+    window.setAspectCorrection(true);
+    ASSERT_TRUE(window.createGameWindow(1600, 900, 32, true, "Quorvane", 0));
+    std::vector<KEvent> seen;
+    window.setEventHandler([&](KEvent* event) {
+        seen.push_back(*event);
+        return true;
+    });
+    ASSERT_TRUE(window.toggleFullScreen(true));
+    EXPECT_TRUE(window.isFullScreen());
+    window.flipBackBuffer(true);
+    seen.clear();
+
+    // Where the canvas centre lies on the display, letter-boxed with the aspect kept.
+    int displayX = 0;
+    int displayY = 0;
+    SDL_RenderLogicalToWindow(window.sdlRenderer(), 800.0f, 450.0f, &displayX, &displayY);
+    SDL_Event press{};
+    press.type = SDL_MOUSEBUTTONDOWN;
+    press.button.windowID = SDL_GetWindowID(SDL_RenderGetWindow(window.sdlRenderer()));
+    press.button.button = SDL_BUTTON_LEFT;
+    press.button.clicks = 1;
+    press.button.x = displayX;
+    press.button.y = displayY;
+    SDL_PushEvent(&press);
+    window.flipBackBuffer(true);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_NEAR(seen[0].mouseX, 800, 2);
+    EXPECT_NEAR(seen[0].mouseY, 450, 2);
+    EXPECT_NEAR(getMouseX(), 800, 2);
+
+    ASSERT_TRUE(window.toggleFullScreen(false));
+    EXPECT_FALSE(window.isFullScreen());
+    std::vector<uint32_t> pixels;
+    int width = 0;
+    int height = 0;
+    window.flipBackBuffer(true);
+    ASSERT_TRUE(window.readPixels(pixels, width, height));
+    EXPECT_EQ(width, 1600);
+    EXPECT_EQ(height, 900);
+}
+
+}  // namespace

@@ -1,0 +1,36 @@
+#pragma once
+// A software-rendered 1600 x 900 window on SDL's dummy video driver, for tests that draw and read
+// the frame back, with helpers to sample its pixels.
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "engine/k_window.h"
+
+struct Rgba {
+    int r = 0, g = 0, b = 0, a = 0;
+};
+
+class OffscreenWindow {
+public:
+    static constexpr int kWidth = 1600;
+    static constexpr int kHeight = 900;
+
+    OffscreenWindow();
+    KWindow& window() { return *owned; }
+    bool created() const { return ok; }
+
+    // Reads the back buffer; sample() then reads from that copy.
+    bool grab();
+    Rgba sample(int x, int y) const;
+
+private:
+    std::unique_ptr<KWindow> owned;
+    bool ok = false;
+    std::vector<uint32_t> frame;
+    int frameWidth = 0;
+    int frameHeight = 0;
+};
+
+// True when every channel is within `tolerance` of the expected value.
+bool near(const Rgba& actual, const Rgba& expected, int tolerance);

@@ -1,0 +1,125 @@
+// The main loop and modal loops in a real (off-screen) window on the manual clock.
+#include <gtest/gtest.h>
+
+#include "engine/k_clock.h"
+#include "engine/k_window.h"
+#include "framework/core/frame_context.h"
+#include "framework/core/game_log.h"
+#include "framework/core/ldv_game.h"
+#include "framework/core/main_loop.h"
+#include "framework/core/state_control.h"
+#include "tests/framework/recording_state.h"
+#include "tests/framework/shell_fixture.h"
+
+namespace {
+
+class CountingGame : public LDvGame {
+public:
+    CountingGame() : LDvGame("Quorvane", "Quorvane", 0, 2) {}
+    bool OnInit() override { return initResult; }
+    void OnTick() override { ++ticks; }
+    void OnExit() override { ++exits; }
+
+    bool initResult = true;
+    int ticks = 0;
+    int exits = 0;
+};
+
+class MainLoopTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        setManualClock(true);
+        game = std::make_unique<CountingGame>();
+        Frame().updatesPerSecond = 60;
+        StartLogging("Quorvane", "0.2", false);
+    }
+    void TearDown() override {
+        game.reset();
+        setManualClock(false);
+        ShellTest::TearDown();
+    }
+    std::string LogText() const { return dataHome.read("Drovana Games/Quorvane/Ver0.2/log.txt"); }
+
+    std::unique_ptr<CountingGame> game;
+    Journal journal;
+    RecordingState a{"a", journal};
+    RecordingState b{"b", journal};
+    RecordingState c{"c", journal};
+};
+
+}  // namespace
+
+TEST_F(MainLoopTest, InitGameOpensAWindowAndLogsEachStep) {
+    ASSERT_TRUE(game->InitGame(false));
+    ASSERT_NE(Frame().window, nullptr);
+    EXPECT_NE(Frame().primitivePicture, nullptr);
+    const std::string log = LogText();
+    EXPECT_EQ(log.rfind("=== Game Initializing ===\n->Linux - Using SDL2 accelerated renderer\n", 0), 0u) << log;
+    EXPECT_NE(log.find("-> Setting callbacks\n=== Game Finished Initializing Successfully ===\n"
+                       "=== Calling User OnInit ===\n-> User init succeeded\n"),
+              std::string::npos)
+        << log;
+}
+
+TEST_F(MainLoopTest, FailedOnInitClosesTheWindow) {
+    game->initResult = false;
+    EXPECT_FALSE(game->InitGame(false));
+    EXPECT_EQ(Frame().window, nullptr);
+    EXPECT_NE(LogText().find("-> User init failed / returned false\n"), std::string::npos);
+}
+
+TEST_F(MainLoopTest, MissingMediaEndsTheLoopAfterTheFrame) {
+    ASSERT_TRUE(game->InitGame(false));
+    SetState(&a, game.get(), false);
+    a.onUpdate = [this] {
+        if (a.tickCount == 30) MediaMissing("levels.ini");
+    };
+    game->RunGame();
+    EXPECT_EQ(a.tickCount, 30);
+    EXPECT_EQ(a.updates, 30);
+    EXPECT_EQ(game->ticks, 30);
+    EXPECT_EQ(game->exits, 1);
+    EXPECT_EQ(Frame().currentState, nullptr);
+    EXPECT_EQ(Frame().window, nullptr);
+    const std::string log = LogText();
+    EXPECT_NE(log.find("=== Game started ===\n=== Game Ended Next Update ===\n=== Game Ended ===\n"
+                       "=== Game Uninit() called ===\n"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(journal.back(), "a:leave none");
+}
+
+TEST_F(MainLoopTest, ModalStateRunsUntilItEndsAndReturnsWithoutReentering) {
+    ASSERT_TRUE(game->InitGame(false));
+    SetState(&a, game.get(), false);
+    b.onUpdate = [this] {
+        if (b.tickCount == 20) EndModal();
+    };
+    journal.clear();
+    RunModal(&b);
+    EXPECT_EQ(journal, (Journal{"b:first-enter", "b:toggle", "b:enter", "b:toggle", "b:leave a"}));
+    EXPECT_EQ(b.updates, 20);
+    EXPECT_EQ(a.updates, 0);  // the state beneath is drawn, not stepped
+    EXPECT_EQ(Frame().currentState, &a);
+    EXPECT_FALSE(Frame().modalAbort);
+    EXPECT_FALSE(Frame().window->isQuitRequested());
+}
+
+TEST_F(MainLoopTest, QuitInsideNestedModalsUnwindsEveryOne) {
+    ASSERT_TRUE(game->InitGame(false));
+    SetState(&a, game.get(), false);
+    b.onUpdate = [this] {
+        if (b.tickCount == 3) RunModal(&c);
+    };
+    c.onUpdate = [this] {
+        if (c.tickCount == 2) Frame().window->requestQuit();
+    };
+    journal.clear();
+    RunModal(&b);
+    EXPECT_EQ(journal, (Journal{"b:first-enter", "b:toggle", "b:enter", "c:first-enter", "c:toggle", "c:enter",
+                                "c:toggle", "c:leave b", "b:toggle", "b:leave a"}));
+    EXPECT_EQ(Frame().currentState, &a);
+    EXPECT_TRUE(Frame().modalAbort);
+    EXPECT_TRUE(Frame().stateStack.IsEmpty());
+}

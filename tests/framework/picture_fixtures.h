@@ -1,0 +1,29 @@
+#pragma once
+// Fixtures for the picture and effect tests: a data root with PNG files in a temporary folder and
+// the game log captured in a temporary save folder.
+#include <string>
+
+#include "tests/support/temp_dir.h"
+
+// Points the data root and the save folder at temporary folders for the life of the object and
+// turns logging on; everything is put back afterwards.
+class PictureWorld {
+public:
+    PictureWorld();
+    ~PictureWorld();
+    PictureWorld(const PictureWorld&) = delete;
+    PictureWorld& operator=(const PictureWorld&) = delete;
+
+    // Writes a PNG of the given size (one opaque colour, 0xRRGGBB) under the data root.
+    void writePng(const std::string& relativePath, int width, int height, unsigned rgb = 0xffffff) const;
+    void writeFile(const std::string& relativePath, const std::string& bytes) const { data.write(relativePath, bytes); }
+    const std::string& root() const { return data.path(); }
+
+    std::string log() const;                                   // log.txt so far
+    int countInLog(const std::string& text) const;             // occurrences of text in log.txt
+
+private:
+    TempDir data;
+    TempDir save;
+    ScopedEnv xdg;
+};

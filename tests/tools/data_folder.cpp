@@ -1,0 +1,77 @@
+#include "tests/tools/data_folder.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+std::string dataPath(const std::string& relPath) { return std::string(QV_DATA_DIR) + "/" + relPath; }
+
+bool readDataFile(const std::string& path, std::string& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    bytes = buffer.str();
+    return true;
+}
+
+std::vector<std::string> listFiles(const std::string& root) {
+    std::vector<std::string> files;
+    std::error_code ec;
+    for (fs::recursive_directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
+        if (it->is_regular_file()) files.push_back(fs::relative(it->path(), root).generic_string());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) lines.push_back(line);
+    return lines;
+}
+
+namespace {
+
+std::string trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+std::string upper(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+}  // namespace
+
+LevelTable readLevelTable(const std::string& text) {
+    LevelTable table;
+    std::string section;
+    for (const std::string& raw : splitLines(text)) {
+        const std::string line = trimmed(raw);
+        if (line.empty() || line[0] == ';') continue;
+        if (line[0] == '[') {
+            section = upper(line.substr(1, line.size() - 2));
+            continue;
+        }
+        const size_t eq = line.find('=');
+        const std::string key = upper(trimmed(line.substr(0, eq)));
+        const std::string value = eq == std::string::npos ? "" : line.substr(eq + 1);
+        if (section.empty() && key == "LEVEL_ORDER") {
+            std::istringstream entries(value);
+            std::string entry;
+            while (std::getline(entries, entry, ',')) table.order.push_back(entry);
+        } else if (section == "TIMES") {
+            table.times[key] = value;
+        }
+    }
+    return table;
+}

@@ -1,0 +1,20 @@
+#pragma once
+// Helpers of the data tests: reading the generated data folder and its few text tables with code
+// of their own, so a fault in the game's readers cannot hide a fault in the data.
+#include <map>
+#include <string>
+#include <vector>
+
+std::string dataPath(const std::string& relPath);  // QV_DATA_DIR + "/" + relPath
+bool readDataFile(const std::string& path, std::string& bytes);
+// Every regular file below root, as sorted paths relative to it with "/" separators.
+std::vector<std::string> listFiles(const std::string& root);
+std::vector<std::string> splitLines(const std::string& text);  // at "\n"; a last line end adds nothing
+
+// The level table as the game reads it: the sectionless "LEVEL_ORDER" list and the "TIMES" keys
+// (upper-cased).
+struct LevelTable {
+    std::vector<std::string> order;
+    std::map<std::string, std::string> times;
+};
+LevelTable readLevelTable(const std::string& text);

@@ -1,0 +1,120 @@
+// Every text of the language table fits the box the game shows it in, measured with the generated
+// fonts and wrapped the way the typewriter display wraps.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdio>
+#include <map>
+#include <sstream>
+
+#include "tests/tools/data_folder.h"
+
+namespace {
+
+// Advances by character code, read from a font table with code of its own.
+std::map<unsigned long, long> readAdvances(const std::string& fontName) {
+    std::string lower = fontName;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::string table;
+    readDataFile(dataPath("fonts/" + lower + ".table"), table);
+    std::map<unsigned long, long> advances;
+    std::istringstream in(table);
+    std::string line;
+    std::getline(in, line);  // header
+    while (std::getline(in, line)) {
+        unsigned long code = 0;
+        long rect[4], advance = 0;
+        if (std::sscanf(line.c_str(), "%lu %ld %ld %ld %ld %ld", &code, &rect[0], &rect[1], &rect[2], &rect[3],
+                        &advance) == 6) {
+            advances[code] = advance;
+        }
+    }
+    return advances;
+}
+
+long textWidth(const std::map<unsigned long, long>& advances, const std::string& text) {
+    long width = 0;
+    for (unsigned char c : text) {
+        const auto found = advances.find(c);
+        if (found != advances.end()) width += found->second;
+    }
+    return width;
+}
+
+// Word wrap of the typewriter display: a word joins the line while the line stays narrower than
+// the limit; a word that does not fit starts the next line.
+int wrappedLines(const std::map<unsigned long, long>& advances, const std::string& text, long maxWidth) {
+    std::istringstream words(text);
+    std::string word, current;
+    int lines = 0;
+    while (words >> word) {
+        const std::string candidate = current.empty() ? word : current + " " + word;
+        if (textWidth(advances, candidate) < maxWidth) {
+            current = candidate;
+        } else {
+            ++lines;
+            current = word;
+        }
+    }
+    return lines + (current.empty() ? 0 : 1);
+}
+
+struct BoxCase {
+    const char* what;
+    int first, last;  // text numbers
+    const char* font;
+    double scale;
+    long width;       // pixels on the canvas
+    int maxLines;
+};
+
+// Boxes as the screens lay them out (line heights of the generated fonts decide the line counts).
+constexpr BoxCase kBoxes[] = {
+    {"casual/expert descriptions", 4, 5, "Artifika_14Pt", 1.0, 410, 4},
+    {"player messages", 14, 15, "Artifika_18Pt", 1.0, 380, 6},
+    {"tip check box label", 16, 16, "Artifika_14Pt", 0.75, 300, 1},
+    {"camp tips", 19, 21, "Artifika_14Pt", 1.0, 381, 6},
+    {"captain's log", 22, 23, "Artifika_14Pt", 1.0, 377, 15},
+    {"play tip", 24, 24, "Artifika_14Pt", 1.0, 381, 6},
+    {"more huts", 25, 27, "Artifika_14Pt", 1.0, 377, 15},
+    {"dialog titles", 28, 28, "Artifika_24Pt", 1.0, 386, 1},
+    {"hoarding remark", 29, 29, "Artifika_14Pt", 1.0, 377, 15},
+    {"explore tip", 30, 30, "Artifika_14Pt", 1.0, 381, 6},
+    {"dialog titles", 31, 31, "Artifika_24Pt", 1.0, 386, 1},
+    {"camp dialogs", 32, 33, "Artifika_14Pt", 1.0, 377, 15},
+    {"price slot", 34, 34, "Artifika_14Pt", 1.0, 260, 1},
+    {"task list", 35, 43, "ArchitectsDaughter_18Pt", 0.75, 400, 1},
+    {"map refusals", 44, 45, "Artifika_14Pt", 1.0, 377, 15},
+    {"why explore tip", 46, 46, "Artifika_14Pt", 1.0, 381, 6},
+    {"price slot", 47, 49, "Artifika_14Pt", 1.0, 200, 1},
+    {"expedition title", 50, 50, "Artifika_24Pt", 1.0, 353, 1},
+    {"expedition description", 51, 51, "Artifika_14Pt", 1.0, 353, 8},
+    {"expedition refusal", 53, 53, "Artifika_14Pt", 1.0, 353, 8},
+    {"map tips", 54, 55, "Artifika_14Pt", 1.0, 381, 6},
+    {"movie captions", 56, 59, "Artifika_14Pt", 1.0, 1195, 2},
+    {"play screen help", 60, 68, "Artifika_14Pt", 1.0, 381, 6},
+    {"scene tips", 71, 72, "Artifika_14Pt", 1.0, 381, 6},
+    {"scene questions", 73, 73, "Artifika_14Pt", 1.0, 380, 6},
+    {"scene questions", 76, 76, "Artifika_14Pt", 1.0, 380, 6},
+};
+
+}  // namespace
+
+TEST(LanguageTable, TextsFitTheirBoxes) {
+    std::string english;
+    ASSERT_TRUE(readDataFile(dataPath("Locale/english.txt"), english));
+    const std::vector<std::string> texts = splitLines(english);
+    std::map<std::string, std::map<unsigned long, long>> fonts;
+    for (const BoxCase& box : kBoxes) {
+        auto& advances = fonts[box.font];
+        if (advances.empty()) advances = readAdvances(box.font);
+        ASSERT_FALSE(advances.empty()) << box.font;
+        for (int n = box.first; n <= box.last; ++n) {
+            ASSERT_LE(static_cast<size_t>(n), texts.size());
+            const std::string& text = texts[static_cast<size_t>(n - 1)];
+            SCOPED_TRACE(std::string(box.what) + ", text " + std::to_string(n) + ": " + text);
+            const long width = static_cast<long>(static_cast<double>(box.width) / box.scale);
+            EXPECT_LE(wrappedLines(advances, text, width), box.maxLines);
+        }
+    }
+}
