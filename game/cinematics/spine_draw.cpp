@@ -10,6 +10,10 @@
 namespace {
 
 constexpr float kRadiansPerDegree = 0.017453292f;
+// No picture of the game is drawn larger than this on either side. The software renderer scales a
+// quad whole before clipping it to the window, so a runaway scale in the data would otherwise cost
+// seconds and gigabytes for one frame.
+constexpr float kMaxQuadSide = 4096.0f;
 
 LDvOverlay* FindPicture(SpineImage& image, LDvTextureAtlas& bundle) {
     LDvOverlay* picture = bundle.FindItem(image.name);
@@ -44,6 +48,18 @@ void ToWorld(SpineAttachment& attachment, const SpineBone& bone) {
     }
 }
 
+// False for corners spread wider than any real picture, or not finite.
+bool SaneExtent(const float* corners) {
+    float minX = corners[0], maxX = corners[0], minY = corners[1], maxY = corners[1];
+    for (int i = 2; i < 8; i += 2) {
+        minX = std::fmin(minX, corners[i]);
+        maxX = std::fmax(maxX, corners[i]);
+        minY = std::fmin(minY, corners[i + 1]);
+        maxY = std::fmax(maxY, corners[i + 1]);
+    }
+    return maxX - minX <= kMaxQuadSide && maxY - minY <= kMaxQuadSide;
+}
+
 void DrawSlot(const SpineSlot& slot, float brightness, LDvTextureAtlas& bundle) {
     SpineAttachment& attachment = *slot.attachment;
     attachment.picture = FindPicture(*attachment.currentImage, bundle);
@@ -55,6 +71,12 @@ void DrawSlot(const SpineSlot& slot, float brightness, LDvTextureAtlas& bundle) 
     // The picture's own size counts, not the size written in the file.
     PlaceCorners(attachment, width * 0.5f, height * 0.5f);
     ToWorld(attachment, *slot.bone);
+    SpineImage& image = *attachment.currentImage;
+    if (!SaneExtent(attachment.worldCorners)) {
+        if (!image.oversizeLogged) Log("Spine: picture '" + image.name + "' is posed too large to draw; skipped");
+        image.oversizeLogged = true;
+        return;
+    }
     attachment.picture->SetColor(slot.r / 255.0f * brightness, slot.g / 255.0f * brightness,
                                  slot.b / 255.0f * brightness, slot.a / 255.0f);
     const float* at = attachment.worldCorners;

@@ -37,6 +37,7 @@ struct SpineImage {
     float width = 0.0f, height = 0.0f;  // as written in the file; drawing uses the picture's size
     float rotation = 0.0f;
     bool missingLogged = false;   // the picture was looked for in the bundle and not found
+    bool oversizeLogged = false;  // the picture was posed too large to draw
 };
 
 // A slot's entry in a skin. Named after the slot; it shows its current image with the placement

@@ -3,6 +3,8 @@
 // brightness and pictures missing from the bundle.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -130,4 +132,15 @@ TEST_F(SpineDraw, PicturesMissingFromTheBundleAreLoggedOnceAndSkipped) {
     const std::string line = "picture 'missing' is not in bundle 'Test'";
     ASSERT_NE(log.find(line), std::string::npos) << log;
     EXPECT_EQ(log.find(line), log.rfind(line));
+}
+
+TEST_F(SpineDraw, RunawayScalesAreSkippedInsteadOfStallingTheFrame) {
+    for (float scale : {400.0f, 1e9f, 1e38f, std::numeric_limits<float>::infinity()}) {
+        SCOPED_TRACE(scale);
+        const auto start = std::chrono::steady_clock::now();
+        DrawRig(scale);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+        Expect({{100, 90, kBlack}, {10, 10, kBlack}});
+    }
+    EXPECT_NE(world.log().find("picture 'red' is posed too large to draw"), std::string::npos);
 }
