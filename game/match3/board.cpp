@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <string>
 
 #include "framework/core/game_random.h"
 #include "game/match3/match3_images.h"
@@ -22,10 +23,6 @@ constexpr int kDefaultFlashSeconds = 30;
 constexpr int kFewestFlashSeconds = 5;
 
 }  // namespace
-
-bool MatchList::contains(const GamePiece* piece) const {
-    return std::find(begin(), end(), piece) != end();
-}
 
 Board::Board(Match3Images& bank) : images(bank) {
     flashPeriod = kDefaultFlashSeconds * kTicksPerSecond;
@@ -221,20 +218,22 @@ void Board::removeDeadPieces() {
 }
 
 bool Board::checkConsistency(LDvString& fault) const {
+    const auto where = [](const GamePiece& piece) {
+        return "(" + std::to_string(piece.col) + ", " + std::to_string(piece.row) + ")";
+    };
     std::array<const GamePiece*, kBoardCellCount> seen{};
     for (const auto& piece : pieces) {
-        const LDvString where = "(" + std::to_string(piece->col) + ", " + std::to_string(piece->row) + ")";
         if (!inGrid(piece->col, piece->row)) {
-            fault = "a piece outside the grid at " + where;
+            fault = "a piece outside the grid at " + where(*piece);
             return false;
         }
         if (!isActive(piece->col, piece->row)) {
-            fault = "a piece in the disabled cell " + where;
+            fault = "a piece in the disabled cell " + where(*piece);
             return false;
         }
         const GamePiece*& slot = seen[cellIndex(piece->col, piece->row)];
         if (slot != nullptr) {
-            fault = "two pieces in the cell " + where;
+            fault = "two pieces in the cell " + where(*piece);
             return false;
         }
         slot = piece.get();

@@ -6,7 +6,7 @@
 // Ownership: the board owns every piece and every effect in its lists and deletes them when they
 // are removed (a cleared piece lives until its vanish ends, a collected coin or a piece replaced by
 // a crystal goes at once). A GamePiece pointer handed out by pieceAt stays valid until the board
-// next steps, is set up again or clears. The picture bank and the score display are borrowed and
+// next steps, runs a rule that removes pieces, is set up again or clears. The picture bank and the score display are borrowed and
 // must outlive the board (the display may be absent). The play screen creates one board and keeps
 // it while the screen lives.
 //
@@ -53,7 +53,6 @@ struct MatchList {
     void add(GamePiece* piece) {
         if (count < kCapacity) items[count++] = piece;
     }
-    bool contains(const GamePiece* piece) const;
     GamePiece* const* begin() const { return items.data(); }
     GamePiece* const* end() const { return items.data() + count; }
 };

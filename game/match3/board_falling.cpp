@@ -29,6 +29,7 @@ constexpr int kFadeBottomOffset = 88;
 void Board::pieceStep() {
     pieceClock = pieceClock >= kPieceClockWrap ? 0 : pieceClock + 1;
     bool stepChanged = false;
+    bool anyDead = false;
     std::array<LDvPoint, kBoardCellCount> landed{};
     int landedCount = 0;
     for (auto& piece : pieces) {
@@ -36,13 +37,14 @@ void Board::pieceStep() {
         bool hasLanded = false;
         piece->update(pieceClock, changed, hasLanded);
         stepChanged = stepChanged || changed;
+        anyDead = anyDead || piece->dead;
         if (!hasLanded) continue;
         const LDvPoint cell{piece->col, piece->row};
         if (landedCount == 0) landingPraise(cell);
         if (landedCount < kBoardCellCount) landed[landedCount++] = cell;
     }
     for (int i = 0; i < landedCount; ++i) resolveLanding(landed[i]);
-    removeDeadPieces();
+    if (anyDead) removeDeadPieces();
     if (stepChanged && !anyDyingOrDead()) settle();
 }
 

@@ -1,8 +1,10 @@
 // Selecting, swapping two neighbours with a sine slide, and what a finished swap does.
 #include "game/match3/board.h"
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "game/game_sounds.h"
 

@@ -28,7 +28,7 @@ float SinDegrees(float degrees) { return std::sin(degrees * kPi / 180.0f); }
 
 }  // namespace
 
-void GamePiece::update(int tick, bool& changed, bool& landed) {
+void GamePiece::updateMoving(int tick, bool& changed, bool& landed) {
     shockStep();
     flingStep();
     if (special) specialStep(tick, changed);
@@ -157,10 +157,6 @@ void GamePiece::fling() {
     const float direction = (GameRand() & 1) != 0 ? 1.0f : -1.0f;
     flingVelocity.x = static_cast<float>(speed) / 10.0f * direction;
     flung = true;
-}
-
-bool GamePiece::isIdle() const {
-    return !dying && !dead && swapOffset.x == 0.0f && swapOffset.y == 0.0f && !falling && appearTicks == 0;
 }
 
 float GamePiece::centreX() const {

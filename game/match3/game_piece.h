@@ -27,11 +27,20 @@ constexpr int kSpecialAirCoin = 2;
 struct GamePiece {
     // Advances one step. `tick` is the board's piece clock (0 during the outro). changed: a special
     // finished appearing, a vanish ended, or a special landed; landed: the fall ended this step.
-    void update(int tick, bool& changed, bool& landed);
+    void update(int tick, bool& changed, bool& landed) {
+        if (!isResting()) updateMoving(tick, changed, landed);
+    }
     // Starts a fall along `cells` (first point = where it is drawn from), or extends the running one.
     void startFall(const LDvList<LDvPoint>& cells);
     void fling();                          // throws the piece off the board (level end)
-    bool isIdle() const;
+    bool isIdle() const {
+        return !dying && !dead && swapOffset.x == 0.0f && swapOffset.y == 0.0f && !falling && appearTicks == 0;
+    }
+    // Nothing to animate this step: most pieces, most of the time.
+    bool isResting() const {
+        return shockTicks <= 0 && !flung && !special && !dying && animFrame == 0 && !highlighted && !falling &&
+               !bouncing;
+    }
     void draw(Match3Images& images);       // ordinary or special, as the piece is
     void drawSpecial(Match3Images& images);
 
@@ -82,6 +91,7 @@ struct GamePiece {
     bool flung = false;
 
 private:
+    void updateMoving(int tick, bool& changed, bool& landed);
     void shockStep();
     void flingStep();
     void specialStep(int tick, bool& changed);

@@ -26,30 +26,36 @@ bool WindBonus::nearButton(LDvPoint click) {
     return dx * dx + dy * dy < kButtonRadius * kButtonRadius;
 }
 
+bool WindBonus::clicksBlocked() const { return board.windTicks != 0 || board.revealing || board.outroRunning; }
+
 bool WindBonus::handleLeftClick(LDvPoint click) {
+    if (clicksBlocked()) return true;
     if (aiming && !nearButton(click)) return fireWind(click);
     return armWind(click);
 }
 
 bool WindBonus::armWind(LDvPoint click) {
     LDvPoint cell;
-    if (!nearButton(click) || board.screenToCell(click, cell) || count <= 0) return false;
+    if (clicksBlocked() || !nearButton(click) || board.screenToCell(click, cell) || count <= 0) return false;
     setAiming(true);
     PlayGameSound("sounds\\sfx\\button_click.ogg");
     return true;
 }
 
 void WindBonus::cancelWind() {
-    if (aiming) {
-        setAiming(false);
-        PlayGameSound("sounds\\sfx\\button_click.ogg");
-    }
+    stopAiming();
     board.clearSelection();
+}
+
+void WindBonus::stopAiming() {
+    if (!aiming) return;
+    setAiming(false);
+    PlayGameSound("sounds\\sfx\\button_click.ogg");
 }
 
 bool WindBonus::fireWind(LDvPoint click) {
     LDvPoint cell;
-    if (!aiming || board.windTicks != 0 || nearButton(click) || !board.findWindTarget(click, cell)) return false;
+    if (!aiming || clicksBlocked() || nearButton(click) || !board.findWindTarget(click, cell)) return false;
     count = count > 0 ? count - 1 : 0;
     storeCount();
     setAiming(false);

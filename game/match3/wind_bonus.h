@@ -28,11 +28,16 @@ public:
 
     // Level start: the count from "WBS" and the flag from "WBS_ACTIVE" (both 0 without a player).
     void startLevel();
-    // A left click: fires or arms the wind. False when the click is for the board.
+    // A left click: fires or arms the wind. False when the click is for the board; true when it
+    // was taken, or must be ignored altogether (a wind is blowing, the board is revealing or
+    // throwing its pieces off).
     bool handleLeftClick(LDvPoint click);
+    bool clicksBlocked() const;
     bool armWind(LDvPoint click);
-    // A right click (or escape): stops aiming. Any right click also drops the board's selection.
+    // A right click: stops aiming and drops the board's selection.
     void cancelWind();
+    // Escape: stops aiming only.
+    void stopAiming();
     bool fireWind(LDvPoint click);
     void coinCollected();
     void step();                                  // once per play-screen step
