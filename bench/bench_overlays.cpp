@@ -147,7 +147,7 @@ void BM_StraightBlits(benchmark::State& run) {
 
 // Emitters of both presets (three particles per spawn) primed to their steady state.
 void BM_UpdateOverlaysWithParticles(benchmark::State& run) {
-    constexpr int kEmittersPerPreset = 20;
+    constexpr int kEmittersPerPreset = 22;
     constexpr int kBurst = 3;
     constexpr int kPrimingSteps = 500;
     Scene scene(300);
@@ -156,7 +156,7 @@ void BM_UpdateOverlaysWithParticles(benchmark::State& run) {
     std::vector<std::unique_ptr<LDvEmitter2>> emitters;
     for (int i = 0; i < 2 * kEmittersPerPreset; ++i) {
         auto emitter = std::make_unique<LDvEmitter2>();
-        const int x = 40 + 38 * i;
+        const int x = 40 + 35 * i;
         if (i % 2 == 0) emitter->PresetA(x, 100, mote);
         else emitter->PresetB(x, 100, mote);
         emitter->burstCount = kBurst;

@@ -40,15 +40,6 @@ std::string findBaseFolder() {
     return exeDir;
 }
 
-// Creates every missing folder of an absolute path.
-bool createFolders(const std::string& path) {
-    for (size_t slash = path.find('/', 1); ; slash = path.find('/', slash + 1)) {
-        const std::string prefix = path.substr(0, slash);
-        if (!prefix.empty() && !createFolder(prefix)) return false;
-        if (slash == std::string::npos) return true;
-    }
-}
-
 std::atomic<int> failingWrites{0};
 
 bool writeAll(int fd, const uint8_t* bytes, size_t size) {
@@ -114,7 +105,7 @@ std::string userDataFolder() {
         folder = std::string(home) + "/.local/share";
     }
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-    if (!createFolders(folder)) {
+    if (!createFolderPath(folder)) {
         engineLog("Cannot create the user data folder '%s'", folder.c_str());
         return std::string();
     }
@@ -142,6 +133,15 @@ bool folderExists(const std::string& path) {
 bool createFolder(const std::string& path) {
     if (::mkdir(path.c_str(), 0777) == 0) return true;
     return errno == EEXIST && folderExists(path);
+}
+
+bool createFolderPath(const std::string& path) {
+    if (path.empty()) return false;
+    for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+        const std::string prefix = path.substr(0, slash);
+        if (!prefix.empty() && !createFolder(prefix)) return false;
+        if (slash == std::string::npos) return true;
+    }
 }
 
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {

@@ -21,6 +21,7 @@ std::string makeFilePath(const std::string& path);
 bool fileExists(const std::string& path);        // path as given (not joined)
 bool folderExists(const std::string& path);
 bool createFolder(const std::string& path);      // one level; true when it exists afterwards
+bool createFolderPath(const std::string& path);  // every missing level; true when it exists afterwards
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes);
 std::vector<std::string> listFolder(const std::string& folder);  // plain file names, sorted, no "." or ".."
 

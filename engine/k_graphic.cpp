@@ -135,7 +135,7 @@ bool KGraphic::makeRenderTarget(int w, int h) {
     return KWindow::current() == nullptr || ensureTexture();
 }
 
-bool KGraphic::beginRenderToTarget() {
+bool KGraphic::beginRenderToTarget(bool clear) {
     KWindow* window = KWindow::current();
     if (!renderTarget || !window || !ensureTexture()) return false;
     if (SDL_SetRenderTarget(window->sdlRenderer(), texture) != 0) {
@@ -143,6 +143,10 @@ bool KGraphic::beginRenderToTarget() {
         return false;
     }
     window->setDrawsIntoPicture(true);
+    if (clear) {
+        SDL_SetRenderDrawColor(window->sdlRenderer(), 0, 0, 0, 0);
+        SDL_RenderClear(window->sdlRenderer());
+    }
     return true;
 }
 
@@ -217,6 +221,16 @@ void KGraphic::applyTextureState() {
     if (!hasLiveTexture()) return;
     applyBlendMode();
     SDL_SetTextureScaleMode(texture, smooth ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    appliedLinear = smooth ? 1 : 0;
+}
+
+void KGraphic::useSampling(bool linear) {
+    const int wanted = linear ? 1 : 0;
+    if (appliedLinear == wanted) return;
+    // Queued draws read the texture's sampling when they run, so they must run first.
+    SDL_RenderFlush(KWindow::current()->sdlRenderer());
+    SDL_SetTextureScaleMode(texture, linear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    appliedLinear = wanted;
 }
 
 void KGraphic::applyBlendMode() {
@@ -254,9 +268,7 @@ SDL_Texture* KGraphic::prepareBlit(float opacity) {
 }
 
 void KGraphic::setTextureQuality(bool smoothSampling) {
-    if (smooth == smoothSampling) return;
-    smooth = smoothSampling;
-    if (hasLiveTexture()) SDL_SetTextureScaleMode(texture, smooth ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    smooth = smoothSampling;  // applied by the next blit that scales or turns
 }
 
 void KGraphic::setBlitColor(float r, float g, float b, float a) {
@@ -289,6 +301,7 @@ void KGraphic::blitAlphaRect(float sx1, float sy1, float sx2, float sy2, float d
     SDL_FRect target{dx, dy, static_cast<float>(source.w), static_cast<float>(source.h)};
     toView(window, target);
     if (!finite(target)) return;
+    if (target.w != source.w || target.h != source.h) useSampling(smooth);
     if (flipX || flipY) {
         SDL_RenderCopyExF(window.sdlRenderer(), drawn, &source, &target, 0.0, nullptr, flipOf(flipX, flipY));
     } else {
@@ -303,7 +316,9 @@ void KGraphic::blitStretchRect(float sx1, float sy1, float sx2, float sy2, float
     const SDL_Rect source = sourceRect(sx1, sy1, sx2, sy2);
     SDL_FRect target{std::min(dx1, dx2), std::min(dy1, dy2), std::fabs(dx2 - dx1), std::fabs(dy2 - dy1)};
     toView(window, target);
-    if (finite(target)) SDL_RenderCopyF(window.sdlRenderer(), drawn, &source, &target);
+    if (!finite(target)) return;
+    useSampling(smooth);
+    SDL_RenderCopyF(window.sdlRenderer(), drawn, &source, &target);
 }
 
 void KGraphic::blitAlphaRectFx(float sx1, float sy1, float sx2, float sy2, float dx, float dy, float angle, float zoom,
@@ -320,6 +335,11 @@ void KGraphic::blitAlphaRectFx(float sx1, float sy1, float sx2, float sy2, float
     toView(window, target);
     if (!finite(target)) return;
     const double turn = std::fmod(static_cast<double>(angle), 360.0);
+    if (turn != 0.0) {
+        useSampling(smooth && window.turnsSmoothly());
+    } else if (zoom != 1.0f || target.w != source.w) {
+        useSampling(smooth);
+    }
     if (turn == 0.0 && !flipX && !flipY) {
         SDL_RenderCopyF(window.sdlRenderer(), drawn, &source, &target);
         return;
@@ -337,6 +357,7 @@ void KGraphic::blitQuad(float sx1, float sy1, float sx2, float sy2, float sx3, f
     if (!ensureTexture()) return;
     // The colour travels with the vertices; the texture's own modulation stays neutral.
     applyModulation(1.0f, 1.0f, 1.0f, 1.0f);
+    useSampling(smooth);
     SDL_Texture* drawn = texture;
     const KWindow& window = *KWindow::current();
     const SDL_Color tint{static_cast<Uint8>(eraseByMultiply ? 0 : toByte(colorR)),

@@ -9,6 +9,10 @@
 // in degrees, positive turning anticlockwise on screen. Every destination goes through the current
 // window's world view, except while drawing into a render target.
 //
+// Smooth sampling (setTextureQuality) applies to every scaled draw, except that SDL's software
+// renderer turns pictures with nearest sampling: its smooth rotation costs four times as much, more
+// than a frame of 300 sprites can afford.
+//
 // Blend modes on SDL's software renderer, which knows no custom blend modes: premultiplied (2) is
 // drawn as normal alpha blending (exact for opaque pixels, translucent ones come out darker), and
 // erase (3) as SDL's multiply-with-alpha with a black colour, giving destination x (1 - alpha) in
@@ -42,7 +46,9 @@ public:
     bool loadPictureFromPixels(const uint32_t* pixels, int width, int height, bool hiQuality = true);
     // An empty picture of the given size that can be drawn into (render target).
     bool makeRenderTarget(int width, int height);
-    bool beginRenderToTarget();   // later draws go into this picture until endRenderToTarget
+    // Later draws go into this picture until endRenderToTarget; `clear` first makes it fully
+    // transparent (a target reused for several widgets would otherwise keep the last one's pixels).
+    bool beginRenderToTarget(bool clear = false);
     void endRenderToTarget();
 
     float getWidth() const { return static_cast<float>(width); }
@@ -88,6 +94,7 @@ private:
     bool uploadPixels();
     void applyTextureState();
     void applyBlendMode();
+    void useSampling(bool linear);
     void applyModulation(float red, float green, float blue, float alpha);
     void drawColorFor(float r, float g, float b, float a) const;
     void resetPicture();
@@ -106,6 +113,7 @@ private:
     // What the texture was last given, so unchanged state costs no SDL call.
     int appliedModR = -1, appliedModG = -1, appliedModB = -1, appliedModA = -1;
     bool eraseByMultiply = false;  // erase drawn as multiply with black (no custom blend modes)
+    int appliedLinear = -1;        // sampling the texture was last given: 1 linear, 0 nearest
 };
 
 // A new picture of the active renderer; empty when no renderer has been chosen is still usable.

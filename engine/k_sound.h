@@ -6,13 +6,9 @@
 //
 // A KSound owns its decoded frames or stream for as long as it lives or until the next load.
 // Every method is for the main thread only.
-#include <cstddef>
-#include <cstdint>
 #include <memory>
-#include <string>
-#include <vector>
 
-#include "engine/ogg_decoder.h"
+#include "engine/ogg_decoder.h"  // DecodedSound and the decoding functions
 
 // Percent to linear gain through the 100-entry table: 0 is silent, 99 and above are full volume.
 // The curve is the square of the fraction, (p / 99)^2: half way down is -12 dB, which sounds about

@@ -111,7 +111,8 @@ bool isRightButtonDown() { return mouse().right; }
 void setMousePosition(int x, int y) {
     noteMousePosition(x, y);
     KWindow* window = KWindow::current();
-    if (!window || !window->sdlRenderer()) return;
+    // Without a display there is no pointer to move, and SDL would echo the warp as a motion event.
+    if (!window || !window->sdlRenderer() || videoDriverHasNoDisplay()) return;
     int windowX = x;
     int windowY = y;
     SDL_RenderLogicalToWindow(window->sdlRenderer(), static_cast<float>(x), static_cast<float>(y), &windowX, &windowY);

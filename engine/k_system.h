@@ -3,6 +3,7 @@
 #include <string>
 
 // Size of the display the window opens on (or will open on); false when no display is available.
+// SDL's dummy and offscreen drivers count as a 1920 x 1080 desktop, so headless runs get the full canvas.
 bool getDesktopSize(int& width, int& height);
 
 // Mouse state as the engine last saw it (events processed by flipBackBuffer, scripted input included),

@@ -168,7 +168,7 @@ void KTestInput::beforePresent(const KWindow& window, uint32_t frame) {
     std::vector<uint32_t> pixels;
     int width = 0;
     int height = 0;
-    createFolder(captureFolder);
+    createFolderPath(captureFolder);
     const std::string path = captureFileName(captureFolder, frame);
     if (!window.readPixels(pixels, width, height) || !writePngFile(path, pixels.data(), width, height)) {
         engineLog("Test input: cannot capture frame %u to '%s'", frame, path.c_str());

@@ -45,13 +45,14 @@ public:
     void queueQuit(uint32_t frame);
     size_t pendingCount() const { return queue.size() - nextIndex; }
 
-    // Frames to capture; the folder is created when missing. Frame numbers as above.
+    // Frames to capture; the folder (and any folder above it) is created when missing. Frame numbers as above.
     void setCaptureFolder(const std::string& folder) { captureFolder = folder; }
     void captureFrame(uint32_t frame) { captureFrames.insert(frame); }
     void captureEveryFrame(bool every) { captureAll = every; }
     static std::string captureFileName(const std::string& folder, uint32_t frame);
 
     // With the manual clock on, each flip advances it by this much (default 16 ms, one logic step).
+    // A loop that already moves the manual clock itself (sleepMilliseconds does) sets 0.
     void setClockStep(uint32_t milliseconds) { clockStepMs = milliseconds; }
     uint32_t clockStep() const { return clockStepMs; }
 

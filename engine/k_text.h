@@ -28,7 +28,11 @@ struct KFontTable {
 
 constexpr int kMaxFontPages = 8;
 
-// Parses a font description; false when shorter than 8 bytes or without the "%ktext " magic.
+// Parses a font description; false when shorter than 8 bytes, without the "%ktext " magic, or
+// without at least version, page count and glyph count on the header line. Glyph lines are read
+// (at most 255 characters of each) until the glyph count, the end of the data, a line without ten
+// numbers, or a code of 0 or below; what was read up to there is kept. Numbers are clamped to
+// +-1,000,000, negative header counts and line height count as 0.
 bool parseFontTable(const uint8_t* data, size_t size, KFontTable& out);
 // "X.png" -> "X2.png", "X2.png" -> "X3.png".
 std::string nextFontPageName(const std::string& pageName);

@@ -345,6 +345,11 @@ void KWindow::handlePlatformEvent(const SDL_Event& event) {
         case SDL_TEXTINPUT:
             handleText(event.text.text);
             break;
+        case SDL_RENDER_DEVICE_RESET:
+            // Every texture went with the device: a new number makes pictures upload theirs again.
+            engineLog("%s: device lost, resetting", rendererName());
+            windowSerial = ++lastSerial;
+            break;
         default:
             break;
     }

@@ -88,6 +88,7 @@ public:
     uint32_t serial() const { return windowSerial; }
     uint32_t textureFormat() const { return pixelFormat; }
     bool drawsIntoPicture() const { return targetActive; }
+    bool turnsSmoothly() const { return rendererKind != K_RENDERER_SOFTWARE; }  // see k_graphic.h
     void setDrawsIntoPicture(bool active) { targetActive = active; }
 
 private:

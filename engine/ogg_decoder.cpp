@@ -65,10 +65,14 @@ bool isWholeOggStream(const uint8_t* data, size_t size) {
     size_t pagedBytes = 0;
     bool lastWasEnd = false;
     bool intact = true;
+    long serial = 0;
     while (intact) {
         ogg_page page;
         const long result = ogg_sync_pageseek(&sync, &page);
         if (result > 0) {
+            // One logical stream only: libvorbisfile leaks while it walks a damaged second link.
+            if (pagedBytes == 0) serial = ogg_page_serialno(&page);
+            intact = ogg_page_serialno(&page) == serial;
             pagedBytes += static_cast<size_t>(result);
             lastWasEnd = ogg_page_eos(&page) != 0;
         } else if (result < 0) {
@@ -95,6 +99,7 @@ OggStreamReader::~OggStreamReader() { close(); }
 void OggStreamReader::close() {
     if (opened) ov_clear(&vorbis->file);
     opened = false;
+    damaged = false;
     owned.clear();
     vorbis->memory = MemoryFile{};
     channelCount = 0;
@@ -105,15 +110,13 @@ void OggStreamReader::close() {
 bool OggStreamReader::open(std::vector<uint8_t> bytes) {
     close();
     owned = std::move(bytes);
-    const bool ok = open(owned.data(), owned.size());
-    // open() above closed nothing owned: it only resets when opened, which it was not.
-    return ok;
+    return open(owned.data(), owned.size());  // closes (and frees the bytes) when it fails
 }
 
 bool OggStreamReader::open(const uint8_t* data, size_t size) {
     if (opened) close();
     if (!isWholeOggStream(data, size)) {
-        engineLog("Ogg: not a whole Ogg stream (%zu bytes)", size);
+        engineLog("Ogg: not one whole Ogg stream (%zu bytes)", size);
         return false;
     }
     vorbis->memory = MemoryFile{data, size, 0};
@@ -134,6 +137,8 @@ bool OggStreamReader::open(const uint8_t* data, size_t size) {
         engineLog("Ogg: the stream holds no sound");
     } else if (claimed > int64_t{kMaxStreamSeconds} * info->rate) {
         engineLog("Ogg: %lld frames claimed, more than %d seconds", static_cast<long long>(claimed), kMaxStreamSeconds);
+    } else if (!decoderStarts()) {
+        engineLog("Ogg: the Vorbis decoder cannot start on this file");
     } else {
         channelCount = info->channels;
         rate = static_cast<int>(info->rate);
@@ -144,15 +149,27 @@ bool OggStreamReader::open(const uint8_t* data, size_t size) {
     return false;
 }
 
+// libvorbis builds its decoder at the first read. When that fails (a codebook that is no valid
+// code, say) it keeps half-built tables, and any later seek or read divides by zero in them. So
+// the decoder is started here, once, and a reader that ever failed is never asked again.
+bool OggStreamReader::decoderStarts() {
+    float** pcm = nullptr;
+    int link = 0;
+    return ov_read_float(&vorbis->file, &pcm, 1, &link) >= 0 && ov_pcm_seek(&vorbis->file, 0) == 0;
+}
+
 int OggStreamReader::read(float* out, int maxFrames) {
-    if (!opened) return -1;
+    if (!opened || damaged) return -1;
     int done = 0;
     while (done < maxFrames) {
         float** pcm = nullptr;
         int link = 0;
         const long got = ov_read_float(&vorbis->file, &pcm, maxFrames - done, &link);
         if (got == 0) break;
-        if (got < 0 || link != 0 || got > maxFrames - done) return -1;
+        if (got < 0 || link != 0 || got > maxFrames - done) {
+            damaged = true;
+            return -1;
+        }
         for (long i = 0; i < got; ++i) {
             for (int c = 0; c < channelCount; ++c) out[(done + i) * channelCount + c] = pcm[c][i];
         }
@@ -161,7 +178,11 @@ int OggStreamReader::read(float* out, int maxFrames) {
     return done;
 }
 
-bool OggStreamReader::rewind() { return opened && ov_pcm_seek(&vorbis->file, 0) == 0; }
+bool OggStreamReader::rewind() {
+    if (!opened || damaged) return false;
+    damaged = ov_pcm_seek(&vorbis->file, 0) != 0;
+    return !damaged;
+}
 
 bool decodeOggVorbis(const uint8_t* data, size_t size, DecodedSound& out, int maxSeconds) {
     out = DecodedSound{};

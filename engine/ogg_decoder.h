@@ -1,7 +1,8 @@
 #pragma once
 // Ogg Vorbis decoding over bytes in memory, for samples (decoded whole) and streams (decoded a
-// chunk at a time). Only whole, single-link files of one or two channels are accepted: a file cut
-// short, with bytes between its pages or with a damaged page is refused with an engine log line.
+// chunk at a time). Only whole files of one logical Vorbis stream with one or two channels are
+// accepted: a file cut short, with bytes between its pages, a damaged page, a second stream or a
+// setup the decoder cannot start on is refused with an engine log line.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -20,8 +21,8 @@ constexpr int kMaxStreamSeconds = 4 * 3600;            // a longer claim is a da
 constexpr int kMinOggSampleRate = 8000;
 constexpr int kMaxOggSampleRate = 192000;
 
-// True when the bytes are a sequence of intact Ogg pages (checksums verified) that fills them
-// exactly and ends with an end-of-stream page.
+// True when the bytes are a sequence of intact Ogg pages (checksums verified) of one logical
+// stream that fills them exactly and ends with an end-of-stream page.
 bool isWholeOggStream(const uint8_t* data, size_t size);
 
 // Decodes a whole file; false (and a log line) when it is not a valid file or it holds more than
@@ -52,16 +53,20 @@ public:
     int64_t totalFrames() const { return frames; }  // as the file's last page claims it
 
     // Decodes up to maxFrames interleaved frames into out (maxFrames x channels floats).
-    // Returns the frames written, 0 at the end, -1 when the data turns out to be damaged.
+    // Returns the frames written, 0 at the end, -1 when the data turns out to be damaged; after
+    // that the reader stays failed (reads give -1, rewinds false) until the next open.
     int read(float* out, int maxFrames);
     bool rewind();
 
 private:
     struct VorbisHandle;  // libvorbisfile's state and the read position in the bytes
 
+    bool decoderStarts();
+
     std::vector<uint8_t> owned;
     std::unique_ptr<VorbisHandle> vorbis;
     bool opened = false;
+    bool damaged = false;
     int channelCount = 0;
     int rate = 0;
     int64_t frames = 0;

@@ -47,6 +47,7 @@ void SoundStream::clearRing() {
 }
 
 void SoundStream::push(const float* frames, size_t count, bool finished) {
+    if (ring.empty()) return;
     count = std::min(count, freeFrames());
     size_t writeFrame = (readFrame + filled) % ringFrames();
     for (size_t done = 0; done < count;) {

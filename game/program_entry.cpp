@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <vector>
 
-#include "engine/image_codec.h"
 #include "engine/k_clock.h"
 #include "engine/k_files.h"
 #include "engine/k_log.h"
 #include "engine/k_system.h"
+#include "engine/k_test_input.h"
 #include "engine/k_window.h"
 #include "framework/core/folders.h"
 #include "framework/core/frame_context.h"
@@ -33,23 +33,6 @@ void ApplyOptions(const ProgramOptions& options) {
     if (!options.saveParent.empty()) SetAppDataFolderOverride(options.saveParent);
 }
 
-bool Contains(const std::vector<int>& frames, int frame) {
-    for (int f : frames) {
-        if (f == frame) return true;
-    }
-    return false;
-}
-
-void CaptureFrame(const ProgramOptions& options, int frame) {
-    if (!options.captureFrames.empty() && !Contains(options.captureFrames, frame)) return;
-    std::vector<uint32_t> pixels;
-    int width = 0, height = 0;
-    if (Frame().window == nullptr || !Frame().window->readPixels(pixels, width, height)) return;
-    char name[32];
-    std::snprintf(name, sizeof name, "/frame_%05d.png", frame);
-    writePngFile(options.captureFolder + name, pixels.data(), width, height);
-}
-
 void AfterPresent(const ProgramOptions& options, int frame) {
     if (frame == 1 && options.reportFirstFrame) {
         const auto now = std::chrono::system_clock::now().time_since_epoch();
@@ -64,11 +47,24 @@ void AfterPresent(const ProgramOptions& options, int frame) {
 
 void InstallHooks(const ProgramOptions& options) {
     LoopHooks hooks;
-    if (!options.captureFolder.empty()) {
-        hooks.beforePresent = [&options](int frame) { CaptureFrame(options, frame); };
-    }
     hooks.afterPresent = [&options](int frame) { AfterPresent(options, frame); };
     SetLoopHooks(std::move(hooks));
+}
+
+// Scripted input and frame capture go through the engine's test input; null when neither is asked for.
+std::unique_ptr<KTestInput> MakeTestInput(const ProgramOptions& options, LDvString& error) {
+    if (options.inputScript.empty() && options.captureFolder.empty()) return nullptr;
+    auto input = std::make_unique<KTestInput>();
+    if (!options.inputScript.empty() && !input->loadScript(options.inputScript)) {
+        error = "cannot read the input script " + options.inputScript;
+        return nullptr;
+    }
+    if (!options.captureFolder.empty()) {
+        input->setCaptureFolder(options.captureFolder);
+        input->captureEveryFrame(options.captureFrames.empty());
+        for (int frame : options.captureFrames) input->captureFrame(static_cast<uint32_t>(frame));
+    }
+    return input;
 }
 
 // An empty value means full screen as well; only a missing key falls back to the default.
@@ -81,10 +77,11 @@ bool WantsFullScreen(const ProgramOptions& options) {
 }
 
 // Runs the game; returns the data root it used, which names the survey table.
-LDvString RunGameObject(const ProgramOptions& options) {
+LDvString RunGameObject(const ProgramOptions& options, KTestInput* testInput) {
     Match3 game;
     StartLogging("Quorvane", "0.2", GetSettingBool(false, "SHOW_CONSOLE"));
     if (game.InitGame(WantsFullScreen(options))) {
+        if (testInput != nullptr) Frame().window->setTestInput(testInput);
         SetState(&game.FirstState(), &game, false);
         game.RunGame();
     }
@@ -110,9 +107,14 @@ int RunProgram(int argc, const char* const* argv) {
         std::fputs(ProgramUsage(), stdout);
         return 0;
     }
+    const std::unique_ptr<KTestInput> testInput = MakeTestInput(options, error);
+    if (!error.empty()) {
+        std::fprintf(stderr, "quorvane: %s\n", error.c_str());
+        return 2;
+    }
     ApplyOptions(options);
     InstallHooks(options);
-    const LDvString dataRoot = RunGameObject(options);
+    const LDvString dataRoot = RunGameObject(options, testInput.get());
     OpenSurvey(dataRoot);
     SetLoopHooks({});
     if (options.exitWait) sleepMilliseconds(kExitWaitMilliseconds);

@@ -103,7 +103,7 @@ const char* ProgramUsage() {
            "  --windowed              open a window, never full screen\n"
            "  --frames N              quit after N presented frames\n"
            "  --input FILE            play the scripted input in FILE\n"
-           "  --capture DIR           write presented frames to DIR as frame_NNNNN.png\n"
+           "  --capture DIR           write presented frames to DIR as frame_<N>.png\n"
            "  --capture-frames LIST   only these frames, e.g. 1,30,60 (default: every frame)\n"
            "  --manual-clock          run on a clock that only moves with the steps (deterministic)\n"
            "  --no-exit-wait          exit at once instead of waiting 10 seconds after the game\n"

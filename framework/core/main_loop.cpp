@@ -28,6 +28,9 @@ void DrawFrame(KWindow& window) {
     DrawOverlays();
 }
 
+// Presenting on vsync paces the loop by itself; otherwise the loop sleeps between steps.
+bool PresentPacesTheLoop(const KWindow& window) { return window.presentWaitsForDisplay() && !isManualClock(); }
+
 void Present(KWindow& window) {
     const int frame = FrameCounter() + 1;
     if (Hooks().beforePresent) Hooks().beforePresent(frame);
@@ -54,13 +57,6 @@ void RunOneStep() {
     ++frame.tickCount;
     if (LDvGame* game = frame.game) game->OnTick();
 }
-
-namespace {
-
-// Presenting on vsync paces the loop by itself; otherwise the loop sleeps between steps.
-bool PresentPacesTheLoop(const KWindow& window) { return window.presentWaitsForDisplay() && !isManualClock(); }
-
-}  // namespace
 
 void RunLoopPass(StepSchedule& schedule) {
     FrameContext& frame = Frame();

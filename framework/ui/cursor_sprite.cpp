@@ -3,8 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "engine/k_system.h"
-#include "framework/core/frame_context.h"
+#include "framework/core/mouse_position.h"
 #include "framework/ui/overlay_images.h"
 #include "framework/ui/overlay_registry.h"
 
@@ -110,13 +109,9 @@ void CursorSprite::SetCursorName(const LDvString& cursorName) {
 }
 
 void CursorSprite::OnTick(int tickCount) {
-    const FrameContext& frame = Frame();
-    mouseX = getMouseX();
-    mouseY = getMouseY();
-    if (frame.displayScaled) {
-        mouseX = static_cast<int32_t>(static_cast<float>(mouseX) * frame.inverseDisplayScale);
-        mouseY = static_cast<int32_t>(static_cast<float>(mouseY) * frame.inverseDisplayScale);
-    }
+    const LDvPoint mouse = GetMousePosition();
+    mouseX = mouse.x;
+    mouseY = mouse.y;
     x = static_cast<float>(mouseX);
     y = static_cast<float>(mouseY);
 

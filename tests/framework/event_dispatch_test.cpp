@@ -8,6 +8,9 @@
 #include "framework/core/frame_context.h"
 #include "framework/core/ldv_game.h"
 #include "framework/core/state_control.h"
+#include "framework/ui/ldv_clickable.h"
+#include "framework/ui/ldv_overlay.h"
+#include "framework/ui/overlay_registry.h"
 #include "tests/framework/recording_state.h"
 #include "tests/framework/shell_fixture.h"
 
@@ -99,6 +102,34 @@ TEST_F(DispatchTest, TenDragMessagesMakeNoClick) {
     journal.clear();
     RunFrame({Release(K_BUTTON_LEFT, 10, 0)});
     EXPECT_EQ(journal, (Journal{"s:drag-end 10,0", "s:move 10,0 --"}));
+}
+
+TEST_F(DispatchTest, ClickOnAnEnabledButtonOfTheStateGoesToOnButton) {
+    struct TestButton : LDvOverlay, LDvClickable {
+        bool IsButton() const override { return true; }
+        void UpdateHover() override {}
+        bool IsClicked() override {
+            ++asked;
+            return true;
+        }
+        int asked = 0;
+    };
+    TestButton elsewhere;  // owned by another state: not searched
+    elsewhere.enabled = true;
+    RecordingState other("other", journal);
+    Register(&elsewhere, &other);
+    RunFrames({Move(10, 10), Press(K_BUTTON_LEFT, 10, 10), Release(K_BUTTON_LEFT, 10, 10)});
+    EXPECT_EQ(journal.back(), "s:click 10,10");
+
+    TestButton disabled, ok;
+    ok.enabled = true;
+    Register(&disabled, &state);
+    Register(&ok, &state);
+    journal.clear();
+    RunFrames({Press(K_BUTTON_LEFT, 10, 10), Release(K_BUTTON_LEFT, 10, 10)});
+    EXPECT_EQ(journal, (Journal{"s:move 10,10 L-", "s:button"}));
+    EXPECT_EQ(ok.asked, 1);
+    EXPECT_EQ(disabled.asked + elsewhere.asked, 0);
 }
 
 TEST_F(DispatchTest, RightButtonClicksOnReleaseAndNeverDrags) {

@@ -39,6 +39,14 @@ protected:
         setManualClock(false);
         ShellTest::TearDown();
     }
+    // The life-cycle calls only: the window's first frame also brings the mouse to its centre.
+    Journal LifeCycle() const {
+        Journal calls;
+        for (const std::string& entry : journal) {
+            if (entry.find(":move ") == std::string::npos) calls.push_back(entry);
+        }
+        return calls;
+    }
     std::string LogText() const { return dataHome.read("Drovana Games/Quorvane/Ver0.2/log.txt"); }
 
     std::unique_ptr<CountingGame> game;
@@ -98,7 +106,7 @@ TEST_F(MainLoopTest, ModalStateRunsUntilItEndsAndReturnsWithoutReentering) {
     };
     journal.clear();
     RunModal(&b);
-    EXPECT_EQ(journal, (Journal{"b:first-enter", "b:toggle", "b:enter", "b:toggle", "b:leave a"}));
+    EXPECT_EQ(LifeCycle(), (Journal{"b:first-enter", "b:toggle", "b:enter", "b:toggle", "b:leave a"}));
     EXPECT_EQ(b.updates, 20);
     EXPECT_EQ(a.updates, 0);  // the state beneath is drawn, not stepped
     EXPECT_EQ(Frame().currentState, &a);
@@ -117,7 +125,7 @@ TEST_F(MainLoopTest, QuitInsideNestedModalsUnwindsEveryOne) {
     };
     journal.clear();
     RunModal(&b);
-    EXPECT_EQ(journal, (Journal{"b:first-enter", "b:toggle", "b:enter", "c:first-enter", "c:toggle", "c:enter",
+    EXPECT_EQ(LifeCycle(), (Journal{"b:first-enter", "b:toggle", "b:enter", "c:first-enter", "c:toggle", "c:enter",
                                 "c:toggle", "c:leave b", "b:toggle", "b:leave a"}));
     EXPECT_EQ(Frame().currentState, &a);
     EXPECT_TRUE(Frame().modalAbort);

@@ -1,6 +1,6 @@
 // A small state's overlays drawn through the registry into an off-screen window, checked by
 // pixel samples: frames, a region, crops from both sides, additive blending, opacity 0, a hidden
-// overlay, a zoomed one, the screen shake and the display scale.
+// overlay, a zoomed one, the screen shake, the display scale and the line and rectangle primitives.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -59,7 +59,6 @@ protected:
         Frame().currentState = &state;
     }
     void TearDown() override {
-        for (LDvOverlay* o : registered) Unregister(o);
         Frame().currentState = nullptr;
         Frame().displayScaled = Frame().displayCentreScaling = false;
         Frame().displayScale = Frame().inverseDisplayScale = 1.0f;
@@ -68,8 +67,7 @@ protected:
     void Show(LDvOverlay& overlay, float x, float y) {
         overlay.x = x;
         overlay.y = y;
-        Register(&overlay, &state);
-        registered.push_back(&overlay);
+        Register(&overlay, &state);  // the overlay leaves the registry when the test's locals end
     }
 
     // Draws every registered overlay (then `extra`) into a fresh frame and keeps what ended up on screen.
@@ -97,11 +95,10 @@ protected:
 
     KWindow window{K_RENDERER_SOFTWARE};
     LDvState state;
-    std::vector<LDvOverlay*> registered;
     std::vector<uint32_t> screen;
 };
 
-TEST_F(OverlayFrame, DrawsFramesRegionsCropsBlendsAndShake) {
+TEST_F(OverlayFrame, DrawsFramesRegionsCropsAndBlends) {
     LDvSprite sheet;  // two 16 x 16 frames: red, green
     Bands(sheet, 32, 16, {kRed, kGreen});
     sheet.hasFrames = true;
@@ -159,13 +156,20 @@ TEST_F(OverlayFrame, DrawsFramesRegionsCropsBlendsAndShake) {
     ExpectAt("hidden draws nothing", 64, 84, kBlack);
     ExpectAt("zoom grows about the centre", 246, 136, kYellow);
     ExpectAt("zoom stays inside its box", 243, 133, kBlack);
+}
 
+TEST_F(OverlayFrame, ScreenShakeMovesEveryOverlay) {
+    LDvSprite square;
+    Bands(square, 16, 16, {kGreen});
+    Show(square, 10, 10);
     StartScreenShake(10, 5);
     for (int i = 0; i < 3; ++i) UpdateOverlays();  // third step: table entry 7 is (3, 2)
     DrawFrame();
-    ExpectAt("shaken sheet moved by (15, 10)", 33, 28, kGreen);
-    ExpectAt("shaken sheet left its place", 12, 12, kBlack);
+    ExpectAt("shaken square moved by (15, 10)", 33, 28, kGreen);
+    ExpectAt("shaken square left its place", 12, 12, kBlack);
     while (CurrentScreenShake().remaining > 0) UpdateOverlays();
+    DrawFrame();
+    ExpectAt("settled square is back", 12, 12, kGreen);
 }
 
 TEST_F(OverlayFrame, DisplayScaleShrinksPositionsAndSizesAboutTheCentre) {

@@ -53,7 +53,8 @@ TEST(LoadImage, AMissingFileLeavesAnInvisiblePlaceholderAndReportsMissingMedia) 
     EXPECT_EQ(sprite.GetWidth(), 16);
     EXPECT_EQ(sprite.GetHeight(), 16);
     EXPECT_EQ(world.countInLog("file not found - " + fullPath + "\n"), 1);
-    EXPECT_EQ(world.countInLog("=== Game Ended Next Update ==="), 1) << "missing media reported once";
+    EXPECT_EQ(world.messageBoxes, 1) << "missing media reported once";
+    EXPECT_EQ(world.countInLog("=== Game Ended Next Update ==="), 1);
     EXPECT_TRUE(Frame().quitPending);
     EXPECT_EQ(world.countInLog("No cache for file :"), 0);
 }

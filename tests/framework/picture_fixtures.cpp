@@ -12,10 +12,11 @@
 #include "tools/forge/rgba_image.h"
 
 PictureWorld::PictureWorld() : xdg("XDG_DATA_HOME", save.path()) {
+    ResetFrameForTesting();
+    SetMessageBoxHookForTesting([this](const LDvString&, const LDvString&) { ++messageBoxes; });
     FrameContext& frame = Frame();
     frame.rootDirOverride = data.path();
     frame.imageFolder = "img";
-    frame.imageOverrideFolder.clear();
     frame.gameName = "Quorvane";
     frame.versionMajor = 0;
     frame.versionMinor = 2;
@@ -25,12 +26,8 @@ PictureWorld::PictureWorld() : xdg("XDG_DATA_HOME", save.path()) {
 }
 
 PictureWorld::~PictureWorld() {
-    FrameContext& frame = Frame();
-    frame.loggingEnabled = false;
-    frame.quitPending = false;
-    frame.rootDirOverride.clear();
-    frame.imageOverrideFolder.clear();
-    frame.imageFolder = "pictures";
+    ResetFrameForTesting();
+    SetMessageBoxHookForTesting({});
 }
 
 void PictureWorld::writePng(const std::string& relativePath, int width, int height, unsigned rgb) const {

@@ -5,8 +5,8 @@
 
 #include "tests/support/temp_dir.h"
 
-// Points the data root and the save folder at temporary folders for the life of the object and
-// turns logging on; everything is put back afterwards.
+// A fresh frame context whose data root and save folder are temporary folders, with logging on
+// and message boxes counted instead of shown; the context is reset again afterwards.
 class PictureWorld {
 public:
     PictureWorld();
@@ -21,6 +21,7 @@ public:
 
     std::string log() const;                                   // log.txt so far
     int countInLog(const std::string& text) const;             // occurrences of text in log.txt
+    int messageBoxes = 0;                                      // shown since construction
 
 private:
     TempDir data;

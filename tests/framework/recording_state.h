@@ -24,6 +24,7 @@ public:
     }
     void OnDragStart(int x, int y) override { Note("drag-start " + At(x, y)); }
     void OnDragEnd(int x, int y) override { Note("drag-end " + At(x, y)); }
+    void OnButton(LDvOverlay*) override { Note("button"); }
     void OnFirstEnter() override { Note("first-enter"); }
     void OnEnter() override { Note("enter"); }
     void OnLeave(LDvState* next) override {

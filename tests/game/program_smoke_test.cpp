@@ -53,6 +53,20 @@ TEST(ProgramSmoke, RunsAFewFramesAndShutsDownCleanly) {
     EXPECT_NE(home.read(save + "engine_log.txt").find("Start log: Quorvane 0.2"), std::string::npos);
 }
 
+TEST(ProgramSmoke, PlaysScriptedInputAndCapturesFrames) {
+    ASSERT_TRUE(fileExists(kProgram)) << "build the quorvane target first";
+    TempDir home;
+    home.write("play.txt", "# close the window on the fourth frame\n2 move 100 100\n4 quit\n");
+    const RunResult run = RunProgram(home, "--windowed --manual-clock --no-exit-wait --input play.txt "
+                                           "--capture shots --capture-frames 2");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(fileExists(home.file("shots/frame_2.png")));
+    EXPECT_FALSE(fileExists(home.file("shots/frame_1.png")));
+
+    home.write("bad.txt", "2 jump 100 100\n");
+    EXPECT_EQ(RunProgram(home, "--no-exit-wait --input bad.txt").exitCode, 2);
+}
+
 TEST(ProgramSmoke, HelpListsTheOptionsAndBadOptionsAreRefused) {
     ASSERT_TRUE(fileExists(kProgram)) << "build the quorvane target first";
     TempDir home;

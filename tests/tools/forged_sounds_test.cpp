@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -164,7 +165,7 @@ int loudestPitch(const std::vector<float>& s) {
     int best = 0;
     double bestPower = -1.0;
     for (int midi = 60; midi <= 108; ++midi) {
-        const double w = 2.0 * M_PI * 440.0 * std::pow(2.0, (midi - 69) / 12.0) / 44100.0;
+        const double w = 2.0 * std::numbers::pi * 440.0 * std::pow(2.0, (midi - 69) / 12.0) / 44100.0;
         double s1 = 0.0, s2 = 0.0;
         for (size_t i = 0; i < n; ++i) {
             const double s0 = s[i] + 2.0 * std::cos(w) * s1 - s2;

@@ -6,22 +6,24 @@
 #include <cstdlib>
 #include <deque>
 
+#include "game/match3/board_cell.h"
 #include "tests/tools/data_folder.h"
+#include "tools/forge/board_border_rule.h"
 
 namespace {
 
 constexpr int kColumns = 20, kRows = 12, kBorderColumns = 22, kBorderRows = 14;
-constexpr uint32_t kActive = 0x1, kEntry = 0x2, kLocks = 0xC, kLayers = 0x30, kStartsEmpty = 0x80;
-constexpr int kLastBorderPiece = 29;
 
-// Decoded with code of its own; switch to the game's level reader once it exists.
+// The files are read with code of their own (switch to the game's level reader once it exists);
+// the cell words are decoded by the board's own cell decoder.
 struct LevelFiles {
-    std::vector<uint32_t> cells;   // index col + 20 * row
+    std::vector<uint32_t> words;   // index col + 20 * row
+    std::vector<BoardCell> cells;  // the same, decoded
     std::vector<int16_t> borders;  // index i * 14 + j
 
     bool active(int col, int row) const {
         return col >= 0 && row >= 0 && col < kColumns && row < kRows &&
-               (cells[static_cast<size_t>(row * kColumns + col)] & kActive) != 0;
+               !cells[static_cast<size_t>(row * kColumns + col)].disabled;
     }
 };
 
@@ -34,8 +36,9 @@ bool readLevelFiles(const std::string& file, LevelFiles& level) {
     }
     const auto byte = [](const std::string& b, size_t i) { return static_cast<uint32_t>(static_cast<uint8_t>(b[i])); };
     for (size_t k = 0; k < 240; ++k) {
-        level.cells.push_back(byte(cellBytes, 4 * k) | byte(cellBytes, 4 * k + 1) << 8 |
+        level.words.push_back(byte(cellBytes, 4 * k) | byte(cellBytes, 4 * k + 1) << 8 |
                               byte(cellBytes, 4 * k + 2) << 16 | byte(cellBytes, 4 * k + 3) << 24);
+        level.cells.push_back(decodeCellWord(level.words.back()));
     }
     for (size_t k = 0; k < 308; ++k) {
         level.borders.push_back(static_cast<int16_t>(byte(borderBytes, 2 * k) | byte(borderBytes, 2 * k + 1) << 8));
@@ -70,7 +73,8 @@ std::vector<bool> refillable(const LevelFiles& level) {
     std::vector<bool> reached(240, false);
     std::deque<int> queue;
     for (int k = 0; k < 240; ++k) {
-        if ((level.cells[static_cast<size_t>(k)] & (kActive | kEntry)) == (kActive | kEntry)) {
+        const BoardCell& cell = level.cells[static_cast<size_t>(k)];
+        if (!cell.disabled && cell.entry) {
             reached[static_cast<size_t>(k)] = true;
             queue.push_back(k);
         }
@@ -110,13 +114,16 @@ TEST(LevelFiles, EveryOrderedDesignIsAPlayableField) {
         LevelFiles level;
         ASSERT_TRUE(readLevelFiles(file, level)) << "missing, or not 960 + 616 bytes";
         int entries = 0, coloured = 0;
-        for (uint32_t word : level.cells) {
-            EXPECT_EQ(word >> 12, 0u) << "unused bits must be 0";
-            EXPECT_LE((word >> 8) & 0xF, 6u) << "preset colour";
-            if ((word & kActive) == 0) continue;
-            entries += (word & kEntry) != 0;
-            coloured += (word & kLayers) != 0;
-            EXPECT_FALSE((word & kLocks) != 0 && (word & kStartsEmpty) != 0) << "a lock with no piece inside";
+        for (size_t k = 0; k < level.words.size(); ++k) {
+            const BoardCell& cell = level.cells[k];
+            EXPECT_EQ(level.words[k] >> 12, 0u) << "unused bits must be 0";
+            // The editor saves what it decoded, so a design it loads and saves must not change.
+            EXPECT_EQ(encodeCellWord(cell), level.words[k]) << "cell " << k;
+            EXPECT_LE(cell.fixedColour, 6) << "preset colour";
+            if (cell.disabled) continue;
+            entries += cell.entry;
+            coloured += cell.colourLayers > 0;
+            EXPECT_FALSE(cell.lock > 0 && cell.startsEmpty) << "a lock with no piece inside";
         }
         EXPECT_GT(entries, 0);
         EXPECT_GT(coloured, 0) << "the level would be won at once";
@@ -128,25 +135,18 @@ TEST(LevelFiles, EveryOrderedDesignIsAPlayableField) {
     }
 }
 
-// Frame pieces lie on the squares around the field, never on it: border point (i, j) is the square
-// of cell (i - 1, j - 1).
-TEST(LevelFiles, FrameSurroundsTheField) {
+// The frame is drawn with the pictures the border rule numbers, on the squares around the field:
+// border point (i, j) is the square of cell (i - 1, j - 1).
+TEST(LevelFiles, FrameFollowsTheBorderRule) {
     for (const std::string& file : orderedLevels().order) {
         SCOPED_TRACE("design " + file);
         LevelFiles level;
         ASSERT_TRUE(readLevelFiles(file, level));
+        const auto isField = [&level](int col, int row) { return level.active(col, row); };
         for (int i = 0; i < kBorderColumns; ++i) {
             for (int j = 0; j < kBorderRows; ++j) {
-                const int col = i - 1, row = j - 1;
-                bool touches = false;
-                for (int dx = -1; dx <= 1; ++dx) {
-                    for (int dy = -1; dy <= 1; ++dy) touches = touches || level.active(col + dx, row + dy);
-                }
-                const int value = level.borders[static_cast<size_t>(i * kBorderRows + j)];
                 SCOPED_TRACE("border point " + std::to_string(i) + ", " + std::to_string(j));
-                ASSERT_GE(value, 0);
-                ASSERT_LE(value, kLastBorderPiece);
-                EXPECT_EQ(value != 0, touches && !level.active(col, row));
+                EXPECT_EQ(level.borders[static_cast<size_t>(i * kBorderRows + j)], border_rule::pieceAt(isField, i, j));
             }
         }
     }

@@ -1,6 +1,14 @@
 // The pictures of the level-end screen ("states/playing/winlose/"), the skeletal animations
 // "levelwin" and "loselevel" that move them (hand-written in content/animations, copied into
 // "Spine/"), and previews of both animations posed at a few moments.
+//
+// The game's "WinLose" bundle must hold every picture of that folder (the skeletons find them by
+// short name): win_panel, win_title, blue, bonus, timeleft, total, lose_panel, lose_title,
+// hourglass, coconut, parrot_body, parrot_head, parrot_head_cheer, parrot_head_sad,
+// parrot_wing_front, parrot_wing_back, parrot_tail, confetti_red, confetti_gold, confetti_blue,
+// confetti_green and star. Both animations are drawn with their root at (800, 370): the win
+// panel spans x 520..1080 and y 180..570, the lose panel x 540..1060 and y 235..495, so the
+// play screen's buttons belong below y 580.
 #include <cmath>
 #include <map>
 #include <string>

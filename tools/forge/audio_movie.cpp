@@ -134,46 +134,46 @@ void foghorn(Forge& forge) {
     writeEffect(forge, "sounds/movie/foghorn.ogg", mix, -3.0f, 5.0);
 }
 
-void weather(Forge& forge) {
-    {
-        AudioRng rng(seedFromName("windgust"));
-        Stereo mix;
-        putMoving(mix, whoosh(2.8, 200.0, 1100.0, 300.0, 1.0, 0.4, rng), 0.0, 1.0f, -0.7f, 0.7f);
-        putMoving(mix, whoosh(2.6, 500.0, 1800.0, 600.0, 8.0, 0.45, rng), 0.1, 0.4f, -0.5f, 0.6f);
-        put(mix, rumble(150.0, 2.8, 0.8, 0.9, rng), 0.0, 0.5f);
-        writeEffect(forge, "sounds/movie/windgust.ogg", mix, -3.0f, 3.0);
+void windGust(Forge& forge) {
+    AudioRng rng(seedFromName("windgust"));
+    Stereo mix;
+    putMoving(mix, whoosh(2.8, 200.0, 1100.0, 300.0, 1.0, 0.4, rng), 0.0, 1.0f, -0.7f, 0.7f);
+    putMoving(mix, whoosh(2.6, 500.0, 1800.0, 600.0, 8.0, 0.45, rng), 0.1, 0.4f, -0.5f, 0.6f);
+    put(mix, rumble(150.0, 2.8, 0.8, 0.9, rng), 0.0, 0.5f);
+    writeEffect(forge, "sounds/movie/windgust.ogg", mix, -3.0f, 3.0);
+}
+
+// Fog rolling in: low breath of air and a faint, uneasy drone.
+void fog(Forge& forge) {
+    AudioRng rng(seedFromName("fog"));
+    Stereo mix;
+    put(mix, whoosh(5.0, 150.0, 500.0, 200.0, 0.8, 0.5, rng), 0.0, 1.0f, -0.2f);
+    put(mix, whoosh(5.0, 180.0, 450.0, 160.0, 0.8, 0.55, rng), 0.0, 1.0f, 0.2f);
+    Mono drone;
+    addPartials(drone, 110.0, {{1.0, 0.5f, 100.0}, {1.059, 0.35f, 100.0}, {2.0, 0.2f, 100.0}, {3.01, 0.1f, 100.0}},
+                5.0, 1.8);
+    applyFades(drone, 0.0, 2.0);
+    put(mix, drone, 0.0, 0.25f);
+    applyReverb(mix, {0.85f, 0.6f, 0.4f, 1.0f}, false);
+    writeEffect(forge, "sounds/movie/fog.ogg", mix, -6.0f, 5.0);
+}
+
+// Thunder: the crack overhead, then the roll going away in bursts.
+void thunder(Forge& forge) {
+    AudioRng rng(seedFromName("thunder"));
+    Stereo mix;
+    Mono crackBurst = noise(framesFor(0.25), rng);
+    highpassInPlace(crackBurst, 600.0);
+    applyDecay(crackBurst, 0.004, 0.05);
+    put(mix, crackBurst, 0.0, 0.8f);
+    put(mix, rumble(900.0, 0.8, 0.005, 0.15, rng), 0.0, 0.7f);
+    for (int k = 0; k < 6; ++k) {
+        const double at = 0.1 + 0.55 * k + rng.uniform() * 0.3;
+        put(mix, rumble(rng.range(70.0f, 160.0f), 2.5, 0.08, rng.range(0.4f, 0.9f), rng), at,
+            static_cast<float>(1.0 - 0.13 * k), rng.range(-0.5f, 0.5f));
     }
-    {
-        // Fog rolling in: low breath of air and a faint, uneasy drone.
-        AudioRng rng(seedFromName("fog"));
-        Stereo mix;
-        put(mix, whoosh(5.0, 150.0, 500.0, 200.0, 0.8, 0.5, rng), 0.0, 1.0f, -0.2f);
-        put(mix, whoosh(5.0, 180.0, 450.0, 160.0, 0.8, 0.55, rng), 0.0, 1.0f, 0.2f);
-        Mono drone;
-        addPartials(drone, 110.0, {{1.0, 0.5f, 100.0}, {1.059, 0.35f, 100.0}, {2.0, 0.2f, 100.0}, {3.01, 0.1f, 100.0}},
-                    5.0, 1.8);
-        applyFades(drone, 0.0, 2.0);
-        put(mix, drone, 0.0, 0.25f);
-        applyReverb(mix, {0.85f, 0.6f, 0.4f, 1.0f}, false);
-        writeEffect(forge, "sounds/movie/fog.ogg", mix, -6.0f, 5.0);
-    }
-    {
-        // Thunder: the crack overhead, then the roll going away in bursts.
-        AudioRng rng(seedFromName("thunder"));
-        Stereo mix;
-        Mono crackBurst = noise(framesFor(0.25), rng);
-        highpassInPlace(crackBurst, 600.0);
-        applyDecay(crackBurst, 0.004, 0.05);
-        put(mix, crackBurst, 0.0, 0.8f);
-        put(mix, rumble(900.0, 0.8, 0.005, 0.15, rng), 0.0, 0.7f);
-        for (int k = 0; k < 6; ++k) {
-            const double at = 0.1 + 0.55 * k + rng.uniform() * 0.3;
-            put(mix, rumble(rng.range(70.0f, 160.0f), 2.5, 0.08, rng.range(0.4f, 0.9f), rng), at,
-                static_cast<float>(1.0 - 0.13 * k), rng.range(-0.5f, 0.5f));
-        }
-        applyReverb(mix, {0.8f, 0.7f, 0.35f, 1.0f}, false);
-        writeEffect(forge, "sounds/movie/thunder.ogg", mix, -4.0f, 5.0);
-    }
+    applyReverb(mix, {0.8f, 0.7f, 0.35f, 1.0f}, false);
+    writeEffect(forge, "sounds/movie/thunder.ogg", mix, -4.0f, 5.0);
 }
 
 }  // namespace
@@ -183,6 +183,8 @@ FORGE_STEP(audio_movie) {
     projectorStartStop(forge);
     titlecardSong(forge);
     foghorn(forge);
-    weather(forge);
+    windGust(forge);
+    fog(forge);
+    thunder(forge);
     publishSheet(forge, "audio_movie");
 }

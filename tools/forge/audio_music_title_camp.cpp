@@ -11,7 +11,7 @@ void forgeSong(Forge& forge, const Song& song) {
     Stereo mix;
     std::string error;
     if (!renderSong(song, mix, error)) return forge.fail("music " + song.name + ": " + error);
-    forge.addContactSheet("audio_music_" + song.name, spectrogram(mix, 1200, 360));
+    forge.addContactSheet("audio_music_" + song.name, spectrogram(mix, 1000, 360));
     writeSound(forge, "sounds/music/" + song.name + ".ogg", mix, SoundShape::Loop, 0.35f);
 }
 

@@ -12,8 +12,10 @@ Mono loopedNoise(long frames, double hz, double q, AudioRng& rng) {
     Mono out(source.size());
     Svf first(hz, q > 0.0 ? q : 0.7);
     Svf second(hz, q > 0.0 ? q : 0.7);
+    // The filters forget within milliseconds: warming them on the loop's last second is enough.
+    const size_t warmUp = source.size() > static_cast<size_t>(kSampleRate) ? source.size() - kSampleRate : 0;
     for (int pass = 0; pass < 2; ++pass) {
-        for (size_t i = 0; i < source.size(); ++i) {
+        for (size_t i = pass == 0 ? warmUp : 0; i < source.size(); ++i) {
             out[i] = q > 0.0 ? second.bandpass(first.bandpass(source[i])) * static_cast<float>(q)
                              : second.lowpass(first.lowpass(source[i]));
         }

@@ -101,6 +101,18 @@ void heatColour(float level, uint8_t* px) {
     px[3] = 255;
 }
 
+// One column of the waveform strip: the peak of the column's samples, drawn around the middle.
+void drawWaveColumn(RgbaImage& image, int x, int rows, const Mono& mono, size_t begin, size_t end) {
+    float top = 0.0f;
+    for (size_t i = begin; i < end; ++i) top = std::max(top, std::fabs(mono[i]));
+    for (int y = 0; y < rows; ++y) {
+        uint8_t* px = image.at(x, y);
+        const bool lit = std::fabs(y - rows / 2) < top * rows / 2;
+        px[0] = px[1] = px[2] = lit ? 220 : 30;
+        px[3] = 255;
+    }
+}
+
 }  // namespace
 
 void finishOneShot(Stereo& sound, float peakDb, double maxSeconds) {
@@ -155,7 +167,7 @@ void writeSound(Forge& forge, const std::string& relPath, const Stereo& sound, S
 
 RgbaImage spectrogram(const Stereo& sound, int width, int height) {
     constexpr int kWaveRows = 48;
-    constexpr size_t kWindow = 2048;
+    constexpr size_t kWindow = 1024;
     constexpr double kLowHz = 50.0;
     constexpr double kHighHz = 10000.0;
     constexpr float kRangeDb = 60.0f;  // shown below the loudest point of the picture
@@ -172,14 +184,7 @@ RgbaImage spectrogram(const Stereo& sound, int width, int height) {
     for (int x = 0; x < width; ++x) {
         const size_t begin = mono.size() * static_cast<size_t>(x) / static_cast<size_t>(width);
         const size_t end = mono.size() * static_cast<size_t>(x + 1) / static_cast<size_t>(width);
-        float top = 0.0f;
-        for (size_t i = begin; i < end; ++i) top = std::max(top, std::fabs(mono[i]));
-        for (int y = 0; y < kWaveRows; ++y) {
-            uint8_t* px = image.at(x, y);
-            const bool lit = std::fabs(y - kWaveRows / 2) < top * kWaveRows / 2;
-            px[0] = px[1] = px[2] = lit ? 220 : 30;
-            px[3] = 255;
-        }
+        drawWaveColumn(image, x, kWaveRows, mono, begin, end);
         for (size_t i = 0; i < kWindow; ++i) {
             const size_t at = begin + i;
             bins[i] = std::complex<float>(at < mono.size() ? mono[at] * hann[i] : 0.0f, 0.0f);

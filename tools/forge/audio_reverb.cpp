@@ -61,6 +61,14 @@ private:
     std::vector<Allpass> allpasses;
 };
 
+// A loop's tail is warmed up by running its last seconds first: by then the tail of anything
+// earlier has died away.
+size_t warmUpStart(size_t frames) {
+    constexpr double kWarmUpSeconds = 5.0;
+    const size_t warm = static_cast<size_t>(framesFor(kWarmUpSeconds));
+    return frames > warm ? frames - warm : 0;
+}
+
 }  // namespace
 
 void addReverb(Stereo& mix, const Stereo& send, const ReverbSettings& settings, bool loop) {
@@ -72,7 +80,7 @@ void addReverb(Stereo& mix, const Stereo& send, const ReverbSettings& settings, 
     const float wet2 = settings.wet * (0.5f - 0.5f * settings.width);
     const size_t n = send.frames();
     for (int pass = loop ? 0 : 1; pass < 2; ++pass) {
-        for (size_t i = 0; i < n; ++i) {
+        for (size_t i = pass == 0 ? warmUpStart(n) : 0; i < n; ++i) {
             const float input = (send.left[i] + send.right[i]) * kInputGain;
             const float l = left.process(input, feedback, damp);
             const float r = right.process(input, feedback, damp);
@@ -97,7 +105,8 @@ void applyEcho(Stereo& sound, double delay, float feedback, float wet, bool ping
     size_t pos = 0;
     const size_t n = sound.frames();
     for (int pass = loop ? 0 : 1; pass < 2; ++pass) {
-        for (size_t i = 0; i < n; ++i) {
+        // The warm-up covers whole turns of the delay line, so the line is read where it was written.
+        for (size_t i = pass == 0 ? n - ((n - warmUpStart(n)) / length) * length : 0; i < n; ++i) {
             const float outL = lineL[pos];
             const float outR = lineR[pos];
             if (pingPong) {

@@ -141,6 +141,6 @@ void beginSheet() { currentSheet = std::make_unique<Stereo>(); }
 void publishSheet(Forge& forge, const std::string& name) {
     if (currentSheet == nullptr) return;
     const std::unique_ptr<Stereo> sheet = std::move(currentSheet);
-    const int width = static_cast<int>(std::clamp<size_t>(sheet->frames() / 441, 400, 3000));
+    const int width = static_cast<int>(std::clamp<size_t>(sheet->frames() / 882, 400, 2000));
     forge.addContactSheet(name, spectrogram(*sheet, width, 300));
 }

@@ -10,24 +10,23 @@
 
 namespace {
 
-void buttons(Forge& forge) {
-    {
-        // Hovering is frequent: a tiny, high bamboo tick.
-        AudioRng rng(seedFromName("mouseover"));
-        Stereo mix;
-        put(mix, click(2400.0, 0.005, rng), 0.0, 0.6f);
-        writeEffect(forge, "sounds/sfx/mouseover.ogg", mix, -16.0f, 0.06);
-    }
-    {
-        AudioRng rng(seedFromName("button_click"));
-        Stereo mix;
-        Mono knock;
-        addPartials(knock, 1150.0, {{1.0, 1.0f, 0.02}, {2.7, 0.3f, 0.008}}, 0.1, 0.0005);
-        put(mix, knock, 0.0, 0.7f);
-        put(mix, click(3200.0, 0.003, rng), 0.0, 0.4f);
-        put(mix, thud(220.0, 0.02), 0.0, 0.4f);
-        writeEffect(forge, "sounds/sfx/button_click.ogg", mix, -7.0f, 0.1);
-    }
+// Hovering is frequent: a tiny, high bamboo tick.
+void mouseover(Forge& forge) {
+    AudioRng rng(seedFromName("mouseover"));
+    Stereo mix;
+    put(mix, click(2400.0, 0.005, rng), 0.0, 0.6f);
+    writeEffect(forge, "sounds/sfx/mouseover.ogg", mix, -16.0f, 0.06);
+}
+
+void buttonClick(Forge& forge) {
+    AudioRng rng(seedFromName("button_click"));
+    Stereo mix;
+    Mono knock;
+    addPartials(knock, 1150.0, {{1.0, 1.0f, 0.02}, {2.7, 0.3f, 0.008}}, 0.1, 0.0005);
+    put(mix, knock, 0.0, 0.7f);
+    put(mix, click(3200.0, 0.003, rng), 0.0, 0.4f);
+    put(mix, thud(220.0, 0.02), 0.0, 0.4f);
+    writeEffect(forge, "sounds/sfx/button_click.ogg", mix, -7.0f, 0.1);
 }
 
 // Hammer blows on timber and nails, then a saw.
@@ -66,23 +65,24 @@ void buildingDone(Forge& forge) {
     writeEffect(forge, "sounds/sfx/building_done.ogg", mix, -2.0f, 1.5);
 }
 
-void mapSounds(Forge& forge) {
-    {
-        // Land rising from the sea: a deep swell, water running off, and a rising harp.
-        AudioRng rng(seedFromName("landmass_appears"));
-        Stereo mix;
-        put(mix, rumble(110.0, 1.5, 0.5, 0.5, rng), 0.0, 1.0f);
-        putMoving(mix, whoosh(1.2, 500.0, 2200.0, 900.0, 0.9, 0.35, rng), 0.1, 0.6f, -0.5f, 0.5f);
-        constexpr int kHarp[8] = {60, 62, 64, 67, 69, 72, 74, 76};
-        for (int k = 0; k < 8; ++k) {
-            put(mix, note(Voice::Pluck, kHarp[k], 0.7f, 1.0, static_cast<uint32_t>(k + 3)), 0.2 + 0.05 * k, 0.3f,
-                -0.5f + 0.13f * k);
-        }
-        addRoom(mix, 0.3f, 0.7f, 0.7);
-        writeEffect(forge, "sounds/sfx/landmass_appears.ogg", mix, -3.0f, 1.5);
+// Land rising from the sea: a deep swell, water running off, and a rising harp.
+void landmassAppears(Forge& forge) {
+    AudioRng rng(seedFromName("landmass_appears"));
+    Stereo mix;
+    put(mix, rumble(110.0, 1.5, 0.5, 0.5, rng), 0.0, 1.0f);
+    putMoving(mix, whoosh(1.2, 500.0, 2200.0, 900.0, 0.9, 0.35, rng), 0.1, 0.6f, -0.5f, 0.5f);
+    constexpr int kHarp[8] = {60, 62, 64, 67, 69, 72, 74, 76};
+    for (int k = 0; k < 8; ++k) {
+        put(mix, note(Voice::Pluck, kHarp[k], 0.7f, 1.0, static_cast<uint32_t>(k + 3)), 0.2 + 0.05 * k, 0.3f,
+            -0.5f + 0.13f * k);
     }
+    addRoom(mix, 0.3f, 0.7f, 0.7);
+    writeEffect(forge, "sounds/sfx/landmass_appears.ogg", mix, -3.0f, 1.5);
+}
+
+// Map markers pop like a cork: up on the way in, down on the way out.
+void placemarkerPops(Forge& forge) {
     for (bool in : {true, false}) {
-        // Map markers pop like a cork: up on the way in, down on the way out.
         AudioRng rng(seedFromName(in ? "placemarker_popin" : "placemarker_popout"));
         Stereo mix;
         Mono pop = in ? glideSine(300.0, 1250.0, 0.05, 0.14) : glideSine(1200.0, 320.0, 0.07, 0.16);
@@ -92,67 +92,69 @@ void mapSounds(Forge& forge) {
         writeEffect(forge, in ? "sounds/sfx/placemarker_popin.ogg" : "sounds/sfx/placemarker_popout.ogg", mix, -8.0f,
                     0.18);
     }
-    {
-        AudioRng rng(seedFromName("icon_appears"));
-        Stereo mix;
-        for (int k = 0; k < 7; ++k) {
-            put(mix, note(Voice::Glass, 84 + 2 * k + (k > 3 ? 1 : 0), 0.7f), 0.07 * k, 0.4f, -0.4f + 0.13f * k);
-        }
-        put(mix, whoosh(0.6, 3000.0, 8000.0, 9000.0, 2.5, 0.8, rng), 0.0, 0.3f);
-        addRoom(mix, 0.3f, 0.6f, 0.5);
-        writeEffect(forge, "sounds/sfx/icon_appears.ogg", mix, -6.0f, 0.9);
-    }
-    {
-        // A discovery: a bright call answered by a chord with a bell on top and a swell beneath.
-        AudioRng rng(seedFromName("new_discovery"));
-        Stereo mix;
-        constexpr int kCall[4] = {67, 72, 76, 79};
-        for (int k = 0; k < 4; ++k) put(mix, note(Voice::SteelDrum, kCall[k], 0.85f), 0.08 * k, 0.5f, -0.3f + 0.2f * k);
-        for (int n : {72, 76, 79, 83, 86}) put(mix, note(Voice::Vibes, n, 0.8f), 0.36, 0.22f);
-        put(mix, note(Voice::Bell, 91, 0.7f), 0.36, 0.3f, 0.25f);
-        put(mix, note(Voice::Pad, 60, 0.6f, 1.0), 0.1, 0.35f);
-        put(mix, note(Voice::Pad, 67, 0.6f, 1.0), 0.1, 0.3f, 0.3f);
-        sparkle(mix, 0.4, 0.8, 10, 3500.0, 8500.0, 0.12f, rng);
-        addRoom(mix, 0.3f, 0.65f, 0.8);
-        writeEffect(forge, "sounds/sfx/new_discovery.ogg", mix, -2.0f, 1.5);
-    }
 }
 
-void inventory(Forge& forge) {
-    {
-        AudioRng rng(seedFromName("take"));
-        Stereo mix;
-        Mono bloop = glideSine(380.0, 950.0, 0.07, 0.2);
-        applyDecay(bloop, 0.003, 0.07);
-        put(mix, bloop, 0.0, 0.7f);
-        put(mix, whoosh(0.2, 1500.0, 4000.0, 5000.0, 1.5, 0.5, rng), 0.0, 0.3f);
-        sparkle(mix, 0.06, 0.15, 2, 4000.0, 7000.0, 0.2f, rng);
-        addRoom(mix, 0.15f, 0.4f, 0.3);
-        writeEffect(forge, "sounds/sfx/take.ogg", mix, -6.0f, 0.4);
+void iconAppears(Forge& forge) {
+    AudioRng rng(seedFromName("icon_appears"));
+    Stereo mix;
+    for (int k = 0; k < 7; ++k) {
+        put(mix, note(Voice::Glass, 84 + 2 * k + (k > 3 ? 1 : 0), 0.7f), 0.07 * k, 0.4f, -0.4f + 0.13f * k);
     }
-    {
-        // Two things become one: a sweep drawing them together and a chord that settles.
-        AudioRng rng(seedFromName("combine"));
-        Stereo mix;
-        putMoving(mix, whoosh(0.4, 500.0, 4000.0, 4500.0, 2.0, 0.85, rng), 0.0, 0.6f, -0.6f, 0.0f);
-        for (int n : {79, 84, 88}) put(mix, note(Voice::Glass, n, 0.8f), 0.35, 0.35f);
-        put(mix, note(Voice::Glass, 91, 0.7f), 0.47, 0.35f, 0.2f);
-        put(mix, note(Voice::Bell, 72, 0.6f), 0.35, 0.25f);
-        addRoom(mix, 0.3f, 0.6f, 0.6);
-        writeEffect(forge, "sounds/sfx/combine.ogg", mix, -4.0f, 0.95);
+    put(mix, whoosh(0.6, 3000.0, 8000.0, 9000.0, 2.5, 0.8, rng), 0.0, 0.3f);
+    addRoom(mix, 0.3f, 0.6f, 0.5);
+    writeEffect(forge, "sounds/sfx/icon_appears.ogg", mix, -6.0f, 0.9);
+}
+
+// A discovery: a bright call answered by a chord with a bell on top and a swell beneath.
+void newDiscovery(Forge& forge) {
+    AudioRng rng(seedFromName("new_discovery"));
+    Stereo mix;
+    constexpr int kCall[4] = {67, 72, 76, 79};
+    for (int k = 0; k < 4; ++k) put(mix, note(Voice::SteelDrum, kCall[k], 0.85f), 0.08 * k, 0.5f, -0.3f + 0.2f * k);
+    for (int n : {72, 76, 79, 83, 86}) put(mix, note(Voice::Vibes, n, 0.8f), 0.36, 0.22f);
+    put(mix, note(Voice::Bell, 91, 0.7f), 0.36, 0.3f, 0.25f);
+    put(mix, note(Voice::Pad, 60, 0.6f, 1.0), 0.1, 0.35f);
+    put(mix, note(Voice::Pad, 67, 0.6f, 1.0), 0.1, 0.3f, 0.3f);
+    sparkle(mix, 0.4, 0.8, 10, 3500.0, 8500.0, 0.12f, rng);
+    addRoom(mix, 0.3f, 0.65f, 0.8);
+    writeEffect(forge, "sounds/sfx/new_discovery.ogg", mix, -2.0f, 1.5);
+}
+
+void take(Forge& forge) {
+    AudioRng rng(seedFromName("take"));
+    Stereo mix;
+    Mono bloop = glideSine(380.0, 950.0, 0.07, 0.2);
+    applyDecay(bloop, 0.003, 0.07);
+    put(mix, bloop, 0.0, 0.7f);
+    put(mix, whoosh(0.2, 1500.0, 4000.0, 5000.0, 1.5, 0.5, rng), 0.0, 0.3f);
+    sparkle(mix, 0.06, 0.15, 2, 4000.0, 7000.0, 0.2f, rng);
+    addRoom(mix, 0.15f, 0.4f, 0.3);
+    writeEffect(forge, "sounds/sfx/take.ogg", mix, -6.0f, 0.4);
+}
+
+// Two things become one: a sweep drawing them together and a chord that settles.
+void combine(Forge& forge) {
+    AudioRng rng(seedFromName("combine"));
+    Stereo mix;
+    putMoving(mix, whoosh(0.4, 500.0, 4000.0, 4500.0, 2.0, 0.85, rng), 0.0, 0.6f, -0.6f, 0.0f);
+    for (int n : {79, 84, 88}) put(mix, note(Voice::Glass, n, 0.8f), 0.35, 0.35f);
+    put(mix, note(Voice::Glass, 91, 0.7f), 0.47, 0.35f, 0.2f);
+    put(mix, note(Voice::Bell, 72, 0.6f), 0.35, 0.25f);
+    addRoom(mix, 0.3f, 0.6f, 0.6);
+    writeEffect(forge, "sounds/sfx/combine.ogg", mix, -4.0f, 0.95);
+}
+
+// These do not fit: two dull knocks, the second lower.
+void cantCombine(Forge& forge) {
+    Stereo mix;
+    for (int k = 0; k < 2; ++k) {
+        Mono knock;
+        addPartials(knock, k == 0 ? 220.0 : 175.0, {{1.0, 1.0f, 0.08}, {2.0, 0.3f, 0.05}, {3.0, 0.25f, 0.03}}, 0.3,
+                    0.002);
+        lowpassInPlace(knock, 1200.0);
+        put(mix, knock, 0.14 * k, 0.8f);
     }
-    {
-        // These do not fit: two dull knocks, the second lower.
-        Stereo mix;
-        for (int k = 0; k < 2; ++k) {
-            Mono knock;
-            addPartials(knock, k == 0 ? 220.0 : 175.0, {{1.0, 1.0f, 0.08}, {2.0, 0.3f, 0.05}, {3.0, 0.25f, 0.03}}, 0.3,
-                        0.002);
-            lowpassInPlace(knock, 1200.0);
-            put(mix, knock, 0.14 * k, 0.8f);
-        }
-        writeEffect(forge, "sounds/sfx/cantcombine.ogg", mix, -6.0f, 0.45);
-    }
+    writeEffect(forge, "sounds/sfx/cantcombine.ogg", mix, -6.0f, 0.45);
 }
 
 void bookAndBell(Forge& forge) {
@@ -233,11 +235,17 @@ void jingles(Forge& forge) {
 
 FORGE_STEP(audio_sfx_world) {
     beginSheet();
-    buttons(forge);
+    mouseover(forge);
+    buttonClick(forge);
     construction(forge);
     buildingDone(forge);
-    mapSounds(forge);
-    inventory(forge);
+    landmassAppears(forge);
+    placemarkerPops(forge);
+    iconAppears(forge);
+    newDiscovery(forge);
+    take(forge);
+    combine(forge);
+    cantCombine(forge);
     bookAndBell(forge);
     jingles(forge);
     publishSheet(forge, "audio_sfx_world");

@@ -33,6 +33,22 @@ void release(Mono& sound, double heldSeconds, double releaseSeconds) {
     }
 }
 
+// The string's shape the moment it is let go: noise coloured by how bright the pluck is, with the
+// notch a pluck away from the bridge puts in it.
+std::vector<float> pluckExcitation(int delay, const Tone& tone, double brightness, double pluckPosition) {
+    AudioRng rng(tone.seed);
+    std::vector<float> line(static_cast<size_t>(delay));
+    OnePole colour;
+    colour.setCutoff(600.0 + (brightness * 0.7 + 0.3 * tone.velocity * brightness) * 7000.0);
+    for (float& s : line) s = colour.lowpass(rng.bipolar());
+    const int hollow = static_cast<int>(pluckPosition * delay);
+    if (hollow > 0) {
+        const std::vector<float> source = line;
+        for (int i = hollow; i < delay; ++i) line[i] = source[i] - source[i - hollow];
+    }
+    return line;
+}
+
 void scaleBy(Mono& sound, float gain) {
     for (float& s : sound) s *= gain;
 }
@@ -102,16 +118,7 @@ Mono pluckedString(const Tone& tone, double brightness, double pluckPosition, do
     const double apCoefficient = (1.0 - frac) / (1.0 + frac);
     const double loss = std::pow(0.001, 1.0 / (tone.hz * ringSeconds));
 
-    AudioRng rng(tone.seed);
-    std::vector<float> line(static_cast<size_t>(delay));
-    OnePole colour;
-    colour.setCutoff(600.0 + (brightness * 0.7 + 0.3 * tone.velocity * brightness) * 7000.0);
-    for (float& s : line) s = colour.lowpass(rng.bipolar());
-    const int hollow = static_cast<int>(pluckPosition * delay);
-    if (hollow > 0) {
-        const std::vector<float> source = line;
-        for (int i = hollow; i < delay; ++i) line[i] = source[i] - source[i - hollow];
-    }
+    std::vector<float> line = pluckExcitation(delay, tone, brightness, pluckPosition);
 
     const double held = std::min(tone.seconds, ringSeconds * 1.5);
     Mono out(static_cast<size_t>(framesFor(held + 0.06)));

@@ -125,6 +125,19 @@ RgbaImage skipButton() {
     return canvas.toImage();
 }
 
+// A board with a counter showing value, laid out as the game does it, for the preview.
+RgbaImage boardWithCounter(const RgbaImage& board, const RgbaImage& digits, const std::string& value) {
+    const int count = static_cast<int>(value.size());
+    const int left = board.width / 2 - kDigitWidth * count / 2;
+    Canvas canvas(board.width, board.height);
+    canvas.drawImage(board, 0, 0);
+    for (int i = 0; i < count; ++i) {
+        const RgbaImage digit = crop(digits, (value[i] - '0') * kDigitWidth, 0, kDigitWidth, kDigitHeight);
+        canvas.drawImage(digit, left + i * kDigitWidth, kCounterTop);
+    }
+    return canvas.toImage();
+}
+
 }  // namespace
 
 FORGE_STEP(gui_boards) {
@@ -139,8 +152,11 @@ FORGE_STEP(gui_boards) {
     forge.writePng("img/gui/score_board.png", score);
     forge.writePng("img/gui/btnmenu.png", menu);
     forge.writePng("img/gui/skipbtn.png", skip);
+    const RgbaImage levelShown = boardWithCounter(level, digits, "12");
+    const RgbaImage scoreShown = boardWithCounter(score, digits, "004250");
     forge.addContactSheet("gui_boards", contactSheet({{"numbers", &digits}, {"level_board", &level},
                                                       {"score_board", &score}, {"btnMenu", &menu},
-                                                      {"skipbtn", &skip}},
-                                                     3, 320));
+                                                      {"skipbtn", &skip}, {"level 12", &levelShown},
+                                                      {"resources 4250", &scoreShown}},
+                                                     4, 240));
 }

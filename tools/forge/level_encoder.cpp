@@ -4,6 +4,8 @@
 #include <deque>
 #include <sstream>
 
+#include "tools/forge/board_border_rule.h"
+
 namespace {
 
 using namespace level;
@@ -75,13 +77,13 @@ bool splitGrids(const std::string& text, std::array<GridText, 4>& grids, std::st
 }
 
 bool cellWord(char c, uint32_t& word) {
-    if (c == '.') word = 0;
+    if (c == '.') word = kRandomFill;
     else if (c == 'o') word = kActive | kRandomFill;
     else if (c == 'v') word = kActive | kEntry | kRandomFill;
     else if (c == '_') word = kActive | kStartsEmpty;
     else if (c == '^') word = kActive | kEntry | kStartsEmpty;
-    else if (c >= 'a' && c <= 'f') word = kActive | (static_cast<uint32_t>(c - 'a' + 1) << kPresetShift);
-    else if (c >= 'A' && c <= 'F') word = kActive | kEntry | (static_cast<uint32_t>(c - 'A' + 1) << kPresetShift);
+    else if (c >= 'a' && c <= 'f') word = kActive | kRandomFill | (static_cast<uint32_t>(c - 'a' + 1) << kPresetShift);
+    else if (c >= 'A' && c <= 'F') word = kActive | kEntry | kRandomFill | (static_cast<uint32_t>(c - 'A' + 1) << kPresetShift);
     else return false;
     return true;
 }
@@ -121,40 +123,6 @@ bool applyOverlay(const GridText& grid, uint32_t one, uint32_t two, LevelDesign&
 }
 
 int borderIndex(int i, int j) { return i * kBorderRows + j; }
-
-// Edge bits N 1, E 2, S 4, W 8; corner bits NE 1, SE 2, SW 4, NW 8.
-struct FrameFeatures {
-    int edges = 0;
-    int corners = 0;
-};
-
-constexpr int kNorth = 1, kEast = 2, kSouth = 4, kWest = 8;
-constexpr int kNorthEast = 1, kSouthEast = 2, kSouthWest = 4, kNorthWest = 8;
-constexpr int kPieceCount = 29;
-
-// The features each piece draws; index = piece number.
-constexpr FrameFeatures kPieces[kPieceCount + 1] = {
-    {0, 0},  {1, 0},  {2, 0},  {3, 0},  {4, 0},  {5, 0},  {6, 0},  {7, 0},
-    {8, 0},  {9, 0},  {10, 0}, {11, 0}, {12, 0}, {13, 0}, {14, 0}, {15, 0},
-    {0, kNorthEast}, {0, kSouthEast}, {0, kSouthWest}, {0, kNorthWest},
-    {0, kNorthEast | kSouthEast}, {0, kSouthEast | kSouthWest}, {0, kSouthWest | kNorthWest},
-    {0, kNorthWest | kNorthEast},
-    {kNorth | kEast, kSouthWest}, {kEast | kSouth, kNorthWest}, {kSouth | kWest, kNorthEast},
-    {kWest | kNorth, kSouthEast},
-    {0, kNorthEast | kSouthEast | kSouthWest | kNorthWest}, {0, kNorthEast | kSouthWest},
-};
-
-int pieceFor(FrameFeatures wanted) {
-    constexpr int kDropOrder[] = {kNorthWest, kSouthWest, kSouthEast, kNorthEast};
-    for (int dropped = 0; dropped <= 4; ++dropped) {
-        FrameFeatures f = wanted;
-        for (int k = 0; k < dropped; ++k) f.corners &= ~kDropOrder[k];
-        for (int n = 1; n <= kPieceCount; ++n) {
-            if (kPieces[n].edges == f.edges && kPieces[n].corners == f.corners) return n;
-        }
-    }
-    return 0;
-}
 
 void putLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
     for (int b = 0; b < bytes; ++b) out.push_back(static_cast<uint8_t>(value >> (8 * b)));
@@ -229,20 +197,7 @@ bool checkLevelDesign(const LevelDesign& design, std::string& error) {
 }
 
 int borderPieceAt(const LevelDesign& design, int i, int j) {
-    const int col = i - 1;
-    const int row = j - 1;
-    if (design.active(col, row)) return 0;
-    const bool n = design.active(col, row - 1);
-    const bool e = design.active(col + 1, row);
-    const bool s = design.active(col, row + 1);
-    const bool w = design.active(col - 1, row);
-    FrameFeatures f;
-    f.edges = (n ? kNorth : 0) | (e ? kEast : 0) | (s ? kSouth : 0) | (w ? kWest : 0);
-    if (!n && !e && design.active(col + 1, row - 1)) f.corners |= kNorthEast;
-    if (!s && !e && design.active(col + 1, row + 1)) f.corners |= kSouthEast;
-    if (!s && !w && design.active(col - 1, row + 1)) f.corners |= kSouthWest;
-    if (!n && !w && design.active(col - 1, row - 1)) f.corners |= kNorthWest;
-    return pieceFor(f);
+    return border_rule::pieceAt([&design](int col, int row) { return design.active(col, row); }, i, j);
 }
 
 void deriveBorders(LevelDesign& design) {

@@ -14,25 +14,19 @@
 //   locks:    1  crate (single lock)             2  roped crate (double lock)
 //
 // In the colour and locks grids "." and "o" mean nothing, so they can sketch the field's shape.
+// Words are written the way the level editor saves them (the random-fill bit on every square that
+// does not start empty), so loading and saving a design in the editor leaves its file unchanged.
 // "cells:" is required, the other two are optional. Pieces slide diagonally around holes on their
 // own; the cell word has no slide marks.
 //
-// Border numbering (shared with the frame pictures). Border point (i, j), i = 0..21 across and
-// j = 0..13 down, is drawn at (193 + 55i, 33 + 55j): the square of grid cell (i - 1, j - 1), one
-// ring wider than the grid. Only squares outside the field get a piece; it frames the sides (edges)
-// and corners it shares with field squares. With N, E, S, W the neighbours above, right, below and
-// left, and NE, SE, SW, NW the diagonal ones:
-//   1..15   edges only: n = N?1 + E?2 + S?4 + W?8
-//   16..19  one outer corner: NE, SE, SW, NW
-//   20..23  two outer corners on one side: NE+SE, SE+SW, SW+NW, NW+NE
-//   24..27  two edges and the opposite corner: N+E with SW, E+S with NW, S+W with NE, W+N with SE
-//   28      all four outer corners; 29 the two opposite corners NE+SW
-// A diagonal counts only when neither side next to it is field. Shapes without a piece of their
-// own drop outer corners in the order NW, SW, SE, NE until a piece matches.
+// The frame is derived from the field's shape with the numbering the border pictures are painted
+// for (tools/forge/board_border_rule.h): pieces lie on the squares around the field.
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "game/match3/board_cell.h"
 
 namespace level {
 
@@ -45,16 +39,16 @@ constexpr int kBorderCount = kBorderColumns * kBorderRows;
 constexpr size_t kCellFileSize = kCellCount * 4;      // 960
 constexpr size_t kBorderFileSize = kBorderCount * 2;  // 616
 
-// Bits of a cell word.
-constexpr uint32_t kActive = 0x1;
-constexpr uint32_t kEntry = 0x2;
-constexpr uint32_t kLock1 = 0x4;
-constexpr uint32_t kLock2 = 0x8;
-constexpr uint32_t kLayer1 = 0x10;
-constexpr uint32_t kLayer2 = 0x20;
-constexpr uint32_t kRandomFill = 0x40;
-constexpr uint32_t kStartsEmpty = 0x80;
-constexpr int kPresetShift = 8;  // preset colour + 1 in bits 8..11
+// Bits of a cell word, as the board reads them.
+constexpr uint32_t kActive = kCellActive;
+constexpr uint32_t kEntry = kCellEntry;
+constexpr uint32_t kLock1 = kCellSingleLock;
+constexpr uint32_t kLock2 = kCellDoubleLock;
+constexpr uint32_t kLayer1 = kCellOneLayer;
+constexpr uint32_t kLayer2 = kCellTwoLayers;
+constexpr uint32_t kRandomFill = kCellRandomFill;
+constexpr uint32_t kStartsEmpty = kCellStartsEmpty;
+constexpr uint32_t kPresetShift = kCellColourShift;  // preset colour + 1 in bits 8..11
 
 
 }  // namespace level
