@@ -135,7 +135,7 @@ bool KGraphic::makeRenderTarget(int w, int h) {
     return KWindow::current() == nullptr || ensureTexture();
 }
 
-bool KGraphic::beginRenderToTarget() {
+bool KGraphic::beginRenderToTarget(bool clear) {
     KWindow* window = KWindow::current();
     if (!renderTarget || !window || !ensureTexture()) return false;
     if (SDL_SetRenderTarget(window->sdlRenderer(), texture) != 0) {
@@ -143,6 +143,10 @@ bool KGraphic::beginRenderToTarget() {
         return false;
     }
     window->setDrawsIntoPicture(true);
+    if (clear) {
+        SDL_SetRenderDrawColor(window->sdlRenderer(), 0, 0, 0, 0);
+        SDL_RenderClear(window->sdlRenderer());
+    }
     return true;
 }
 

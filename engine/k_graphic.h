@@ -46,7 +46,9 @@ public:
     bool loadPictureFromPixels(const uint32_t* pixels, int width, int height, bool hiQuality = true);
     // An empty picture of the given size that can be drawn into (render target).
     bool makeRenderTarget(int width, int height);
-    bool beginRenderToTarget();   // later draws go into this picture until endRenderToTarget
+    // Later draws go into this picture until endRenderToTarget; `clear` first makes it fully
+    // transparent (a target reused for several widgets would otherwise keep the last one's pixels).
+    bool beginRenderToTarget(bool clear = false);
     void endRenderToTarget();
 
     float getWidth() const { return static_cast<float>(width); }

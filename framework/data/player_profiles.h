@@ -3,6 +3,9 @@
 // "player00.ini".."player04.ini" (each with a folder of the same name for larger saves). The
 // selected profile is loaded into the frame context's progress store, which saves itself after
 // every change and carries the "__SCRC__" checksum. `section` null means the global section.
+//
+// The selected slot is the game object's `selectedPlayer`; without a game object no player can be
+// selected. The store is created on first use and lives in the frame context for the whole run.
 #include "framework/core/ldv_string.h"
 
 constexpr int kPlayerSlots = 5;
@@ -12,10 +15,10 @@ LDvString PlayerFolderPath(int slot);
 bool PlayerExists(int slot);
 int CountPlayers();
 int FindFirstPlayer();                  // -1 when there is none
-void SelectPlayer(int slot);
+void SelectPlayer(int slot);            // slots outside 0..4 are refused with a log line
 void CreatePlayer(int slot, const LDvString& name);
-void DeletePlayer(int slot);
-LDvString GetPlayerNameOf(int slot);
+void DeletePlayer(int slot);            // the profile folder stays
+LDvString GetPlayerNameOf(int slot);    // empty when the slot is unused (its file is not created)
 LDvString GetCurrentPlayerName();       // "ERROR_NO_NAME" when missing or empty
 bool IsPlayerSelected();
 
@@ -26,3 +29,14 @@ int GetPlayerInt(const char* section, const LDvString& key, int defaultValue);
 void SetPlayerInt(const char* section, const LDvString& key, int value);
 bool GetPlayerBool(const char* section, const LDvString& key, bool defaultValue);  // default without a player
 void SetPlayerBool(const char* section, const LDvString& key, bool value);       // needs a selected player
+
+// Settings the title and options screens keep in settings.ini.
+inline constexpr const char* kMusicVolumeKey = "MUSIC_VOLUME";
+inline constexpr const char* kSfxVolumeKey = "SFX_VOLUME";
+inline constexpr const char* kEnvVolumeKey = "ENV_VOLUME";
+inline constexpr const char* kSelectedProfileKey = "SELECTED_PLAYER_PROFILE";
+
+int GetVolumeSetting(const LDvString& key);              // 0..100; 100 when missing or empty
+void SetVolumeSetting(const LDvString& key, int volume);  // saved at once
+int GetSelectedProfileSetting();                         // 0 when missing or empty
+void SetSelectedProfileSetting(int slot);                // saved at once

@@ -140,6 +140,22 @@ TEST_F(GraphicFrame, RenderTargetKeepsWhatWasDrawnIntoIt) {
     EXPECT_TRUE(near(screen.sample(850, 630), kBackground, 1));  // the undrawn half stays transparent
 }
 
+TEST_F(GraphicFrame, RenderTargetClearedOnRequestForgetsItsLastPicture) {
+    auto target = createKGraphic();
+    ASSERT_TRUE(target->makeRenderTarget(64, 64));
+    ASSERT_TRUE(target->beginRenderToTarget());
+    painter->fillRect(0, 0, 64, 64, 1.0f, 0.0f, 0.0f, 1.0f);
+    target->endRenderToTarget();
+    ASSERT_TRUE(target->beginRenderToTarget(true));
+    painter->fillRect(0, 0, 32, 64, 0.0f, 1.0f, 0.0f, 1.0f);
+    target->endRenderToTarget();
+    target->blitAlphaRect(0, 0, 64, 64, 800, 600);
+
+    ASSERT_TRUE(screen.grab());
+    EXPECT_TRUE(near(screen.sample(810, 630), Rgba{0, 255, 0, 255}, 1));
+    EXPECT_TRUE(near(screen.sample(850, 630), kBackground, 1));  // the old red is gone
+}
+
 TEST_F(GraphicFrame, WorldViewZoomsAndMovesDestinations) {
     auto square = solidPicture(10, 10, 255, 0, 0, 255);
     screen.window().setWorldView(100.0f, 50.0f, 0.0f, 2.0f, false);
