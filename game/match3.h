@@ -15,6 +15,8 @@
 #include "game/effect_pictures.h"
 #include "game/game_bundles.h"
 #include "game/gui_pictures.h"
+#include "game/match3/match3_images.h"
+#include "game/match3/playing.h"
 
 constexpr int kEffectSoundCount = 44;
 constexpr int kMusicCount = 7;
@@ -35,11 +37,17 @@ public:
 
     // Enters the state the game starts in once the window is open; the only place that chooses it.
     void EnterFirstState();
+    // Where the screen fades when the player leaves a level. The camp belongs there; until it
+    // exists the next board follows at once.
+    LDvState* StateAfterLevel();
+    // The level editor, which the editor's test play returns to; null until the editor exists.
+    LDvState* LevelEditorState();
 
     // The screens, in the order they stand here: the level editor, the play screen, the map, the
     // chapters, the title, the movie, the adventure scene, the camp, the credits and the survey.
     // Until they exist the game starts on a blank state.
     BlankState blankState;
+    Playing playing{*this};
 
     // The hidden-object list of the adventure scenes and its items come with the scenes.
 
@@ -69,7 +77,7 @@ public:
 
     GuiPictures gui;
     EffectPictures effectPictures;
-    // The piece pictures come with the board's picture bank.
+    Match3Images match3Images;           // the pieces, the board and the play screen
 
     LDvSprite widgetTarget;              // the framed widgets' shared render target
 

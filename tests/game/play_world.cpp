@@ -1,0 +1,186 @@
+#include "tests/game/play_world.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "engine/image_codec.h"
+#include "engine/k_files.h"
+#include "engine/k_test_input.h"
+#include "engine/k_window.h"
+#include "framework/core/event_dispatch.h"
+#include "framework/core/folders.h"
+#include "framework/core/frame_context.h"
+#include "framework/core/game_log.h"
+#include "framework/core/game_random.h"
+#include "framework/core/main_loop.h"
+#include "framework/data/player_profiles.h"
+#include "framework/ui/overlay_registry.h"
+#include "game/match3.h"
+#include "game/match3/board.h"
+#include "tests/game/match3_bot.h"
+
+namespace {
+
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+constexpr int kSwapDragPixels = 20;
+constexpr int kRevealLimit = 1200;
+
+std::string ReadWhole(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+PlayWorld::PlayWorld(const std::string& dataFolder, const std::function<void()>& prepare)
+    : xdg("XDG_DATA_HOME", home.path()) {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    ResetFrameForTesting();
+    SeedGameRand(1);
+    setGameBaseFolder(dataFolder);
+    match3 = std::make_unique<Match3>();
+    Frame().rootDirOverride = dataFolder;
+    StartLogging("Quorvane", "0.2", false);
+    if (!match3->InitGame(false)) return;
+    CreatePlayer(0, "Tester");
+    SetPlayerInt(nullptr, "SHOW_TIPS", 0);
+    if (prepare) prepare();
+    match3->EnterFirstState();
+    running = Frame().currentState == &match3->playing;
+}
+
+PlayWorld::~PlayWorld() {
+    if (match3 != nullptr) {
+        if (Frame().window != nullptr) match3->UninitGame();
+        match3.reset();
+    }
+    ResetFrameForTesting();
+}
+
+Playing& PlayWorld::play() { return match3->playing; }
+
+void PlayWorld::steps(int count) {
+    for (int i = 0; i < count; ++i) {
+        RunOneStep();
+        DispatchEvents();
+    }
+}
+
+bool PlayWorld::stepUntil(const std::function<bool()>& done, int limit) {
+    for (int i = 0; i < limit; ++i) {
+        if (done()) return true;
+        steps(1);
+    }
+    return done();
+}
+
+bool PlayWorld::waitForPlay() {
+    return stepUntil([this] { return play().values.startSequenceDone; }, kRevealLimit);
+}
+
+bool PlayWorld::waitForQuiet(int limit) {
+    return stepUntil([this] { return IsQuiet(*play().board); }, limit);
+}
+
+void PlayWorld::deliverMouse(int type, int button, int x, int y) {
+    Frame().window->deliverEvent(KTestInput::mouseEvent(type, button, x, y));
+}
+
+void PlayWorld::drag(LDvPoint from, int dx, int dy) {
+    deliverMouse(K_EVENT_MOUSEMOVE, 0, from.x, from.y);
+    steps(1);
+    deliverMouse(K_EVENT_MOUSEDOWN, kLeftButton, from.x, from.y);
+    steps(1);
+    deliverMouse(K_EVENT_MOUSEMOVE, 0, from.x + 1, from.y);
+    steps(1);
+    deliverMouse(K_EVENT_MOUSEMOVE, 0, from.x + 1 + dx, from.y + dy);
+    steps(1);
+    deliverMouse(K_EVENT_MOUSEUP, kLeftButton, from.x + 1 + dx, from.y + dy);
+    steps(1);
+}
+
+void PlayWorld::dragSwap(LDvPoint from, LDvPoint to) {
+    const LDvPoint centre = Board::cellCentre(from);
+    drag(centre, (to.x - from.x) * kSwapDragPixels, (to.y - from.y) * kSwapDragPixels);
+}
+
+void PlayWorld::click(int x, int y) {
+    deliverMouse(K_EVENT_MOUSEMOVE, 0, x, y);
+    deliverMouse(K_EVENT_MOUSEDOWN, kLeftButton, x, y);
+    steps(1);
+    deliverMouse(K_EVENT_MOUSEUP, kLeftButton, x, y);
+    steps(1);
+}
+
+void PlayWorld::rightClick(int x, int y) {
+    deliverMouse(K_EVENT_MOUSEDOWN, kRightButton, x, y);
+    steps(1);
+    deliverMouse(K_EVENT_MOUSEUP, kRightButton, x, y);
+    steps(1);
+}
+
+void PlayWorld::moveMouse(int x, int y) {
+    deliverMouse(K_EVENT_MOUSEMOVE, 0, x, y);
+    steps(1);
+}
+
+void PlayWorld::key(int engineKeyCode) {
+    Frame().window->deliverEvent(KTestInput::keyEvent(K_EVENT_KEYDOWN, engineKeyCode));
+    Frame().window->deliverEvent(KTestInput::keyEvent(K_EVENT_KEYUP, engineKeyCode));
+    steps(1);
+}
+
+void PlayWorld::focus(bool gained) {
+    Frame().window->deliverEvent(KTestInput::focusEvent(gained));
+    steps(1);
+}
+
+void PlayWorld::drawFrame(const std::string& name) {
+    KWindow& window = *Frame().window;
+    window.setDefaultWorldView();
+    DrawOverlays();
+    frame.clear();
+    window.readPixels(frame, frameWidth, frameHeight);
+    if (const char* folder = std::getenv("QV_TEST_FRAMES")) {
+        std::filesystem::create_directories(folder);
+        writePngFile(std::string(folder) + "/" + name + ".png", frame.data(), frameWidth, frameHeight);
+    }
+}
+
+Pixel PlayWorld::pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= frameWidth || y >= frameHeight) return Pixel{-1, -1, -1};
+    const uint32_t value = frame[static_cast<size_t>(y) * frameWidth + x];
+    return Pixel{static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                 static_cast<int>((value >> 16) & 0xFF)};
+}
+
+std::string PlayWorld::saveFile(const std::string& name) const { return ReadWhole(GetSaveFolder() + name); }
+
+int PlayWorld::countInLog(const std::string& text) const {
+    const std::string all = ReadWhole(GetSaveFolder() + "log.txt");
+    int count = 0;
+    for (size_t at = all.find(text); at != std::string::npos; at = all.find(text, at + text.size())) ++count;
+    return count;
+}
+
+MirroredData::MirroredData() {
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(QV_DATA_DIR, ec)) {
+        std::filesystem::create_symlink(entry.path(), std::filesystem::path(folder.path()) / entry.path().filename(),
+                                        ec);
+    }
+}
+
+void MirroredData::write(const std::string& name, const std::string& contents) const {
+    std::error_code ec;
+    std::filesystem::remove(std::filesystem::path(folder.path()) / name, ec);
+    folder.write(name, contents);
+}
+
+bool Near(const Pixel& actual, const Pixel& expected, int tolerance) {
+    return std::abs(actual.r - expected.r) <= tolerance && std::abs(actual.g - expected.g) <= tolerance &&
+           std::abs(actual.b - expected.b) <= tolerance;
+}

@@ -1,0 +1,88 @@
+#pragma once
+// The whole game in this process, as a player starts it: the game object on a data folder, the
+// save folder in a temporary folder, a software-rendered 1600 x 900 window on SDL's dummy driver,
+// and the mouse, the keyboard and the window focus simulated through the engine's own event
+// path. Each step is one fixed logic step followed by the dispatch of the queued input, as in
+// the main loop; frames are drawn only when a test looks at one, which keeps long plays fast.
+//
+// Set QV_TEST_FRAMES to a folder to keep the frames the tests look at as PNG files.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/core/ldv_string.h"
+#include "tests/support/temp_dir.h"
+
+class Match3;
+class Playing;
+
+struct Pixel {
+    int r = 0, g = 0, b = 0;
+};
+
+class PlayWorld {
+public:
+    // `prepare` runs once the player is selected and before the play screen is entered; it sets
+    // progress values. Tips are switched off unless `prepare` switches them on again.
+    explicit PlayWorld(const std::string& dataFolder = QV_DATA_DIR, const std::function<void()>& prepare = {});
+    ~PlayWorld();
+    PlayWorld(const PlayWorld&) = delete;
+    PlayWorld& operator=(const PlayWorld&) = delete;
+
+    bool started() const { return running; }
+    Match3& game() { return *match3; }
+    Playing& play();
+
+    void steps(int count);
+    // Steps until `done` answers true; false when it did not within `limit` steps.
+    bool stepUntil(const std::function<bool()>& done, int limit);
+    // Steps until the board has revealed itself and the level has begun.
+    bool waitForPlay();
+    // Steps until the board rests between moves.
+    bool waitForQuiet(int limit = 600);
+
+    // The mouse in canvas pixels: the pointer brought to `from`, a press, a one-pixel nudge that
+    // starts the drag, then the pointer at the offset from the nudge, and the release there.
+    void drag(LDvPoint from, int dx, int dy);
+    void click(int x, int y);
+    void rightClick(int x, int y);
+    void moveMouse(int x, int y);
+    void key(int engineKeyCode);
+    void focus(bool gained);
+    // Plays the swap from the cell `from` to its neighbour `to` by dragging 20 pixels.
+    void dragSwap(LDvPoint from, LDvPoint to);
+
+    // Draws the current frame and keeps it for sampling (and as `name`.png when asked to).
+    void drawFrame(const std::string& name);
+    Pixel pixel(int x, int y) const;
+
+    std::string saveFile(const std::string& name) const;  // a file of the save folder, read whole
+    int countInLog(const std::string& text) const;
+
+private:
+    void deliverMouse(int type, int button, int x, int y);
+
+    TempDir home;
+    ScopedEnv xdg;
+    std::unique_ptr<Match3> match3;
+    bool running = false;
+    std::vector<uint32_t> frame;
+    int frameWidth = 0;
+    int frameHeight = 0;
+};
+
+// A data folder that is the default data with some files replaced: every entry of QV_DATA_DIR is
+// linked into a temporary folder, except the files written here.
+class MirroredData {
+public:
+    MirroredData();
+    void write(const std::string& name, const std::string& contents) const;
+    const std::string& path() const { return folder.path(); }
+
+private:
+    TempDir folder;
+};
+
+bool Near(const Pixel& actual, const Pixel& expected, int tolerance);
