@@ -5,9 +5,12 @@
 #include "framework/core/folders.h"
 #include "framework/core/frame_context.h"
 #include "framework/core/game_log.h"
+#include "framework/data/localization.h"
 #include "framework/data/settings.h"
+#include "framework/ui/ldv_button.h"
 #include "framework/ui/overlay_images.h"
 #include "framework/ui/overlay_registry.h"
+#include "game/framed_widget_art.h"
 #include "game/game_sounds.h"
 
 namespace {
@@ -58,6 +61,8 @@ constexpr int kDialogDimmerLayer = 4;
 constexpr int kMessageDimmerLayer = 7;
 constexpr int kCursorLayer = 12;
 
+constexpr int kMinimumButtonTextWidth = 80;  // pixels
+
 LDvSound* LoadGameSound(LDvWaveGroup& group, const char* path, bool streamed) {
     LDvSound* sound = AddSound(group, GetDataRoot() + path, streamed);
     RegisterGameSound(path, sound);
@@ -100,10 +105,22 @@ void Match3::LoadNamedSoundFolders() {
 
 void Match3::SetUpLocalization() {
     Log("--Initializing Localization Setup--");
+    SetupLocale();
     Log("--Done Localization--");
 }
 
-void Match3::LoadFonts() {}
+void Match3::LoadFonts() {
+    LoadFont(&font1, "Artifika_14Pt", true);
+    LoadFont(&font2, "Artifika_14Pt", true);
+    LoadFont(&font3, "Artifika_18Pt", true);
+    LoadFont(&font4, "Artifika_24Pt", true);
+    LoadFont(&font5, "Vera-Bold_12pt", true);
+    LoadFont(&font6, "Artifika_14Pt", true);
+    LoadFont(&font7, "Artifika_14Pt", true);
+    LoadFont(&font8, "ArchitectsDaughter_18Pt", true);
+    SetTextColor(&font7, 0.0f, 0.0f, 0.0f);
+    SetTextColor(&font8, 0.2f, 0.2f, 0.2f);
+}
 
 // The adventure scenes bring their text box, inventory and script engine; their steps keep their
 // place in the start-up order until then.
@@ -122,7 +139,23 @@ void Match3::SetUpCursor() {
     SetLayer(&cursor, kCursorLayer);
 }
 
-void Match3::SetUpFramedWidgets() {}
+void Match3::SetUpFramedWidgets() {
+    FramedWidgetArt& art = FramedWidgets();
+    art.dialogTopLeft = &gui.dialogTopLeft;
+    art.dialogTop = &gui.dialogTop;
+    art.dialogTopRight = &gui.dialogTopRight;
+    art.dialogRight = &gui.dialogRight;
+    art.dialogBottomRight = &gui.dialogBottomRight;
+    art.dialogBottom = &gui.dialogBottom;
+    art.dialogBottomLeft = &gui.dialogBottomLeft;
+    art.dialogLeft = &gui.dialogLeft;
+    art.buttonLeft = &gui.buttonLeft;
+    art.buttonMiddle = &gui.buttonMiddle;
+    art.buttonRight = &gui.buttonRight;
+    art.target = &widgetTarget;
+    art.buttonFont = &font2;
+    art.minimumTextWidth = kMinimumButtonTextWidth;
+}
 
 void Match3::ChooseCursor() {
     FrameContext& frame = Frame();
@@ -134,7 +167,4 @@ void Match3::ChooseCursor() {
     cursor.systemCursorMode = systemCursor;
 }
 
-void Match3::SetDefaultButtonSounds() {
-    (void)kHoverSoundPath;
-    (void)kClickSoundPath;
-}
+void Match3::SetButtonSounds() { SetDefaultButtonSounds(GameSound(kHoverSoundPath), GameSound(kClickSoundPath)); }
