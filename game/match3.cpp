@@ -1,6 +1,5 @@
 #include "game/match3.h"
 
-#include "engine/k_graphic.h"
 #include "framework/core/frame_context.h"
 #include "framework/core/state_control.h"
 #include "framework/ui/ldv_button.h"
@@ -21,30 +20,6 @@ Match3::~Match3() {
     ClearGameSounds();
     SetDefaultButtonSounds(nullptr, nullptr);
     FramedWidgets() = FramedWidgetArt{};
-}
-
-bool Match3::OnInit() {
-    FrameContext& frame = Frame();
-    frame.imageFolder = "img";
-    frame.updatesPerSecond = kUpdatesPerSecond;
-    NameBundles();
-    effectPictures.LoadSheets();
-    gui.Load();
-    effectPictures.LoadParticles();
-    LoadSounds();
-    LoadNamedSoundFolders();
-    SetUpLocalization();
-    LoadFonts();
-    HandFontToSceneTextBox();
-    LoadInventoryPictures();
-    StartScriptEngine();
-    SetUpBlackOuts();
-    SetUpCursor();
-    SetUpFramedWidgets();
-    ChooseCursor();
-    SetButtonSounds();
-    if (frame.primitivePicture == nullptr) frame.primitivePicture = createKGraphic();
-    return true;
 }
 
 void Match3::OnTick() {}

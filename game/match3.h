@@ -16,6 +16,7 @@
 #include "game/effect_pictures.h"
 #include "game/game_bundles.h"
 #include "game/gui_pictures.h"
+#include "game/start_up_progress.h"
 
 constexpr int kEffectSoundCount = 44;
 constexpr int kMusicCount = 7;
@@ -89,9 +90,12 @@ public:
 
     LDvSprite widgetTarget;              // the framed widgets' shared render target
 
+    StartUpProgress progress;            // the loading screen and the step times of OnInit
+
 private:
     void NameBundles();
-    void LoadSounds();
+    void LoadEffectSounds();
+    void LoadMusic();
     void LoadNamedSoundFolders();
     void SetUpLocalization();
     void LoadFonts();

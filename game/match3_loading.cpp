@@ -1,6 +1,9 @@
 // The start-up steps of the game object: the pictures, sounds and widgets every screen shares.
 #include "game/match3.h"
 
+#include <utility>
+
+#include "engine/k_graphic.h"
 #include "engine/k_system.h"
 #include "framework/core/folders.h"
 #include "framework/core/frame_context.h"
@@ -78,7 +81,68 @@ void SetUpBlackOut(BlackOut& blackOut, const LDvSprite& black, LDvGame* game, fl
     SetLayer(&blackOut, layer);
 }
 
+// Weights are the processor milliseconds each step took when measured (Release build, default data),
+// so the bar moves at an even pace.
+constexpr StartUpProgress::Step kBundlesStep{"bundles", 2};
+constexpr StartUpProgress::Step kEffectSheetsStep{"effect-sheets", 16};
+constexpr StartUpProgress::Step kGuiStep{"gui-pictures", 32};
+constexpr StartUpProgress::Step kParticlesStep{"particles", 1};
+constexpr StartUpProgress::Step kEffectSoundsStep{"effect-sounds", 150};
+constexpr StartUpProgress::Step kMusicStep{"music", 17};
+constexpr StartUpProgress::Step kNamedSoundsStep{"named-sounds", 108};
+constexpr StartUpProgress::Step kLocalizationStep{"localization", 1};
+constexpr StartUpProgress::Step kFontsStep{"fonts", 11};
+constexpr StartUpProgress::Step kSceneStep{"scene-engine", 1};
+constexpr StartUpProgress::Step kOverlaysStep{"overlays", 3};
+constexpr StartUpProgress::Step kLastSteps[] = {kBundlesStep, kEffectSheetsStep, kGuiStep, kParticlesStep,
+                                                kEffectSoundsStep, kMusicStep, kNamedSoundsStep, kLocalizationStep,
+                                                kFontsStep, kSceneStep, kOverlaysStep};
+
+constexpr int TotalWeight() {
+    int total = 0;
+    for (const StartUpProgress::Step& step : kLastSteps) total += step.weight;
+    return total;
+}
+
 }  // namespace
+
+bool Match3::OnInit() {
+    FrameContext& frame = Frame();
+    frame.imageFolder = "img";
+    frame.updatesPerSecond = kUpdatesPerSecond;
+    progress.Start(TotalWeight());
+    progress.Begin(kBundlesStep);
+    NameBundles();
+    progress.Begin(kEffectSheetsStep);
+    effectPictures.LoadSheets();
+    progress.Begin(kGuiStep, GuiPictures::Count());
+    gui.Load([this] { progress.Tick(); });
+    progress.Begin(kParticlesStep);
+    effectPictures.LoadParticles();
+    progress.Begin(kEffectSoundsStep, kEffectSoundCount);
+    LoadEffectSounds();
+    progress.Begin(kMusicStep, kMusicCount);
+    LoadMusic();
+    progress.Begin(kNamedSoundsStep, 4);
+    LoadNamedSoundFolders();
+    progress.Begin(kLocalizationStep);
+    SetUpLocalization();
+    progress.Begin(kFontsStep, 8);
+    LoadFonts();
+    progress.Begin(kSceneStep);
+    HandFontToSceneTextBox();
+    LoadInventoryPictures();
+    StartScriptEngine();
+    progress.Begin(kOverlaysStep);
+    SetUpBlackOuts();
+    SetUpCursor();
+    SetUpFramedWidgets();
+    ChooseCursor();
+    SetButtonSounds();
+    if (frame.primitivePicture == nullptr) frame.primitivePicture = createKGraphic();
+    progress.Finish();
+    return true;
+}
 
 void Match3::NameBundles() {
     winLoseBundle.SetName("WinLose", true);
@@ -87,20 +151,31 @@ void Match3::NameBundles() {
     introMovieBundle.SetName("IntroMovie", true);
 }
 
-void Match3::LoadSounds() {
+void Match3::LoadEffectSounds() {
     for (size_t i = 0; i < kEffectSoundPaths.size(); ++i) {
         effectSounds[i] = LoadGameSound(effects, kEffectSoundPaths[i], false);
+        progress.Tick();
     }
-    for (size_t i = 0; i < kMusicPaths.size(); ++i) musicSounds[i] = LoadGameSound(music, kMusicPaths[i], true);
+}
+
+void Match3::LoadMusic() {
+    for (size_t i = 0; i < kMusicPaths.size(); ++i) {
+        musicSounds[i] = LoadGameSound(music, kMusicPaths[i], true);
+        progress.Tick();
+    }
     musicTestBell = AddSound(music, GetDataRoot() + kTestBellPath, false);
     ambienceTestBell = AddSound(ambience, GetDataRoot() + kTestBellPath, false);
 }
 
 void Match3::LoadNamedSoundFolders() {
     LoadSoundFolder("sounds/movie", movieSounds, false);
+    progress.Tick();
     LoadSoundFolder("sounds/movie_env", movieAmbience, true);
+    progress.Tick();
     LoadSoundFolder("sounds/sfx_named", namedEffects, false);
+    progress.Tick();
     LoadSoundFolder("sounds/env_named", namedAmbience, true);
+    progress.Tick();
 }
 
 void Match3::SetUpLocalization() {
@@ -110,14 +185,15 @@ void Match3::SetUpLocalization() {
 }
 
 void Match3::LoadFonts() {
-    LoadFont(&font1, "Artifika_14Pt", true);
-    LoadFont(&font2, "Artifika_14Pt", true);
-    LoadFont(&font3, "Artifika_18Pt", true);
-    LoadFont(&font4, "Artifika_24Pt", true);
-    LoadFont(&font5, "Vera-Bold_12pt", true);
-    LoadFont(&font6, "Artifika_14Pt", true);
-    LoadFont(&font7, "Artifika_14Pt", true);
-    LoadFont(&font8, "ArchitectsDaughter_18Pt", true);
+    const std::pair<LDvFont*, const char*> kFonts[] = {
+        {&font1, "Artifika_14Pt"}, {&font2, "Artifika_14Pt"}, {&font3, "Artifika_18Pt"},
+        {&font4, "Artifika_24Pt"}, {&font5, "Vera-Bold_12pt"}, {&font6, "Artifika_14Pt"},
+        {&font7, "Artifika_14Pt"}, {&font8, "ArchitectsDaughter_18Pt"},
+    };
+    for (const auto& [font, name] : kFonts) {
+        LoadFont(font, name, true);
+        progress.Tick();
+    }
     SetTextColor(&font7, 0.0f, 0.0f, 0.0f);
     SetTextColor(&font8, 0.2f, 0.2f, 0.2f);
 }

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "engine/k_files.h"
@@ -14,10 +15,11 @@ namespace {
 const std::string kProgram = QV_BINARY_DIR "/quorvane";
 const std::string kSave = "Drovana Games/Quorvane/Ver0.2/";
 
+// The folders are given relative to the working folder, as a user types them.
 int RunHeadless(const TempDir& home, const std::string& arguments) {
+    const std::string data = std::filesystem::relative(QV_DATA_DIR, home.path()).string();
     const std::string command = "cd '" + home.path() + "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy '" + kProgram +
-                                "' --data '" QV_DATA_DIR "' --save '" + home.path() + "' " + arguments +
-                                " > output.txt 2>&1";
+                                "' --data '" + data + "' --save . " + arguments + " > output.txt 2>&1";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
