@@ -66,6 +66,7 @@ void InstallHooks(const ProgramOptions& options) {
 std::unique_ptr<KTestInput> MakeTestInput(const ProgramOptions& options, LDvString& error) {
     if (options.inputScript.empty() && options.captureFolder.empty()) return nullptr;
     auto input = std::make_unique<KTestInput>();
+    input->setClockStep(0);  // the main loop moves a manual clock itself, sleeping until each step
     if (!options.inputScript.empty() && !input->loadScript(options.inputScript)) {
         error = "cannot read the input script " + options.inputScript;
         return nullptr;
