@@ -16,6 +16,7 @@
 #include "game/effect_pictures.h"
 #include "game/game_bundles.h"
 #include "game/gui_pictures.h"
+#include "game/match3/match3_images.h"
 #include "game/start_up_progress.h"
 
 constexpr int kEffectSoundCount = 44;
@@ -86,7 +87,7 @@ public:
 
     GuiPictures gui;
     EffectPictures effectPictures;
-    // The piece pictures come with the board's picture bank.
+    Match3Images match3Images;           // the pieces, the board and the play screen's pictures
 
     LDvSprite widgetTarget;              // the framed widgets' shared render target
 

@@ -83,24 +83,25 @@ void SetUpBlackOut(BlackOut& blackOut, const LDvSprite& black, LDvGame* game, fl
 
 // Weights are the processor milliseconds each step took when measured (Release build, default data),
 // so the bar moves at an even pace.
-constexpr StartUpProgress::Step kBundlesStep{"bundles", 2};
-constexpr StartUpProgress::Step kEffectSheetsStep{"effect-sheets", 16};
-constexpr StartUpProgress::Step kGuiStep{"gui-pictures", 32};
+constexpr StartUpProgress::Step kPiecesStep{"piece-pictures", 68};
+constexpr StartUpProgress::Step kBundlesStep{"bundles", 1};
+constexpr StartUpProgress::Step kEffectSheetsStep{"effect-sheets", 21};
+constexpr StartUpProgress::Step kGuiStep{"gui-pictures", 20};
 constexpr StartUpProgress::Step kParticlesStep{"particles", 1};
-constexpr StartUpProgress::Step kEffectSoundsStep{"effect-sounds", 150};
-constexpr StartUpProgress::Step kMusicStep{"music", 17};
-constexpr StartUpProgress::Step kNamedSoundsStep{"named-sounds", 108};
+constexpr StartUpProgress::Step kEffectSoundsStep{"effect-sounds", 146};
+constexpr StartUpProgress::Step kMusicStep{"music", 18};
+constexpr StartUpProgress::Step kNamedSoundsStep{"named-sounds", 138};
 constexpr StartUpProgress::Step kLocalizationStep{"localization", 1};
-constexpr StartUpProgress::Step kFontsStep{"fonts", 11};
+constexpr StartUpProgress::Step kFontsStep{"fonts", 9};
 constexpr StartUpProgress::Step kSceneStep{"scene-engine", 1};
-constexpr StartUpProgress::Step kOverlaysStep{"overlays", 3};
-constexpr StartUpProgress::Step kLastSteps[] = {kBundlesStep, kEffectSheetsStep, kGuiStep, kParticlesStep,
+constexpr StartUpProgress::Step kOverlaysStep{"overlays", 4};
+constexpr StartUpProgress::Step kSteps[] = {kPiecesStep, kBundlesStep, kEffectSheetsStep, kGuiStep, kParticlesStep,
                                                 kEffectSoundsStep, kMusicStep, kNamedSoundsStep, kLocalizationStep,
                                                 kFontsStep, kSceneStep, kOverlaysStep};
 
 constexpr int TotalWeight() {
     int total = 0;
-    for (const StartUpProgress::Step& step : kLastSteps) total += step.weight;
+    for (const StartUpProgress::Step& step : kSteps) total += step.weight;
     return total;
 }
 
@@ -111,6 +112,8 @@ bool Match3::OnInit() {
     frame.imageFolder = "img";
     frame.updatesPerSecond = kUpdatesPerSecond;
     progress.Start(TotalWeight());
+    progress.Begin(kPiecesStep);
+    match3Images.load();
     progress.Begin(kBundlesStep);
     NameBundles();
     progress.Begin(kEffectSheetsStep);
