@@ -85,9 +85,14 @@ bool WantsFullScreen(const ProgramOptions& options) {
 
 // Without a display the window cannot open either; the full canvas is tried and the shell reports
 // the failure.
-WindowChoice ChooseWindow() {
+WindowChoice ChooseWindow(const ProgramOptions& options) {
     int desktopWidth = Match3::kCanvasWidth, desktopHeight = Match3::kCanvasHeight;
-    if (!getDesktopSize(desktopWidth, desktopHeight)) Log("No desktop size available");
+    if (options.desktopWidth > 0) {
+        desktopWidth = options.desktopWidth;
+        desktopHeight = options.desktopHeight;
+    } else if (!getDesktopSize(desktopWidth, desktopHeight)) {
+        Log("No desktop size available");
+    }
     return ChooseWindowSize(desktopWidth, desktopHeight);
 }
 
@@ -111,7 +116,7 @@ GameRun RunGameObject(const ProgramOptions& options, KTestInput* testInput) {
     GameRun run;
     Match3 game;
     StartLogging("Quorvane", "0.2", GetSettingBool(false, "SHOW_CONSOLE"));
-    const WindowChoice window = ChooseWindow();
+    const WindowChoice window = ChooseWindow(options);
     if (!window.supported) {
         ShowMessage(kResolutionRefusal);
         run.refused = true;
