@@ -71,7 +71,7 @@ void GuiPictures::Load(const std::function<void()>& afterEach) {
     }
 }
 
-int GuiPictures::Count() { return static_cast<int>(std::size(kPictures)); }
+static_assert(std::size(kPictures) == GuiPictures::kCount);
 
 void GuiPictures::Unload() {
     for (const GuiPicture& p : kPictures) UnloadImage(&(this->*p.sprite));

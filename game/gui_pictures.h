@@ -16,7 +16,7 @@ public:
     // Loads every picture in a fixed order, calling afterEach after each; a missing one takes the
     // missing-media path.
     void Load(const std::function<void()>& afterEach = {});
-    static int Count();
+    static constexpr int kCount = 43;    // pictures Load loads
     void Unload();
 
     LDvSprite black;

@@ -94,7 +94,11 @@ public:
     StartUpProgress progress;            // the loading screen and the step times of OnInit
 
 private:
+    void LoadPiecePictures();
     void NameBundles();
+    void LoadEffectSheets();
+    void LoadGuiPictures();
+    void LoadParticles();
     void LoadEffectSounds();
     void LoadMusic();
     void LoadNamedSoundFolders();
@@ -107,4 +111,5 @@ private:
     void SetUpCursor();
     void SetUpFramedWidgets();
     void SetButtonSounds();
+    void EnsurePrimitivePicture();
 };

@@ -66,6 +66,9 @@ constexpr int kCursorLayer = 12;
 
 constexpr int kMinimumButtonTextWidth = 80;  // pixels
 
+constexpr int kNamedSoundFolders = 4;
+constexpr int kFontCount = 8;
+
 LDvSound* LoadGameSound(LDvWaveGroup& group, const char* path, bool streamed) {
     LDvSound* sound = AddSound(group, GetDataRoot() + path, streamed);
     RegisterGameSound(path, sound);
@@ -81,71 +84,61 @@ void SetUpBlackOut(BlackOut& blackOut, const LDvSprite& black, LDvGame* game, fl
     SetLayer(&blackOut, layer);
 }
 
-// Weights are the processor milliseconds each step took when measured (Release build, default data),
-// so the bar moves at an even pace.
-constexpr StartUpProgress::Step kPiecesStep{"piece-pictures", 68};
-constexpr StartUpProgress::Step kBundlesStep{"bundles", 1};
-constexpr StartUpProgress::Step kEffectSheetsStep{"effect-sheets", 21};
-constexpr StartUpProgress::Step kGuiStep{"gui-pictures", 20};
-constexpr StartUpProgress::Step kParticlesStep{"particles", 1};
-constexpr StartUpProgress::Step kEffectSoundsStep{"effect-sounds", 146};
-constexpr StartUpProgress::Step kMusicStep{"music", 18};
-constexpr StartUpProgress::Step kNamedSoundsStep{"named-sounds", 138};
-constexpr StartUpProgress::Step kLocalizationStep{"localization", 1};
-constexpr StartUpProgress::Step kFontsStep{"fonts", 9};
-constexpr StartUpProgress::Step kSceneStep{"scene-engine", 1};
-constexpr StartUpProgress::Step kOverlaysStep{"overlays", 4};
-constexpr StartUpProgress::Step kSteps[] = {kPiecesStep, kBundlesStep, kEffectSheetsStep, kGuiStep, kParticlesStep,
-                                                kEffectSoundsStep, kMusicStep, kNamedSoundsStep, kLocalizationStep,
-                                                kFontsStep, kSceneStep, kOverlaysStep};
-
-constexpr int TotalWeight() {
-    int total = 0;
-    for (const StartUpProgress::Step& step : kSteps) total += step.weight;
-    return total;
-}
-
 }  // namespace
 
 bool Match3::OnInit() {
+    // The start-up in its order. Weights are the processor milliseconds each step took when measured
+    // (Release build, default data), so the loading bar moves at an even pace; `items` are the
+    // progress ticks a step gives on its way.
+    struct LoadStep {
+        StartUpProgress::Step step;
+        int items;
+        void (Match3::*run)();
+    };
+    static constexpr LoadStep kSteps[] = {
+        {{"piece-pictures", 68}, 1, &Match3::LoadPiecePictures},
+        {{"bundles", 1}, 1, &Match3::NameBundles},
+        {{"effect-sheets", 21}, 1, &Match3::LoadEffectSheets},
+        {{"gui-pictures", 20}, GuiPictures::kCount, &Match3::LoadGuiPictures},
+        {{"particles", 1}, 1, &Match3::LoadParticles},
+        {{"effect-sounds", 146}, kEffectSoundCount, &Match3::LoadEffectSounds},
+        {{"music", 18}, kMusicCount, &Match3::LoadMusic},
+        {{"named-sounds", 138}, kNamedSoundFolders, &Match3::LoadNamedSoundFolders},
+        {{"localization", 1}, 1, &Match3::SetUpLocalization},
+        {{"fonts", 9}, kFontCount, &Match3::LoadFonts},
+        {{"scene-text-box", 0}, 1, &Match3::HandFontToSceneTextBox},
+        {{"inventory", 0}, 1, &Match3::LoadInventoryPictures},
+        {{"script-engine", 0}, 1, &Match3::StartScriptEngine},
+        {{"black-outs", 1}, 1, &Match3::SetUpBlackOuts},
+        {{"cursor", 1}, 1, &Match3::SetUpCursor},
+        {{"framed-widgets", 0}, 1, &Match3::SetUpFramedWidgets},
+        {{"cursor-choice", 1}, 1, &Match3::ChooseCursor},
+        {{"button-sounds", 0}, 1, &Match3::SetButtonSounds},
+        {{"primitive-picture", 0}, 1, &Match3::EnsurePrimitivePicture},
+    };
     FrameContext& frame = Frame();
     frame.imageFolder = "img";
     frame.updatesPerSecond = kUpdatesPerSecond;
-    progress.Start(TotalWeight());
-    progress.Begin(kPiecesStep);
-    match3Images.load();
-    progress.Begin(kBundlesStep);
-    NameBundles();
-    progress.Begin(kEffectSheetsStep);
-    effectPictures.LoadSheets();
-    progress.Begin(kGuiStep, GuiPictures::Count());
-    gui.Load([this] { progress.Tick(); });
-    progress.Begin(kParticlesStep);
-    effectPictures.LoadParticles();
-    progress.Begin(kEffectSoundsStep, kEffectSoundCount);
-    LoadEffectSounds();
-    progress.Begin(kMusicStep, kMusicCount);
-    LoadMusic();
-    progress.Begin(kNamedSoundsStep, 4);
-    LoadNamedSoundFolders();
-    progress.Begin(kLocalizationStep);
-    SetUpLocalization();
-    progress.Begin(kFontsStep, 8);
-    LoadFonts();
-    progress.Begin(kSceneStep);
-    HandFontToSceneTextBox();
-    LoadInventoryPictures();
-    StartScriptEngine();
-    progress.Begin(kOverlaysStep);
-    SetUpBlackOuts();
-    SetUpCursor();
-    SetUpFramedWidgets();
-    ChooseCursor();
-    SetButtonSounds();
-    if (frame.primitivePicture == nullptr) frame.primitivePicture = createKGraphic();
+    int totalWeight = 0;
+    for (const LoadStep& load : kSteps) totalWeight += load.step.weight;
+    progress.Start(totalWeight);
+    for (const LoadStep& load : kSteps) {
+        progress.Begin(load.step, load.items);
+        (this->*load.run)();
+    }
     progress.Finish();
     return true;
 }
+
+void Match3::LoadPiecePictures() { match3Images.load(); }
+
+void Match3::LoadEffectSheets() { effectPictures.LoadSheets(); }
+
+void Match3::LoadGuiPictures() {
+    gui.Load([this] { progress.Tick(); });
+}
+
+void Match3::LoadParticles() { effectPictures.LoadParticles(); }
 
 void Match3::NameBundles() {
     winLoseBundle.SetName("WinLose", true);
@@ -244,6 +237,11 @@ void Match3::ChooseCursor() {
     frame.systemCursorHidden = !systemCursor;
     frame.customCursor = !systemCursor;
     cursor.systemCursorMode = systemCursor;
+}
+
+void Match3::EnsurePrimitivePicture() {
+    FrameContext& frame = Frame();
+    if (frame.primitivePicture == nullptr) frame.primitivePicture = createKGraphic();
 }
 
 void Match3::SetButtonSounds() { SetDefaultButtonSounds(GameSound(kHoverSoundPath), GameSound(kClickSoundPath)); }
