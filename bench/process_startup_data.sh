@@ -56,7 +56,7 @@ printf 'startup to first frame on the default data: median %s ms over %d runs (m
 printf 'cpu time to first frame: median %s ms (the machine load was %s)\n' "$cpu" "$(cut -d' ' -f1-3 /proc/loadavg)"
 echo "loading steps (median ms of wall clock and of process cpu time):"
 for step in $(awk '{ print $1 }' "$work/steps" | awk '!seen[$0]++'); do
-  printf '  %-16s %8.1f %8.1f\n' "$step" "$(awk -v s="$step" '$1 == s { print $2 }' "$work/steps" | median)" \
+  printf '  %-18s %8.1f %8.1f\n' "$step" "$(awk -v s="$step" '$1 == s { print $2 }' "$work/steps" | median)" \
     "$(awk -v s="$step" '$1 == s { print $3 }' "$work/steps" | median)"
 done
 printf 'memory after start-up: VmRSS median %.1f MB, VmHWM median %.1f MB, budget %d MB\n' "$rss" "$hwm" "$budget_mb"
