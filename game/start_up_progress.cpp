@@ -1,6 +1,7 @@
 #include "game/start_up_progress.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "framework/core/frame_context.h"
 #include "game/loading_screen.h"

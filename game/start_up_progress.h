@@ -4,7 +4,6 @@
 // print the time of every step. The game object owns one for its start-up; it borrows nothing.
 #include <chrono>
 #include <ctime>
-#include <cstdio>
 #include <vector>
 
 #include "framework/core/ldv_string.h"
