@@ -107,6 +107,25 @@ void ApplyWindowChoice(const WindowChoice& choice) {
     frame.inverseDisplayScale = 1.0f / choice.scale;
 }
 
+// The framework alone: a window, the main loop and a state that draws nothing.
+class EmptyShell : public LDvGame {
+public:
+    EmptyShell() : LDvGame("Quorvane", "Quorvane", 0, 2) {
+        Frame().updatesPerSecond = Match3::kUpdatesPerSecond;
+    }
+    BlankState blank;
+};
+
+void RunEmptyShell(const ProgramOptions& options, KTestInput* testInput) {
+    EmptyShell shell;
+    StartLogging("Quorvane", "0.2", false);
+    ApplyWindowChoice(ChooseWindow(options));
+    if (!shell.InitGame(WantsFullScreen(options))) return;
+    if (testInput != nullptr) Frame().window->setTestInput(testInput);
+    SetState(&shell.blank, &shell, false);
+    shell.RunGame();
+}
+
 struct GameRun {
     bool refused = false;                // the desktop is too small; nothing else happens
     LDvString dataRoot;                  // names the survey table
@@ -160,6 +179,12 @@ int RunProgram(int argc, const char* const* argv) {
     }
     ApplyOptions(options);
     InstallHooks(options);
+    if (options.emptyShell) {
+        RunEmptyShell(options, testInput.get());
+        SetLoopHooks({});
+        endEngineLog();
+        return 0;
+    }
     const GameRun run = RunGameObject(options, testInput.get());
     SetLoopHooks({});
     if (run.refused) {

@@ -85,6 +85,7 @@ bool ParseFlag(const char* name, ProgramOptions& options) {
     else if (std::strcmp(name, "--no-exit-wait") == 0) options.exitWait = false;
     else if (std::strcmp(name, "--report-first-frame") == 0) options.reportFirstFrame = true;
     else if (std::strcmp(name, "--report-load-times") == 0) options.reportLoadTimes = true;
+    else if (std::strcmp(name, "--empty-shell") == 0) options.emptyShell = true;
     else if (std::strcmp(name, "--help") == 0 || std::strcmp(name, "-h") == 0) options.help = true;
     else return false;
     return true;
@@ -125,5 +126,7 @@ const char* ProgramUsage() {
            "  --no-exit-wait          exit at once instead of waiting 10 seconds after the game\n"
            "  --report-first-frame    print \"first-frame-ns <wall clock ns>\" when the first frame is shown\n"
            "  --report-load-times     print \"load-time <step> <wall ms> <cpu ms>\" per start-up step\n"
+           "  --empty-shell           open the window on an empty state and load nothing (measures the\n"
+           "                          shell's own start-up)\n"
            "  --help                  show this text\n";
 }
