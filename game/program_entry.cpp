@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <vector>
 
 #include "engine/k_clock.h"
@@ -25,13 +26,22 @@ namespace {
 
 constexpr uint32_t kExitWaitMilliseconds = 10000;
 
+// The game joins relative paths to its base folder, so folders named on the command line are made
+// absolute against the working folder the user typed them in.
+LDvString AbsoluteFolder(const LDvString& folder) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
+    return error ? folder : absolute.lexically_normal().string();
+}
+
 void ApplyOptions(const ProgramOptions& options) {
     if (options.manualClock) setManualClock(true);
     if (!options.dataFolder.empty()) {
-        setGameBaseFolder(options.dataFolder);
-        Frame().rootDirOverride = options.dataFolder;
+        const LDvString dataFolder = AbsoluteFolder(options.dataFolder);
+        setGameBaseFolder(dataFolder);
+        Frame().rootDirOverride = dataFolder;
     }
-    if (!options.saveParent.empty()) SetAppDataFolderOverride(options.saveParent);
+    if (!options.saveParent.empty()) SetAppDataFolderOverride(AbsoluteFolder(options.saveParent));
 }
 
 void AfterPresent(const ProgramOptions& options, int frame) {
@@ -75,9 +85,14 @@ bool WantsFullScreen(const ProgramOptions& options) {
 
 // Without a display the window cannot open either; the full canvas is tried and the shell reports
 // the failure.
-WindowChoice ChooseWindow() {
+WindowChoice ChooseWindow(const ProgramOptions& options) {
     int desktopWidth = Match3::kCanvasWidth, desktopHeight = Match3::kCanvasHeight;
-    if (!getDesktopSize(desktopWidth, desktopHeight)) Log("No desktop size available");
+    if (options.desktopWidth > 0) {
+        desktopWidth = options.desktopWidth;
+        desktopHeight = options.desktopHeight;
+    } else if (!getDesktopSize(desktopWidth, desktopHeight)) {
+        Log("No desktop size available");
+    }
     return ChooseWindowSize(desktopWidth, desktopHeight);
 }
 
@@ -92,6 +107,25 @@ void ApplyWindowChoice(const WindowChoice& choice) {
     frame.inverseDisplayScale = 1.0f / choice.scale;
 }
 
+// The framework alone: a window, the main loop and a state that draws nothing.
+class EmptyShell : public LDvGame {
+public:
+    EmptyShell() : LDvGame("Quorvane", "Quorvane", 0, 2) {
+        Frame().updatesPerSecond = Match3::kUpdatesPerSecond;
+    }
+    BlankState blank;
+};
+
+void RunEmptyShell(const ProgramOptions& options, KTestInput* testInput) {
+    EmptyShell shell;
+    StartLogging("Quorvane", "0.2", false);
+    ApplyWindowChoice(ChooseWindow(options));
+    if (!shell.InitGame(WantsFullScreen(options))) return;
+    if (testInput != nullptr) Frame().window->setTestInput(testInput);
+    SetState(&shell.blank, &shell, false);
+    shell.RunGame();
+}
+
 struct GameRun {
     bool refused = false;                // the desktop is too small; nothing else happens
     LDvString dataRoot;                  // names the survey table
@@ -101,13 +135,16 @@ GameRun RunGameObject(const ProgramOptions& options, KTestInput* testInput) {
     GameRun run;
     Match3 game;
     StartLogging("Quorvane", "0.2", GetSettingBool(false, "SHOW_CONSOLE"));
-    const WindowChoice window = ChooseWindow();
+    const WindowChoice window = ChooseWindow(options);
     if (!window.supported) {
         ShowMessage(kResolutionRefusal);
         run.refused = true;
         return run;
     }
     ApplyWindowChoice(window);
+    // Loading-screen frames would shift the frame numbers scripted input and captures count on.
+    game.progress.showScreen = !options.manualClock;
+    game.progress.reportTimes = options.reportLoadTimes;
     if (game.InitGame(WantsFullScreen(options))) {
         if (testInput != nullptr) Frame().window->setTestInput(testInput);
         game.EnterFirstState();
@@ -142,6 +179,12 @@ int RunProgram(int argc, const char* const* argv) {
     }
     ApplyOptions(options);
     InstallHooks(options);
+    if (options.emptyShell) {
+        RunEmptyShell(options, testInput.get());
+        SetLoopHooks({});
+        endEngineLog();
+        return 0;
+    }
     const GameRun run = RunGameObject(options, testInput.get());
     SetLoopHooks({});
     if (run.refused) {
