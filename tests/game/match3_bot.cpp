@@ -22,6 +22,7 @@ constexpr int kPlainValue = 1;
 constexpr int kSecondMoveWeight = 6;       // tenths: the move after counts, less surely
 constexpr int kLookAheadCandidates = 12;   // the best first moves looked beyond
 constexpr int kStirWeight = 5;
+constexpr int kIdleMovesBeforeWind = 8;
 
 template <typename T>
 using Grid = std::array<std::array<T, kBoardRows>, kBoardColumns>;
@@ -33,6 +34,7 @@ struct Sim {
     Grid<int> layers{};
     Grid<int> locks{};
     Grid<bool> active{};
+    int workDone = 0;                      // the blue tiles and crates among the cleared cells
 
     bool matchable(int col, int row) const { return Board::inGrid(col, row) && colour[col][row] >= 0; }
 
@@ -74,7 +76,9 @@ struct Sim {
             for (int row = 0; row < kBoardRows; ++row) {
                 if (!marked[col][row]) continue;
                 any = true;
-                value += cellValue(col, row);
+                const int v = cellValue(col, row);
+                value += v;
+                if (v != kPlainValue) workDone += v;
                 if (locks[col][row] > 0) {
                     --locks[col][row];
                     continue;
@@ -150,7 +154,8 @@ struct Choice {
     enum Kind { None, Swap, Detonate, Wind } kind = None;
     LDvPoint from;
     LDvPoint to;
-    int value = -1;
+    int value = -1;                        // ranks the choices of one kind
+    int work = 0;                          // blue tiles and crates it reaches at once, in cell values
 };
 
 template <typename Visit>
@@ -192,6 +197,7 @@ Choice BestSwap(Board& board) {
     struct Candidate {
         LDvPoint from, to;
         int value;
+        int work;
         int stir;
     };
     std::vector<Candidate> candidates;
@@ -201,21 +207,23 @@ Choice BestSwap(Board& board) {
         if (value < 0) return;
         int stir = 0;
         for (const LDvPoint cell : {a, b}) stir += StirValue(now, cell.x, cell.y);
-        candidates.push_back({a, b, value, stir});
+        candidates.push_back({a, b, value, trial.workDone, stir});
     });
     std::sort(candidates.begin(), candidates.end(), [](const Candidate& x, const Candidate& y) {
+        if (x.work != y.work) return x.work > y.work;
         return x.value != y.value ? x.value > y.value : x.stir > y.stir;
     });
     Choice best;
-    if (!candidates.empty() && candidates.front().value >= kCrateValue) {
-        return {Choice::Swap, candidates.front().from, candidates.front().to, 10 * candidates.front().value};
+    if (!candidates.empty() && candidates.front().work > 0) {
+        const Candidate& c = candidates.front();
+        return {Choice::Swap, c.from, c.to, 10 * c.value, c.work};
     }
     if (candidates.size() > static_cast<size_t>(kLookAheadCandidates)) candidates.resize(kLookAheadCandidates);
     for (const Candidate& c : candidates) {
         Sim after = now;
         after.play(c.from, c.to);
         const int value = 10 * c.value + kSecondMoveWeight * BestFollowUp(after) + kStirWeight * c.stir;
-        if (value > best.value) best = {Choice::Swap, c.from, c.to, value};
+        if (value > best.value) best = {Choice::Swap, c.from, c.to, value, c.work};
     }
     if (best.kind == Choice::Swap) return best;
     for (int col = 0; col < kBoardColumns; ++col) {
@@ -250,8 +258,8 @@ Choice BestCrystal(const Board& board) {
         if (!piece->special || piece->specialKind > kSpecialExplodingCrystal) continue;
         const LDvPoint cell{piece->col, piece->row};
         if (!board.isSelectable(cell)) continue;
-        const int value = 10 * BlastValue(sim, cell, piece->specialKind);
-        if (value > best.value) best = {Choice::Detonate, cell, cell, value};
+        const int value = BlastValue(sim, cell, piece->specialKind);
+        if (value > best.value) best = {Choice::Detonate, cell, cell, value, value};
     }
     return best;
 }
@@ -327,6 +335,7 @@ BotResult PlayBoard(Board& board, const BotSettings& settings) {
     if (!FinishReveal(board)) return result;
     int windsLeft = settings.winds;
     int quietTicks = 0;
+    int idleMoves = 0;                     // moves in a row that reached no work
     for (result.ticks = 0; result.ticks < settings.tickLimit; ++result.ticks) {
         if (board.countColouredCells()) {
             result.won = true;
@@ -339,10 +348,13 @@ BotResult PlayBoard(Board& board, const BotSettings& settings) {
         const Choice swap = BestSwap(board);
         const Choice crystal = BestCrystal(board);
         Choice choice = swap;
-        if (crystal.kind != Choice::None && (swap.kind == Choice::None || crystal.value >= swap.value)) choice = crystal;
-        if (choice.kind == Choice::None && windsLeft > 0) {
+        // A crystal beside the last tiles also stands in the way of every line through them.
+        if (crystal.kind != Choice::None && (swap.kind == Choice::None || crystal.work >= swap.work)) choice = crystal;
+        idleMoves = choice.work >= kCrateValue ? 0 : idleMoves + 1;
+        if (windsLeft > 0 && (choice.kind == Choice::None || idleMoves >= kIdleMovesBeforeWind)) {
             choice = BestWind(board);
             --windsLeft;
+            idleMoves = 0;
         }
         if (choice.kind == Choice::None) {
             result.stuck = true;

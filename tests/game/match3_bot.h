@@ -23,7 +23,8 @@ struct BotResult {
 
 struct BotSettings {
     int32_t thinkTicks = 60;             // steps between a quiet board and the bot's move
-    int32_t winds = 0;                   // wind bonuses it may use
+    int32_t winds = 0;                   // wind bonuses it may use: when no move is left, or when
+                                         // eight moves in a row reached no blue tile or crate
     int32_t tickLimit = 0;               // gives up after this many steps of play
 };
 
