@@ -1,6 +1,7 @@
 #include "game/match3/board.h"
 
 #include <algorithm>
+#include <cassert>
 #include <climits>
 #include <string>
 
@@ -163,6 +164,7 @@ GamePiece* Board::randomPiece() {
 }
 
 GamePiece& Board::placePiece(LDvPoint cell, int colour) {
+    assert(isActive(cell));
     if (GamePiece* old = pieceAt(cell)) deletePiece(old);
     auto piece = std::make_unique<GamePiece>();
     piece->col = cell.x;
