@@ -218,6 +218,7 @@ private:
     void drawBorders(float alpha);
     void drawTile(int col, int row, float dx, float dy, float alpha);
     void drawPlaying();
+    void drawCell(int col, int row);
     void drawReveal();
     void drawOutro();
     void drawEditMarks(int col, int row);
