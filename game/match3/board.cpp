@@ -46,6 +46,8 @@ void Board::OnTick(int tick) {
         outroStep();
         return;
     }
+    // The editor shows the cells only; its pieces never play.
+    if (editMode) return;
     if (windTicks != 0) windStep();
     flashStep(tick);
     updateEffects();
