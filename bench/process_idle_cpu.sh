@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# CPU share of one core used by the idle main loop (the empty first state) in a software-rendered
+# CPU share of one core used by the idle main loop of the bare shell (--empty-shell) in a software-rendered
 # window under Xvfb, over 10 s after a 2 s settling time. Budget: under 10 %.
 # Usage: process_idle_cpu.sh <build folder>
 set -u
@@ -13,7 +13,7 @@ budget_percent=10
 start_xvfb || exit 1
 
 save=$(mktemp -d)
-SDL_AUDIODRIVER=dummy "$program" --windowed --no-exit-wait --save "$save" >/dev/null 2>&1 &
+SDL_AUDIODRIVER=dummy "$program" --windowed --no-exit-wait --empty-shell --save "$save" >/dev/null 2>&1 &
 pid=$!
 trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; rm -rf "$save"; kill "$XVFB_PID" 2>/dev/null' EXIT
 

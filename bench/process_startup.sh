@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Start-up time of the game to its first presented frame, in a real window under Xvfb with the
+# Start-up time of the bare shell (an empty state, nothing loaded) to its first presented frame, in a real window under Xvfb with the
 # software renderer: median of 10 launches. Budget: 300 ms. Usage: process_startup.sh <build folder>
 set -u
 build=${1:-build-bench}
@@ -16,7 +16,7 @@ trap 'rm -rf "$save"; kill "$XVFB_PID" 2>/dev/null' EXIT
 times=()
 for i in $(seq "$runs"); do
   start=$(date +%s%N)
-  out=$(SDL_AUDIODRIVER=dummy "$program" --windowed --frames 2 --no-exit-wait --report-first-frame \
+  out=$(SDL_AUDIODRIVER=dummy "$program" --windowed --frames 2 --no-exit-wait --report-first-frame --empty-shell \
         --save "$save" 2>/dev/null)
   stamp=$(printf '%s\n' "$out" | sed -n 's/^first-frame-ns //p')
   [ -n "$stamp" ] || { echo "run $i: no first frame reported" >&2; exit 1; }

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <vector>
 
 #include "engine/k_clock.h"
@@ -19,18 +20,28 @@
 #include "framework/data/settings.h"
 #include "game/match3.h"
 #include "game/program_options.h"
+#include "game/start_up_choices.h"
 
 namespace {
 
 constexpr uint32_t kExitWaitMilliseconds = 10000;
 
+// The game joins relative paths to its base folder, so folders named on the command line are made
+// absolute against the working folder the user typed them in.
+LDvString AbsoluteFolder(const LDvString& folder) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
+    return error ? folder : absolute.lexically_normal().string();
+}
+
 void ApplyOptions(const ProgramOptions& options) {
     if (options.manualClock) setManualClock(true);
     if (!options.dataFolder.empty()) {
-        setGameBaseFolder(options.dataFolder);
-        Frame().rootDirOverride = options.dataFolder;
+        const LDvString dataFolder = AbsoluteFolder(options.dataFolder);
+        setGameBaseFolder(dataFolder);
+        Frame().rootDirOverride = dataFolder;
     }
-    if (!options.saveParent.empty()) SetAppDataFolderOverride(options.saveParent);
+    if (!options.saveParent.empty()) SetAppDataFolderOverride(AbsoluteFolder(options.saveParent));
 }
 
 void AfterPresent(const ProgramOptions& options, int frame) {
@@ -55,6 +66,7 @@ void InstallHooks(const ProgramOptions& options) {
 std::unique_ptr<KTestInput> MakeTestInput(const ProgramOptions& options, LDvString& error) {
     if (options.inputScript.empty() && options.captureFolder.empty()) return nullptr;
     auto input = std::make_unique<KTestInput>();
+    input->setClockStep(0);  // the main loop moves a manual clock itself, sleeping until each step
     if (!options.inputScript.empty() && !input->loadScript(options.inputScript)) {
         error = "cannot read the input script " + options.inputScript;
         return nullptr;
@@ -67,30 +79,83 @@ std::unique_ptr<KTestInput> MakeTestInput(const ProgramOptions& options, LDvStri
     return input;
 }
 
-// An empty value means full screen as well; only a missing key falls back to the default.
 bool WantsFullScreen(const ProgramOptions& options) {
-    if (options.windowed) return false;
-    const LDvIniFile& settings = *Frame().settings;
-    if (!settings.HasKey(nullptr, "FULL_SCREEN")) return true;
-    const LDvString value = settings.GetString(nullptr, "FULL_SCREEN", "");
-    return value.empty() || value == "true" || value == "1";
+    return !options.windowed && FullScreenFromSettings(*Frame().settings);
 }
 
-// Runs the game; returns the data root it used, which names the survey table.
-LDvString RunGameObject(const ProgramOptions& options, KTestInput* testInput) {
+// Without a display the window cannot open either; the full canvas is tried and the shell reports
+// the failure.
+WindowChoice ChooseWindow(const ProgramOptions& options) {
+    int desktopWidth = Match3::kCanvasWidth, desktopHeight = Match3::kCanvasHeight;
+    if (options.desktopWidth > 0) {
+        desktopWidth = options.desktopWidth;
+        desktopHeight = options.desktopHeight;
+    } else if (!getDesktopSize(desktopWidth, desktopHeight)) {
+        Log("No desktop size available");
+    }
+    return ChooseWindowSize(desktopWidth, desktopHeight);
+}
+
+void ApplyWindowChoice(const WindowChoice& choice) {
+    FrameContext& frame = Frame();
+    frame.width = static_cast<int16_t>(choice.width);
+    frame.height = static_cast<int16_t>(choice.height);
+    if (!choice.scaled) return;
+    frame.displayScaled = true;
+    frame.displayCentreScaling = true;
+    frame.displayScale = choice.scale;
+    frame.inverseDisplayScale = 1.0f / choice.scale;
+}
+
+// The framework alone: a window, the main loop and a state that draws nothing.
+class EmptyShell : public LDvGame {
+public:
+    EmptyShell() : LDvGame("Quorvane", "Quorvane", 0, 2) {
+        Frame().updatesPerSecond = Match3::kUpdatesPerSecond;
+    }
+    BlankState blank;
+};
+
+void RunEmptyShell(const ProgramOptions& options, KTestInput* testInput) {
+    EmptyShell shell;
+    StartLogging("Quorvane", "0.2", false);
+    ApplyWindowChoice(ChooseWindow(options));
+    if (!shell.InitGame(WantsFullScreen(options))) return;
+    if (testInput != nullptr) Frame().window->setTestInput(testInput);
+    SetState(&shell.blank, &shell, false);
+    shell.RunGame();
+}
+
+struct GameRun {
+    bool refused = false;                // the desktop is too small; nothing else happens
+    LDvString dataRoot;                  // names the survey table
+};
+
+GameRun RunGameObject(const ProgramOptions& options, KTestInput* testInput) {
+    GameRun run;
     Match3 game;
     StartLogging("Quorvane", "0.2", GetSettingBool(false, "SHOW_CONSOLE"));
+    const WindowChoice window = ChooseWindow(options);
+    if (!window.supported) {
+        ShowMessage(kResolutionRefusal);
+        run.refused = true;
+        return run;
+    }
+    ApplyWindowChoice(window);
+    // Loading-screen frames would shift the frame numbers scripted input and captures count on.
+    game.progress.showScreen = !options.manualClock;
+    game.progress.reportTimes = options.reportLoadTimes;
     if (game.InitGame(WantsFullScreen(options))) {
         if (testInput != nullptr) Frame().window->setTestInput(testInput);
-        SetState(&game.FirstState(), &game, false);
+        game.EnterFirstState();
         game.RunGame();
     }
-    return GetDataRoot();  // read while settings.ini (and its "RootDir") is still loaded
+    run.dataRoot = GetDataRoot();  // read while settings.ini (and its "RootDir") is still loaded
+    return run;
 }
 
 void OpenSurvey(const LDvString& dataRoot) {
-    LDvIniFile urls(dataRoot + "urls.ini");
-    const LDvString url = urls.GetString(nullptr, "SURVEY_URL", "");
+    const LDvString url = SurveyUrl(dataRoot);
     if (!url.empty()) openUrl(url);
 }
 
@@ -114,9 +179,19 @@ int RunProgram(int argc, const char* const* argv) {
     }
     ApplyOptions(options);
     InstallHooks(options);
-    const LDvString dataRoot = RunGameObject(options, testInput.get());
-    OpenSurvey(dataRoot);
+    if (options.emptyShell) {
+        RunEmptyShell(options, testInput.get());
+        SetLoopHooks({});
+        endEngineLog();
+        return 0;
+    }
+    const GameRun run = RunGameObject(options, testInput.get());
     SetLoopHooks({});
+    if (run.refused) {
+        endEngineLog();
+        return 0;
+    }
+    OpenSurvey(run.dataRoot);
     if (options.exitWait) sleepMilliseconds(kExitWaitMilliseconds);
     endEngineLog();
     return 0;
