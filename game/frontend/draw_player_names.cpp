@@ -39,9 +39,9 @@ void DrawPlayerNames::Draw() {
     for (int row = 0; row < kPlayerSlots; ++row) {
         const float top = RowTop(row);
         backing->DrawAtF(x, top);
-        if (font != nullptr) {
-            DrawText(font, names[row], static_cast<int>(x + kNameDX), static_cast<int>(top + kNameDY), kAlignLeft, 1.0f);
-        }
+        const auto nameX = static_cast<int>(x + kNameDX);
+        const auto nameY = static_cast<int>(top + kNameDY);
+        if (font != nullptr) DrawText(font, names[row], nameX, nameY, kAlignLeft, 1.0f);
         if (row == selected && selectionMark != nullptr) selectionMark->DrawAtF(x + kMarkDX, top + kMarkDY);
     }
 }

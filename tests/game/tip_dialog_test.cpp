@@ -46,7 +46,8 @@ TEST_F(TipDialogTest, BoxArrowAndButtonsFollowTheTipPoint) {
     int key = 0;
     for (const PlacementCase& c : kPlacements) {
         SCOPED_TRACE(c.what);
-        ASSERT_TRUE(ShowTipOnce(*game, "PLACE_" + std::to_string(++key), "Look here", {c.x, c.y}, c.ok, c.below, false));
+        const std::string tipKey = "PLACE_" + std::to_string(++key);
+        ASSERT_TRUE(ShowTipOnce(*game, tipKey, "Look here", {c.x, c.y}, c.ok, c.below, false));
         ASSERT_TRUE(Floating());
         const LDvRect box = Tip().frame.GetBounds();
         EXPECT_EQ(box.left, c.box.left);
@@ -54,26 +55,14 @@ TEST_F(TipDialogTest, BoxArrowAndButtonsFollowTheTipPoint) {
         EXPECT_EQ(box.right, c.box.right);
         EXPECT_EQ(box.bottom, c.box.bottom);
 
-        const TipDialog& tip = Tip();
-        const int arrowHeight = Tip().arrow.GetHeight();
+        TipDialog& tip = Tip();
         EXPECT_EQ(tip.arrow.flipY, c.arrowUp);
         EXPECT_EQ(tip.arrow.x, box.left + 176);
-        EXPECT_EQ(tip.arrow.y, c.arrowUp ? box.top + 15 - arrowHeight : box.top + 282);
-        EXPECT_EQ(tip.header.x, box.left + 225 - Tip().header.GetWidth() / 2);
-        EXPECT_EQ(tip.header.y, box.top + 30);
-        EXPECT_EQ(tip.checkBox.x, box.left + 30);
-        EXPECT_EQ(tip.checkBox.y, box.top + 229);
-        EXPECT_EQ(tip.checkBoxLabel.x, box.left + 68);
-        EXPECT_EQ(tip.checkBoxLabel.y, box.top + 235);
-        EXPECT_EQ(tip.checkBoxLabel.text, GetText(16));
-        EXPECT_EQ(tip.display.rectLeft, box.left + 32);
-        EXPECT_EQ(tip.display.rectBottom, box.top + 202);
-        EXPECT_EQ(tip.display.maxLineWidth, 381);
-
+        EXPECT_EQ(tip.arrow.y, c.arrowUp ? box.top + 15 - tip.arrow.GetHeight() : box.top + 282);
         EXPECT_EQ(tip.okButton.hidden, !c.ok);
         EXPECT_EQ(tip.okButton.enabled, c.ok);
         if (c.ok) {
-            const LDvRect ok = Tip().okButton.GetBounds();
+            const LDvRect ok = tip.okButton.GetBounds();
             EXPECT_EQ(ok.right, box.left + 415);
             EXPECT_EQ(ok.bottom, box.top + 270);
             EXPECT_EQ(tip.okButton.text, GetText(6));
