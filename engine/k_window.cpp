@@ -71,6 +71,9 @@ bool KWindow::createGameWindow(int w, int h, int depth, bool windowed, const cha
         return false;
     }
     videoStarted = true;
+    // A quit posted to an earlier window (requestQuit) may still wait in SDL's queue while the audio
+    // keeps the events alive; it is not this window's.
+    SDL_FlushEvent(SDL_QUIT);
     width = w;
     height = h;
     if (rendererKind == K_RENDERER_SOFTWARE) {

@@ -13,6 +13,8 @@
 #include "framework/ui/ldv_wave_group.h"
 #include "game/blank_state.h"
 #include "game/effect_pictures.h"
+#include "game/frontend/credits.h"
+#include "game/frontend/survey.h"
 #include "game/game_bundles.h"
 #include "game/gui_pictures.h"
 
@@ -40,6 +42,12 @@ public:
     // chapters, the title, the movie, the adventure scene, the camp, the credits and the survey.
     // Until they exist the game starts on a blank state.
     BlankState blankState;
+    Credits credits{*this};
+    Survey survey{*this};
+
+    // Where the credits (and later the options' "Main Menu") fade to: the title screen once it
+    // exists, the blank state until then.
+    LDvState* TitleState() { return &blankState; }
 
     // The hidden-object list of the adventure scenes and its items come with the scenes.
 
