@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 
 #include "engine/k_clock.h"
 #include "engine/k_log.h"
@@ -63,9 +64,28 @@ void KWindow::destroy() {
 
 void KWindow::setAspectCorrection(bool letterBoxing) { letterBox = letterBoxing; }
 
+namespace {
+
+// Without a DRM device the only OpenGL is a CPU rasteriser; finding that out through SDL costs
+// about a third of a second of start-up, so look for the device first.
+bool hasGraphicsDevice() {
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", ec)) {
+        (void)entry;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 bool KWindow::createGameWindow(int w, int h, int depth, bool windowed, const char* title, int) {
     (void)depth;  // always 32 bits
     destroy();
+    if (rendererKind == K_RENDERER_ACCELERATED && !hasGraphicsDevice()) {
+        engineLog("%s: no graphics device in /dev/dri", rendererName());
+        return false;
+    }
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         engineLog("%s: SDL video failed: %s", rendererName(), SDL_GetError());
         return false;

@@ -1,5 +1,7 @@
 #include "game/gui_pictures.h"
 
+#include <iterator>
+
 #include "framework/ui/overlay_images.h"
 
 namespace {
@@ -60,13 +62,16 @@ constexpr GuiPicture kPictures[] = {
 
 }  // namespace
 
-void GuiPictures::Load() {
+void GuiPictures::Load(const std::function<void()>& afterEach) {
     for (const GuiPicture& p : kPictures) {
         LDvSprite* sprite = &(this->*p.sprite);
         if (p.columns > 0) LoadFrames(sprite, p.path, p.columns, p.rows, p.frames);
         else LoadImage(sprite, p.path, true);
+        if (afterEach) afterEach();
     }
 }
+
+static_assert(std::size(kPictures) == GuiPictures::kCount);
 
 void GuiPictures::Unload() {
     for (const GuiPicture& p : kPictures) UnloadImage(&(this->*p.sprite));

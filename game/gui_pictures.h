@@ -3,6 +3,8 @@
 // list, the reward icons and the small marks. The game object owns the one set for the whole run;
 // screens borrow the sprites (or share their pictures with SharePicture) and must not keep them
 // past OnExit, which releases the pictures.
+#include <functional>
+
 #include "framework/ui/ldv_overlay.h"
 
 class GuiPictures {
@@ -11,8 +13,10 @@ public:
     GuiPictures(const GuiPictures&) = delete;
     GuiPictures& operator=(const GuiPictures&) = delete;
 
-    // Loads every picture in a fixed order; a missing one takes the missing-media path.
-    void Load();
+    // Loads every picture in a fixed order, calling afterEach after each; a missing one takes the
+    // missing-media path.
+    void Load(const std::function<void()>& afterEach = {});
+    static constexpr int kCount = 43;    // pictures Load loads
     void Unload();
 
     LDvSprite black;

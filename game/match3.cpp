@@ -1,8 +1,9 @@
 #include "game/match3.h"
 
-#include "engine/k_graphic.h"
 #include "framework/core/frame_context.h"
 #include "framework/core/state_control.h"
+#include "framework/ui/ldv_button.h"
+#include "game/framed_widget_art.h"
 #include "game/game_sounds.h"
 
 Match3::Match3() : LDvGame("Quorvane", "Quorvane", 0, 2) {
@@ -13,31 +14,12 @@ Match3::Match3() : LDvGame("Quorvane", "Quorvane", 0, 2) {
     frame.height = kCanvasHeight;
 }
 
-// The path table borrows the groups' sounds, so it goes before they do.
-Match3::~Match3() { ClearGameSounds(); }
-
-bool Match3::OnInit() {
-    FrameContext& frame = Frame();
-    frame.imageFolder = "img";
-    frame.updatesPerSecond = kUpdatesPerSecond;
-    NameBundles();
-    effectPictures.LoadSheets();
-    gui.Load();
-    effectPictures.LoadParticles();
-    LoadSounds();
-    LoadNamedSoundFolders();
-    SetUpLocalization();
-    LoadFonts();
-    HandFontToSceneTextBox();
-    LoadInventoryPictures();
-    StartScriptEngine();
-    SetUpBlackOuts();
-    SetUpCursor();
-    SetUpFramedWidgets();
-    ChooseCursor();
-    SetDefaultButtonSounds();
-    if (frame.primitivePicture == nullptr) frame.primitivePicture = createKGraphic();
-    return true;
+// The path table, the buttons and the framed widgets borrow the game's sounds, pictures and fonts,
+// so they let go before those are released.
+Match3::~Match3() {
+    ClearGameSounds();
+    SetDefaultButtonSounds(nullptr, nullptr);
+    FramedWidgets() = FramedWidgetArt{};
 }
 
 void Match3::OnTick() {}
@@ -49,5 +31,10 @@ void Match3::OnExit() {
 }
 
 void Match3::OnFocusChange(bool) {}
+
+LDvFont& Match3::Font(int n) {
+    LDvFont* const fonts[] = {&font1, &font2, &font3, &font4, &font5, &font6, &font7, &font8};
+    return n >= 1 && n <= 8 ? *fonts[n - 1] : font1;
+}
 
 void Match3::EnterFirstState() { SetState(&blankState, this, false); }

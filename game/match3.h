@@ -9,6 +9,7 @@
 #include "framework/core/black_out.h"
 #include "framework/core/ldv_game.h"
 #include "framework/ui/cursor_sprite.h"
+#include "framework/ui/ldv_font.h"
 #include "framework/ui/ldv_named_sounds.h"
 #include "framework/ui/ldv_wave_group.h"
 #include "game/blank_state.h"
@@ -17,6 +18,8 @@
 #include "game/frontend/survey.h"
 #include "game/game_bundles.h"
 #include "game/gui_pictures.h"
+#include "game/match3/match3_images.h"
+#include "game/start_up_progress.h"
 
 constexpr int kEffectSoundCount = 44;
 constexpr int kMusicCount = 7;
@@ -38,6 +41,13 @@ public:
     // Enters the state the game starts in once the window is open; the only place that chooses it.
     void EnterFirstState();
 
+    // The system pointer when the player chose it ("HIDE_CUSTOM_CURSORS"), else the game's cursor;
+    // the choice is written back as "true" or "false".
+    void ChooseCursor();
+
+    // Font n (1..8) as the screens number them; out of range gives font 1.
+    LDvFont& Font(int n);
+
     // The screens, in the order they stand here: the level editor, the play screen, the map, the
     // chapters, the title, the movie, the adventure scene, the camp, the credits and the survey.
     // Until they exist the game starts on a blank state.
@@ -51,7 +61,15 @@ public:
 
     // The hidden-object list of the adventure scenes and its items come with the scenes.
 
-    // Fonts 1, 2, 4, 3, 6, 7, 8 and 5 come with the font toolkit.
+    // Numbered in the order they load; every screen changes their colours as it draws.
+    LDvFont font1;                       // "Artifika_14Pt"
+    LDvFont font2;                       // "Artifika_14Pt", the framed buttons' text
+    LDvFont font4;                       // "Artifika_24Pt"
+    LDvFont font3;                       // "Artifika_18Pt"
+    LDvFont font6;                       // "Artifika_14Pt", the adventure scene's text box
+    LDvFont font7;                       // "Artifika_14Pt", black
+    LDvFont font8;                       // "ArchitectsDaughter_18Pt", dark grey
+    LDvFont font5;                       // "Vera-Bold_12pt"
 
     CursorSprite cursor;                 // registered with no owner, on layer 12
     BlackOut screenFade;                 // fades between states, layer 11
@@ -77,13 +95,20 @@ public:
 
     GuiPictures gui;
     EffectPictures effectPictures;
-    // The piece pictures come with the board's picture bank.
+    Match3Images match3Images;           // the pieces, the board and the play screen's pictures
 
     LDvSprite widgetTarget;              // the framed widgets' shared render target
 
+    StartUpProgress progress;            // the loading screen and the step times of OnInit
+
 private:
+    void LoadPiecePictures();
     void NameBundles();
-    void LoadSounds();
+    void LoadEffectSheets();
+    void LoadGuiPictures();
+    void LoadParticles();
+    void LoadEffectSounds();
+    void LoadMusic();
     void LoadNamedSoundFolders();
     void SetUpLocalization();
     void LoadFonts();
@@ -93,6 +118,6 @@ private:
     void SetUpBlackOuts();
     void SetUpCursor();
     void SetUpFramedWidgets();
-    void ChooseCursor();
-    void SetDefaultButtonSounds();
+    void SetButtonSounds();
+    void EnsurePrimitivePicture();
 };

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <vector>
 
 #include "engine/k_clock.h"
@@ -25,13 +26,22 @@ namespace {
 
 constexpr uint32_t kExitWaitMilliseconds = 10000;
 
+// The game joins relative paths to its base folder, so folders named on the command line are made
+// absolute against the working folder the user typed them in.
+LDvString AbsoluteFolder(const LDvString& folder) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
+    return error ? folder : absolute.lexically_normal().string();
+}
+
 void ApplyOptions(const ProgramOptions& options) {
     if (options.manualClock) setManualClock(true);
     if (!options.dataFolder.empty()) {
-        setGameBaseFolder(options.dataFolder);
-        Frame().rootDirOverride = options.dataFolder;
+        const LDvString dataFolder = AbsoluteFolder(options.dataFolder);
+        setGameBaseFolder(dataFolder);
+        Frame().rootDirOverride = dataFolder;
     }
-    if (!options.saveParent.empty()) SetAppDataFolderOverride(options.saveParent);
+    if (!options.saveParent.empty()) SetAppDataFolderOverride(AbsoluteFolder(options.saveParent));
 }
 
 void AfterPresent(const ProgramOptions& options, int frame) {
@@ -75,9 +85,14 @@ bool WantsFullScreen(const ProgramOptions& options) {
 
 // Without a display the window cannot open either; the full canvas is tried and the shell reports
 // the failure.
-WindowChoice ChooseWindow() {
+WindowChoice ChooseWindow(const ProgramOptions& options) {
     int desktopWidth = Match3::kCanvasWidth, desktopHeight = Match3::kCanvasHeight;
-    if (!getDesktopSize(desktopWidth, desktopHeight)) Log("No desktop size available");
+    if (options.desktopWidth > 0) {
+        desktopWidth = options.desktopWidth;
+        desktopHeight = options.desktopHeight;
+    } else if (!getDesktopSize(desktopWidth, desktopHeight)) {
+        Log("No desktop size available");
+    }
     return ChooseWindowSize(desktopWidth, desktopHeight);
 }
 
@@ -101,13 +116,16 @@ GameRun RunGameObject(const ProgramOptions& options, KTestInput* testInput) {
     GameRun run;
     Match3 game;
     StartLogging("Quorvane", "0.2", GetSettingBool(false, "SHOW_CONSOLE"));
-    const WindowChoice window = ChooseWindow();
+    const WindowChoice window = ChooseWindow(options);
     if (!window.supported) {
         ShowMessage(kResolutionRefusal);
         run.refused = true;
         return run;
     }
     ApplyWindowChoice(window);
+    // Loading-screen frames would shift the frame numbers scripted input and captures count on.
+    game.progress.showScreen = !options.manualClock;
+    game.progress.reportTimes = options.reportLoadTimes;
     if (game.InitGame(WantsFullScreen(options))) {
         if (testInput != nullptr) Frame().window->setTestInput(testInput);
         game.EnterFirstState();

@@ -30,6 +30,15 @@ bool ParseFrameList(const char* text, std::vector<int>& out) {
     return !out.empty();
 }
 
+// "1366x768" -> 1366, 768
+bool ParseSize(const char* text, int& width, int& height) {
+    const LDvString size = text;
+    const size_t x = size.find('x');
+    if (x == LDvString::npos) return false;
+    return ParseCount(size.substr(0, x).c_str(), width) && ParseCount(size.substr(x + 1).c_str(), height) &&
+           width > 0 && height > 0;
+}
+
 bool TakeValue(int argc, const char* const* argv, int& i, const char*& value, LDvString& error) {
     if (i + 1 >= argc) {
         error = LDvString(argv[i]) + " needs a value";
@@ -49,6 +58,11 @@ bool ParseValueOption(const char* name, const char* value, ProgramOptions& optio
             error = LDvString("--frames needs a positive number, not ") + value;
             return false;
         }
+    } else if (std::strcmp(name, "--desktop") == 0) {
+        if (!ParseSize(value, options.desktopWidth, options.desktopHeight)) {
+            error = LDvString("--desktop needs a size like 1366x768, not ") + value;
+            return false;
+        }
     } else if (std::strcmp(name, "--capture-frames") == 0) {
         if (!ParseFrameList(value, options.captureFrames)) {
             error = LDvString("--capture-frames needs frame numbers like 1,30,60, not ") + value;
@@ -59,7 +73,7 @@ bool ParseValueOption(const char* name, const char* value, ProgramOptions& optio
 }
 
 bool TakesValue(const char* name) {
-    for (const char* option : {"--data", "--save", "--input", "--capture", "--frames", "--capture-frames"}) {
+    for (const char* option : {"--data", "--save", "--input", "--capture", "--frames", "--capture-frames", "--desktop"}) {
         if (std::strcmp(name, option) == 0) return true;
     }
     return false;
@@ -70,6 +84,7 @@ bool ParseFlag(const char* name, ProgramOptions& options) {
     else if (std::strcmp(name, "--manual-clock") == 0) options.manualClock = true;
     else if (std::strcmp(name, "--no-exit-wait") == 0) options.exitWait = false;
     else if (std::strcmp(name, "--report-first-frame") == 0) options.reportFirstFrame = true;
+    else if (std::strcmp(name, "--report-load-times") == 0) options.reportLoadTimes = true;
     else if (std::strcmp(name, "--help") == 0 || std::strcmp(name, "-h") == 0) options.help = true;
     else return false;
     return true;
@@ -101,6 +116,7 @@ const char* ProgramUsage() {
            "  --save DIR              keep the save folder (\"Drovana Games/Quorvane/Ver0.2\") below DIR\n"
            "                          instead of $XDG_DATA_HOME\n"
            "  --windowed              open a window, never full screen\n"
+           "  --desktop WxH           size the window as if the desktop were W x H pixels\n"
            "  --frames N              quit after N presented frames\n"
            "  --input FILE            play the scripted input in FILE\n"
            "  --capture DIR           write presented frames to DIR as frame_<N>.png\n"
@@ -108,5 +124,6 @@ const char* ProgramUsage() {
            "  --manual-clock          run on a clock that only moves with the steps (deterministic)\n"
            "  --no-exit-wait          exit at once instead of waiting 10 seconds after the game\n"
            "  --report-first-frame    print \"first-frame-ns <wall clock ns>\" when the first frame is shown\n"
+           "  --report-load-times     print \"load-time <step> <wall ms> <cpu ms>\" per start-up step\n"
            "  --help                  show this text\n";
 }

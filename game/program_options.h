@@ -12,10 +12,13 @@ struct ProgramOptions {
     LDvString captureFolder;         // --capture: frames are written there as PNG
     std::vector<int> captureFrames;  // --capture-frames: which frames (all when empty)
     int frameLimit = 0;              // --frames: quit after this many frames (0: no limit)
+    int desktopWidth = 0;            // --desktop WxH: the desktop size to size the window by (0: the real one)
+    int desktopHeight = 0;
     bool windowed = false;           // --windowed
     bool manualClock = false;        // --manual-clock: steps advance the clock, nothing waits for real time
     bool exitWait = true;            // --no-exit-wait skips the 10 s wait before exiting
     bool reportFirstFrame = false;   // --report-first-frame: print the wall time of the first presented frame
+    bool reportLoadTimes = false;    // --report-load-times: print how long each start-up loading step took
     bool help = false;               // --help
 };
 

@@ -11,7 +11,10 @@
 #include "framework/core/frame_context.h"
 #include "framework/core/game_log.h"
 #include "framework/core/ldv_game.h"
+#include "game/match3/board.h"
 #include "game/match3/board_cell.h"
+#include "game/match3/board_level_files.h"
+#include "game/match3/match3_images.h"
 #include "tests/framework/shell_fixture.h"
 
 namespace {
@@ -233,6 +236,42 @@ TEST_F(LevelFilesTest, SavedFilesAreLittleEndianAndReadBack) {
     failNextAtomicWritesForTesting(1);
     EXPECT_FALSE(saveLevelFiles(4, LevelWords{}, borders));
     EXPECT_EQ(data.read("levels/level_4.lvl"), cellFile);
+}
+
+TEST_F(LevelFilesTest, EditorSetsABoardUpFromADesignAndSavesItNormalised) {
+    LevelWords words = builtInLevelWords();
+    words[0] = 0x0C;               // disabled, double lock: saved back as 0x48
+    words[5 + 20 * 2] = 0x301;     // a preset compass
+    LevelBorders borders{};
+    borders[3 * kLevelBorderRows + 2] = 7;
+    ASSERT_TRUE(saveLevelFiles(5, words, borders));
+
+    Match3Images images;  // never loaded: draws nothing
+    Board board(images);
+    loadLevelInto(board, 5);
+    EXPECT_EQ(board.levelNumber, 0);
+    EXPECT_EQ(board.cellAt(0, 0)->lock, 2);
+    EXPECT_EQ(board.pieceAt(5, 2)->colour, 2);
+    EXPECT_EQ(board.borders, borders);
+    EXPECT_GT(board.allPieces().Count(), 0);
+
+    ASSERT_TRUE(saveLevel(board, 6));
+    LevelWords normalised = words;
+    for (uint32_t& word : normalised) word = encodeCellWord(decodeCellWord(word));
+    EXPECT_EQ(normalised[0], 0x48u);
+    const auto expected = encodeCellFile(normalised);
+    EXPECT_EQ(data.read("levels/level_6.lvl"), std::string(expected.begin(), expected.end()));
+    EXPECT_EQ(data.read("levels/border_6.lvl"), data.read("levels/border_5.lvl"));
+
+    // A missing design leaves an all-active, empty canvas without the previous pieces or borders.
+    loadLevelInto(board, 9);
+    for (const BoardCell& cell : board.cells) {
+        EXPECT_EQ(encodeCellWord(cell), kCellActive);
+        if (encodeCellWord(cell) != kCellActive) break;
+    }
+    EXPECT_EQ(board.allPieces().Count(), 0);
+    EXPECT_EQ(board.entries.Count(), 0);
+    EXPECT_EQ(board.borders, LevelBorders{});
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <deque>
 
 #include "game/match3/board_cell.h"
+#include "game/match3/level_files.h"
 #include "tests/tools/data_folder.h"
 #include "tools/forge/board_border_rule.h"
 
@@ -14,8 +15,8 @@ namespace {
 
 constexpr int kColumns = 20, kRows = 12, kBorderColumns = 22, kBorderRows = 14;
 
-// The files are read with code of their own (switch to the game's level reader once it exists);
-// the cell words are decoded by the board's own cell decoder.
+// The files are read by the game's own level-file decoder, so what is tested is what the play
+// screen will load.
 struct LevelFiles {
     std::vector<uint32_t> words;   // index col + 20 * row
     std::vector<BoardCell> cells;  // the same, decoded
@@ -30,19 +31,19 @@ struct LevelFiles {
 bool readLevelFiles(const std::string& file, LevelFiles& level) {
     std::string cellBytes, borderBytes;
     if (!readDataFile(dataPath("levels/level_" + file + ".lvl"), cellBytes) ||
-        !readDataFile(dataPath("levels/border_" + file + ".lvl"), borderBytes) || cellBytes.size() != 960 ||
-        borderBytes.size() != 616) {
+        !readDataFile(dataPath("levels/border_" + file + ".lvl"), borderBytes) || cellBytes.size() != kCellFileBytes ||
+        borderBytes.size() != kBorderFileBytes) {
         return false;
     }
-    const auto byte = [](const std::string& b, size_t i) { return static_cast<uint32_t>(static_cast<uint8_t>(b[i])); };
-    for (size_t k = 0; k < 240; ++k) {
-        level.words.push_back(byte(cellBytes, 4 * k) | byte(cellBytes, 4 * k + 1) << 8 |
-                              byte(cellBytes, 4 * k + 2) << 16 | byte(cellBytes, 4 * k + 3) << 24);
-        level.cells.push_back(decodeCellWord(level.words.back()));
+    LevelWords words{};
+    LevelBorders borders{};
+    if (!decodeCellFile(reinterpret_cast<const uint8_t*>(cellBytes.data()), cellBytes.size(), words) ||
+        !decodeBorderFile(reinterpret_cast<const uint8_t*>(borderBytes.data()), borderBytes.size(), borders)) {
+        return false;
     }
-    for (size_t k = 0; k < 308; ++k) {
-        level.borders.push_back(static_cast<int16_t>(byte(borderBytes, 2 * k) | byte(borderBytes, 2 * k + 1) << 8));
-    }
+    level.words.assign(words.begin(), words.end());
+    for (uint32_t word : words) level.cells.push_back(decodeCellWord(word));
+    level.borders.assign(borders.begin(), borders.end());
     return true;
 }
 
