@@ -1,6 +1,7 @@
 #include "game/frontend/game_options_dialog.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <vector>
 
 #include "engine/k_system.h"
@@ -13,7 +14,6 @@
 #include "framework/data/player_profiles.h"
 #include "framework/data/settings.h"
 #include "framework/ui/overlay_images.h"
-#include "game/cursor_choice.h"
 #include "game/dialog_backdrop.h"
 #include "game/match3.h"
 #include "game/overlay_toggle.h"
@@ -42,6 +42,7 @@ constexpr int kMaxVolume = 100;
 constexpr int kCloseText = 6;
 
 constexpr const char* kFullScreenKey = "FULL_SCREEN";
+constexpr const char* kHideCustomCursorsKey = "HIDE_CUSTOM_CURSORS";
 constexpr const char* kShowTipsKey = "SHOW_TIPS";
 
 // Windowed mode needs a desktop larger than 800 x 600.
@@ -159,11 +160,19 @@ void GameOptionsDialog::ToggleOverlays() {
 
 void GameOptionsDialog::OnButton(LDvOverlay* button) {
     if (button == &fullScreenBox) fullScreenWanted = fullScreenBox.pressed;
-    else if (button == &hideCursorsBox) ChooseSystemPointer(match3.cursor, hideCursorsBox.pressed);
+    else if (button == &hideCursorsBox) UseSystemPointer(hideCursorsBox.pressed);
     else if (button == &showTipsBox) SetPlayerBool(nullptr, kShowTipsKey, showTipsBox.pressed);
     else if (button == &closeButton) Close(false, false);
     else if (button == &leaveButton) Close(true, false);
     else if (button == &quitButton) Close(false, true);
+}
+
+// The game's one cursor choice reads the stored setting, so the setting is written first. The
+// engine shows or hides its pointer outright rather than counting, so however often it was shown
+// before, clearing the box hides it.
+void GameOptionsDialog::UseSystemPointer(bool systemPointer) {
+    SetSettingBool(kHideCustomCursorsKey, systemPointer);
+    match3.ChooseCursor();
 }
 
 void GameOptionsDialog::OnDragStart(int x, int y) {

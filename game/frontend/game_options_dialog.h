@@ -51,6 +51,7 @@ private:
     void PlaceControls();
     void PlaceButtons();
     void SetBox(LDvButton& box, bool ticked);
+    void UseSystemPointer(bool systemPointer);
     void Close(bool leave, bool quit);
     void ApplyVolumes();
     void ApplyWindowMode();
