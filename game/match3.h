@@ -17,6 +17,8 @@
 #include "game/effect_pictures.h"
 #include "game/expedition/chapters.h"
 #include "game/expedition/tip_dialog.h"
+#include "game/frontend/credits.h"
+#include "game/frontend/survey.h"
 #include "game/game_bundles.h"
 #include "game/gui_pictures.h"
 #include "game/match3/match3_images.h"
@@ -54,8 +56,14 @@ public:
     // Until they exist the game starts on a blank state.
     BlankState blankState;
     Chapters chapters{*this};
+    Credits credits{*this};
+    Survey survey{*this};
+
     // Where the chapter card leads; the blank state stands in until the map screen exists.
     LDvState& MapState() { return blankState; }
+    // Where the credits (and later the options' "Main Menu") fade to: the title screen once it
+    // exists, the blank state until then.
+    LDvState* TitleState() { return &blankState; }
 
     // The hidden-object list of the adventure scenes and its items come with the scenes.
 
