@@ -3,7 +3,7 @@
 #include "framework/core/state_control.h"
 #include "framework/data/localization.h"
 #include "framework/ui/overlay_images.h"
-#include "game/dialog_backdrop.h"
+#include "game/expedition/dialog_backdrop.h"
 #include "game/match3.h"
 #include "game/overlay_toggle.h"
 

@@ -2,7 +2,7 @@
 
 #include "framework/core/state_control.h"
 #include "framework/data/localization.h"
-#include "game/dialog_backdrop.h"
+#include "game/expedition/dialog_backdrop.h"
 #include "game/match3.h"
 #include "game/overlay_toggle.h"
 

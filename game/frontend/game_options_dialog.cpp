@@ -14,7 +14,7 @@
 #include "framework/data/player_profiles.h"
 #include "framework/data/settings.h"
 #include "framework/ui/overlay_images.h"
-#include "game/dialog_backdrop.h"
+#include "game/expedition/dialog_backdrop.h"
 #include "game/match3.h"
 #include "game/overlay_toggle.h"
 
