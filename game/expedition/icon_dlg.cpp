@@ -5,7 +5,6 @@
 #include "framework/ui/overlay_images.h"
 #include "game/expedition/dialog_backdrop.h"
 #include "game/match3.h"
-#include "game/overlay_toggle.h"
 
 namespace {
 
@@ -91,8 +90,7 @@ void IconDlg::Layout() {
 
 // A disabled confirm button is left out, so the cancel button stands alone in the middle.
 void IconDlg::PlaceButtons() {
-    const LDvRect bounds = cancelButton.GetBounds();
-    const int top = kFrameY + kFrameHeight - kButtonBottomMargin - (bounds.bottom - bounds.top);
+    const int top = kFrameY + kFrameHeight - kButtonBottomMargin - ButtonHeight(cancelButton);
     const int cancelWidth = cancelButton.TotalWidth();
     if (confirmDisabled) {
         cancelButton.SetPosition(kCentreX - cancelWidth / 2, top);
@@ -105,14 +103,10 @@ void IconDlg::PlaceButtons() {
 }
 
 void IconDlg::ToggleOverlays() {
-    ToggleOverlay(frame, this);
-    ToggleOverlay(iconDrawer, this);
-    ToggleOverlay(title, this);
-    ToggleOverlay(description, this);
-    if (priceSlot.registered || !priceHidden) ToggleOverlay(priceSlot, this);
-    if (body.registered || !priceHidden) ToggleOverlay(body, this);
-    if (confirmButton.registered || !confirmDisabled) ToggleOverlay(confirmButton, this);
-    ToggleOverlay(cancelButton, this);
+    ToggleOverlayList({&frame, &iconDrawer, &title, &description}, this);
+    if (priceSlot.registered || !priceHidden) ToggleOverlayList({&priceSlot, &body}, this);
+    if (confirmButton.registered || !confirmDisabled) ToggleOverlayList({&confirmButton}, this);
+    ToggleOverlayList({&cancelButton}, this);
 }
 
 void IconDlg::OnButton(LDvOverlay* button) {

@@ -4,7 +4,6 @@
 #include "framework/data/localization.h"
 #include "game/expedition/dialog_backdrop.h"
 #include "game/match3.h"
-#include "game/overlay_toggle.h"
 
 namespace {
 
@@ -36,16 +35,13 @@ InfoDlg::InfoDlg(Match3& game) {
 void InfoDlg::OnEnter() {
     UseDialogFill();
     continueButton.text = GetText(kContinueText);
-    const LDvRect button = continueButton.GetBounds();
-    const int buttonTop = kFrameY + kFrameHeight - kButtonBottomMargin - (button.bottom - button.top);
+    const int buttonTop = kFrameY + kFrameHeight - kButtonBottomMargin - ButtonHeight(continueButton);
     continueButton.SetPosition(kCentreX - continueButton.TotalWidth() / 2, buttonTop);
     text.SetRect(kFrameX + kTextInset, kTextTop, kFrameX + kFrameWidth - kTextInset, buttonTop - kGap);
 }
 
 void InfoDlg::ToggleOverlays() {
-    ToggleOverlay(frame, this);
-    ToggleOverlay(text, this);
-    ToggleOverlay(continueButton, this);
+    ToggleOverlayList({&frame, &text, &continueButton}, this);
 }
 
 void InfoDlg::OnButton(LDvOverlay* button) {

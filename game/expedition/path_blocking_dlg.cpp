@@ -6,7 +6,6 @@
 #include "game/expedition/dialog_backdrop.h"
 #include "game/expedition/reward_list.h"
 #include "game/match3.h"
-#include "game/overlay_toggle.h"
 
 namespace {
 
@@ -72,8 +71,7 @@ void PathBlockingDlg::OnLeave(LDvState*) { DimOut(match3.dialogDimmer); }
 // Top down: the title, the text in whatever room the rows leave, the rows, then the buttons.
 void PathBlockingDlg::Layout() {
     title.SetPosition(kCentreX - title.GetFrameWidth() / 2, kTitleTop);
-    const LDvRect button = okButton.GetBounds();
-    const int buttonTop = kFrameY + kFrameHeight - kButtonBottomMargin - (button.bottom - button.top);
+    const int buttonTop = kFrameY + kFrameHeight - kButtonBottomMargin - ButtonHeight(okButton);
     const int rowsTop = buttonTop - kGap - kRowPitch * rows.Count();
     int rowTop = rowsTop;
     for (std::unique_ptr<RewardLine>& row : rows) {
@@ -88,12 +86,9 @@ void PathBlockingDlg::Layout() {
 }
 
 void PathBlockingDlg::ToggleOverlays() {
-    ToggleOverlay(frame, this);
-    ToggleOverlay(title, this);
-    ToggleOverlay(text, this);
-    for (std::unique_ptr<RewardLine>& row : rows) ToggleOverlay(*row, this);
-    ToggleOverlay(okButton, this);
-    ToggleOverlay(continueButton, this);
+    ToggleOverlayList({&frame, &title, &text}, this);
+    for (std::unique_ptr<RewardLine>& row : rows) ToggleOverlayList({row.get()}, this);
+    ToggleOverlayList({&okButton, &continueButton}, this);
 }
 
 void PathBlockingDlg::OnButton(LDvOverlay* button) {

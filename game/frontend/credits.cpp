@@ -1,8 +1,8 @@
 #include "game/frontend/credits.h"
 
 #include "framework/ui/overlay_images.h"
+#include "game/expedition/dialog_backdrop.h"
 #include "game/match3.h"
-#include "game/overlay_toggle.h"
 
 namespace {
 constexpr const char* kCreditsPicture = "credits.png";
@@ -14,7 +14,7 @@ void Credits::OnEnter() {
     match3.screenFade.FadeFromBlack();
 }
 
-void Credits::ToggleOverlays() { ToggleOverlay(picture, this); }
+void Credits::ToggleOverlays() { ToggleOverlayList({&picture}, this); }
 
 // Clicks while the fade to the title runs would only restart it.
 void Credits::OnClick(int, int) {

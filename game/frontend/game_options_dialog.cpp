@@ -16,7 +16,6 @@
 #include "framework/ui/overlay_images.h"
 #include "game/expedition/dialog_backdrop.h"
 #include "game/match3.h"
-#include "game/overlay_toggle.h"
 
 namespace {
 
@@ -144,18 +143,13 @@ void GameOptionsDialog::SetBox(LDvButton& box, bool ticked) {
 }
 
 void GameOptionsDialog::ToggleOverlays() {
-    ToggleOverlay(back, this);
-    for (int i = 0; i < kSliderCount; ++i) {
-        ToggleOverlay(bars[i], this);
-        ToggleOverlay(knobs[i], this);
-    }
-    for (LDvOverlay* overlay : std::initializer_list<LDvOverlay*>{&fullScreenBox, &hideCursorsBox, &showTipsBox,
-                                                                  &closeButton}) {
-        ToggleOverlay(*overlay, this);
-    }
+    ToggleOverlayList({&back, &bars[kMusicSlider], &knobs[kMusicSlider], &bars[kEffectsSlider],
+                       &knobs[kEffectsSlider], &bars[kAmbienceSlider], &knobs[kAmbienceSlider], &fullScreenBox,
+                       &hideCursorsBox, &showTipsBox, &closeButton},
+                      this);
     // A caller's button that is not asked for is never registered, so it is neither drawn nor clicked.
-    if (leaveButton.registered || showLeaveButton) ToggleOverlay(leaveButton, this);
-    if (quitButton.registered || showQuitButton) ToggleOverlay(quitButton, this);
+    if (leaveButton.registered || showLeaveButton) ToggleOverlayList({&leaveButton}, this);
+    if (quitButton.registered || showQuitButton) ToggleOverlayList({&quitButton}, this);
 }
 
 void GameOptionsDialog::OnButton(LDvOverlay* button) {

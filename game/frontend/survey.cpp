@@ -4,8 +4,8 @@
 #include "framework/core/frame_context.h"
 #include "framework/core/game_log.h"
 #include "framework/ui/overlay_images.h"
+#include "game/expedition/dialog_backdrop.h"
 #include "game/match3.h"
-#include "game/overlay_toggle.h"
 
 namespace {
 constexpr const char* kSurveyPicture = "survey.jpg";
@@ -18,7 +18,7 @@ void Survey::OnEnter() {
     match3.screenFade.FadeFromBlack();
 }
 
-void Survey::ToggleOverlays() { ToggleOverlay(picture, this); }
+void Survey::ToggleOverlays() { ToggleOverlayList({&picture}, this); }
 
 void Survey::OnClick(int, int) {
     Log("=== Game Ended ===");
