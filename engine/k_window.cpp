@@ -91,6 +91,9 @@ bool KWindow::createGameWindow(int w, int h, int depth, bool windowed, const cha
         return false;
     }
     videoStarted = true;
+    // A quit posted for an earlier window stays queued while the sound device keeps SDL's event
+    // queue alive; it must not close this one.
+    SDL_FlushEvent(SDL_QUIT);
     width = w;
     height = h;
     if (rendererKind == K_RENDERER_SOFTWARE) {

@@ -13,7 +13,12 @@
 #include "framework/ui/ldv_named_sounds.h"
 #include "framework/ui/ldv_wave_group.h"
 #include "game/blank_state.h"
+#include "game/dialog_parts.h"
 #include "game/effect_pictures.h"
+#include "game/expedition/chapters.h"
+#include "game/expedition/tip_dialog.h"
+#include "game/frontend/credits.h"
+#include "game/frontend/survey.h"
 #include "game/game_bundles.h"
 #include "game/gui_pictures.h"
 #include "game/match3/match3_images.h"
@@ -57,6 +62,15 @@ public:
     // Until they exist the game starts on a blank state.
     BlankState blankState;
     Playing playing{*this};
+    Chapters chapters{*this};
+    Credits credits{*this};
+    Survey survey{*this};
+
+    // Where the chapter card leads; the blank state stands in until the map screen exists.
+    LDvState& MapState() { return blankState; }
+    // Where the credits (and later the options' "Main Menu") fade to: the title screen once it
+    // exists, the blank state until then.
+    LDvState* TitleState() { return &blankState; }
 
     // The hidden-object list of the adventure scenes and its items come with the scenes.
 
@@ -99,6 +113,9 @@ public:
     LDvSprite widgetTarget;              // the framed widgets' shared render target
 
     StartUpProgress progress;            // the loading screen and the step times of OnInit
+
+    DialogParts dialogParts;             // what the dialogs show and reuse between showings
+    TipDialog tipDialog{*this};          // the one tip, reused for every showing
 
 private:
     void LoadPiecePictures();

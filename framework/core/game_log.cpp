@@ -64,6 +64,8 @@ void Log(const LDvString& message, int level) {
 
 void ShowMessage(const LDvString& text) { OpenMessageBox("Message", text); }
 
+void ShowMessageBox(const LDvString& caption, const LDvString& text) { OpenMessageBox(caption, text); }
+
 void MediaMissing(const LDvString& fileName) {
     FrameContext& frame = Frame();
     if (frame.window != nullptr) frame.window->toggleFullScreen(false);

@@ -8,6 +8,8 @@
 void StartLogging(const char* name, const char* version, bool console);
 void Log(const LDvString& message, int level = 0);
 void ShowMessage(const LDvString& text);
+// A message box with its own caption (ShowMessage uses "Message").
+void ShowMessageBox(const LDvString& caption, const LDvString& text);
 void MediaMissing(const LDvString& fileName);
 
 // Tests watch message boxes instead of opening them; an empty function restores the engine's box.

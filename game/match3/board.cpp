@@ -1,9 +1,11 @@
 #include "game/match3/board.h"
 
 #include <algorithm>
+#include <cassert>
 #include <climits>
 #include <string>
 
+#include "framework/core/game_log.h"
 #include "framework/core/game_random.h"
 #include "game/match3/match3_images.h"
 
@@ -26,6 +28,7 @@ constexpr int kFewestFlashSeconds = 5;
 
 Board::Board(Match3Images& bank) : images(bank) {
     flashPeriod = kDefaultFlashSeconds * kTicksPerSecond;
+    for (GamePiece& slot : store) freeSlots[freeCount++] = &slot;
 }
 
 Board::~Board() = default;
@@ -43,6 +46,8 @@ void Board::OnTick(int tick) {
         outroStep();
         return;
     }
+    // The editor shows the cells only; its pieces never play.
+    if (editMode) return;
     if (windTicks != 0) windStep();
     flashStep(tick);
     updateEffects();
@@ -85,7 +90,10 @@ void Board::highlightCell(LDvPoint cell) {
 }
 
 bool Board::isSettled() const {
-    return std::all_of(pieces.begin(), pieces.end(), [](const std::unique_ptr<GamePiece>& p) { return p->isIdle(); });
+    for (int i = 0; i < kBoardCellCount; ++i) {
+        if (inUse[i] && !store[i].isIdle()) return false;
+    }
+    return true;
 }
 
 // Fewer coloured squares left flash more often, so the last ones are easy to find.
@@ -99,6 +107,7 @@ bool Board::countColouredCells() {
 }
 
 void Board::clearAll() {
+    for (GamePiece* piece : pieces) releasePiece(piece);
     pieces.Clear();
     effects.Clear();
     underEffects.Clear();
@@ -134,8 +143,10 @@ bool Board::isSelectable(LDvPoint cell) const {
 }
 
 bool Board::anyDyingOrDead() const {
-    return std::any_of(pieces.begin(), pieces.end(),
-                       [](const std::unique_ptr<GamePiece>& p) { return p->dying || p->dead; });
+    for (int i = 0; i < kBoardCellCount; ++i) {
+        if (inUse[i] && (store[i].dying || store[i].dead)) return true;
+    }
+    return false;
 }
 
 bool Board::isSwapping(const GamePiece* piece) const {
@@ -159,16 +170,15 @@ int Board::nextColour(int colour) {
 
 GamePiece* Board::randomPiece() {
     if (pieces.IsEmpty()) return nullptr;
-    return pieces.Get(RandomRange(0, pieces.Count() - 1)).get();
+    return pieces.Get(RandomRange(0, pieces.Count() - 1));
 }
 
-GamePiece& Board::placePiece(LDvPoint cell, int colour) {
+GamePiece* Board::placePiece(LDvPoint cell, int colour) {
+    assert(isActive(cell));
     if (GamePiece* old = pieceAt(cell)) deletePiece(old);
-    auto piece = std::make_unique<GamePiece>();
-    piece->col = cell.x;
-    piece->row = cell.y;
-    piece->colour = colour;
-    return addPiece(std::move(piece));
+    GamePiece* piece = newPiece(cell);
+    if (piece != nullptr) piece->colour = colour;
+    return piece;
 }
 
 void Board::makeSpecial(GamePiece& piece, int kind, int appear) {
@@ -177,10 +187,25 @@ void Board::makeSpecial(GamePiece& piece, int kind, int appear) {
     piece.appearTicks = piece.appearTotal = appear;
 }
 
-GamePiece& Board::addPiece(std::unique_ptr<GamePiece> piece) {
-    GamePiece& added = *pieces.Add(std::move(piece));
-    if (inGrid(added.col, added.row)) index[cellIndex(added.col, added.row)] = &added;
-    return added;
+GamePiece* Board::newPiece(LDvPoint cell) {
+    if (freeCount == 0) {
+        Log("board: no room for another piece");
+        return nullptr;
+    }
+    GamePiece* piece = freeSlots[--freeCount];
+    inUse[piece - store.data()] = true;
+    piece->col = cell.x;
+    piece->row = cell.y;
+    pieces.Add(piece);
+    if (inGrid(cell.x, cell.y)) index[cellIndex(cell.x, cell.y)] = piece;
+    return piece;
+}
+
+// A released slot is wiped at once, so no stale path or flag is carried into the next piece.
+void Board::releasePiece(GamePiece* piece) {
+    *piece = GamePiece();
+    inUse[piece - store.data()] = false;
+    freeSlots[freeCount++] = piece;
 }
 
 void Board::movePiece(GamePiece& piece, int col, int row) {
@@ -204,15 +229,16 @@ void Board::forgetPiece(const GamePiece* piece) {
 }
 
 void Board::deletePiece(GamePiece* piece) {
-    if (piece == nullptr) return;
+    if (piece == nullptr || !pieces.Remove(piece)) return;
     forgetPiece(piece);
-    pieces.RemoveIf([piece](const std::unique_ptr<GamePiece>& p) { return p.get() == piece; });
+    releasePiece(piece);
 }
 
 void Board::removeDeadPieces() {
-    pieces.RemoveIf([this](const std::unique_ptr<GamePiece>& p) {
+    pieces.RemoveIf([this](GamePiece* p) {
         if (!p->dead) return false;
-        forgetPiece(p.get());
+        forgetPiece(p);
+        releasePiece(p);
         return true;
     });
 }
@@ -222,7 +248,7 @@ bool Board::checkConsistency(LDvString& fault) const {
         return "(" + std::to_string(piece.col) + ", " + std::to_string(piece.row) + ")";
     };
     std::array<const GamePiece*, kBoardCellCount> seen{};
-    for (const auto& piece : pieces) {
+    for (const GamePiece* piece : pieces) {
         if (!inGrid(piece->col, piece->row)) {
             fault = "a piece outside the grid at " + where(*piece);
             return false;
@@ -236,7 +262,7 @@ bool Board::checkConsistency(LDvString& fault) const {
             fault = "two pieces in the cell " + where(*piece);
             return false;
         }
-        slot = piece.get();
+        slot = piece;
     }
     for (int i = 0; i < kBoardCellCount; ++i) {
         if (seen[i] != index[i]) {

@@ -3,8 +3,9 @@
 // playing over it, advanced once per step as an overlay of the play screen and drawn through the
 // shared picture bank.
 //
-// Ownership: the board owns every piece and every effect in its lists and deletes them when they
-// are removed (a cleared piece lives until its vanish ends, a collected coin or a piece replaced by
+// Ownership: the board owns every piece (kept in a store of its own, one slot per cell, so the
+// pieces a step walks lie together) and every effect in its lists, and frees them when they are
+// removed (a cleared piece lives until its vanish ends, a collected coin or a piece replaced by
 // a crystal goes at once). A GamePiece pointer handed out by pieceAt stays valid until the board
 // next steps, runs a rule that removes pieces, is set up again or clears. The picture bank and the score display are borrowed and
 // must outlive the board (the display may be absent). The play screen creates one board and keeps
@@ -58,7 +59,7 @@ struct MatchList {
 };
 
 using LevelWords = std::array<uint32_t, kBoardCellCount>;  // row-major, as in the level files
-using PieceList = LDvList<std::unique_ptr<GamePiece>>;
+using PieceList = LDvList<GamePiece*>;     // the board's pieces in step order, borrowed from its store
 using EffectList = LDvList<std::unique_ptr<Bit>>;
 
 class Board : public LDvOverlay {
@@ -135,8 +136,9 @@ public:
     bool isSelectable(LDvPoint cell) const;
     bool anyDyingOrDead() const;
     const PieceList& allPieces() const { return pieces; }
-    // A new idle piece in an empty active cell (the cell's piece, if any, is replaced).
-    GamePiece& placePiece(LDvPoint cell, int colour);
+    // A new idle piece in an active cell (the cell's piece, if any, is replaced). Null only when the
+    // board already holds a piece in every cell.
+    GamePiece* placePiece(LDvPoint cell, int colour);
     void makeSpecial(GamePiece& piece, int kind, int appear);
     // Checks what must always hold: one piece per cell at most, none in a disabled cell or outside
     // the grid, and the cell index agreeing with the pieces. Describes the first fault found.
@@ -218,6 +220,7 @@ private:
     void drawBorders(float alpha);
     void drawTile(int col, int row, float dx, float dy, float alpha);
     void drawPlaying();
+    void drawCell(int col, int row);
     void drawReveal();
     void drawOutro();
     void drawEditMarks(int col, int row);
@@ -228,7 +231,8 @@ private:
     void abandonSwap();
     static bool tipSeen(const char* key);
     GamePiece* randomPiece();
-    GamePiece& addPiece(std::unique_ptr<GamePiece> piece);
+    GamePiece* newPiece(LDvPoint cell);
+    void releasePiece(GamePiece* piece);
     void movePiece(GamePiece& piece, int col, int row);
     void deletePiece(GamePiece* piece);
     void forgetPiece(const GamePiece* piece);
@@ -236,4 +240,11 @@ private:
     Match3Images& images;
     std::array<GamePiece*, kBoardCellCount> index{};  // the piece holding each cell
     PieceList pieces;
+    // Never more pieces than cells: every piece holds a cell of its own until it is removed.
+    std::array<GamePiece, kBoardCellCount> store{};
+    std::array<GamePiece*, kBoardCellCount> freeSlots{};
+    int freeCount = 0;
+    // Which slots of the store hold a piece, for the checks that need no particular order: walking
+    // the store front to back is much cheaper than walking the list.
+    std::array<bool, kBoardCellCount> inUse{};
 };

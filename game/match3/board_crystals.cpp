@@ -64,8 +64,9 @@ bool Board::tipSeen(const char* key) {
 
 void Board::createExplodingCrystal(LDvPoint cell) {
     if (levelNumber < kExplodingCrystalLevel || !isActive(cell)) return;
-    GamePiece& crystal = placePiece(cell, 0);
-    makeSpecial(crystal, kSpecialExplodingCrystal, kExplodingAppearTicks);
+    GamePiece* crystal = placePiece(cell, 0);
+    if (crystal == nullptr) return;
+    makeSpecial(*crystal, kSpecialExplodingCrystal, kExplodingAppearTicks);
     const LDvPoint centre = cellCentre(cell);
     underEffects.Add(std::make_unique<Unzoomer>(kExplodingFlashTicks, images.crystalFlash, centre.x, centre.y));
     PlayGameSound("sounds\\sfx\\crystal_appears.ogg");
@@ -75,8 +76,9 @@ void Board::createExplodingCrystal(LDvPoint cell) {
 
 void Board::createSmallCrystal(LDvPoint cell) {
     if (levelNumber < kSmallCrystalLevel || !isActive(cell)) return;
-    GamePiece& crystal = placePiece(cell, 0);
-    makeSpecial(crystal, kSpecialSmallCrystal, kSmallAppearTicks);
+    GamePiece* crystal = placePiece(cell, 0);
+    if (crystal == nullptr) return;
+    makeSpecial(*crystal, kSpecialSmallCrystal, kSmallAppearTicks);
     const LDvPoint centre = cellCentre(cell);
     underEffects.Add(std::make_unique<Unzoomer>(kSmallFlashTicks, images.crystalFlash, centre.x, centre.y));
     PlayGameSound("sounds\\sfx\\crystal_appears_small.ogg");
@@ -148,7 +150,7 @@ void Board::placeTutorialSpecials() {
     int count = 0;
     for (auto& piece : pieces) {
         const bool inMiddle = piece->row >= kCoinRowFirst && piece->row <= kCoinRowLast;
-        if (inMiddle && count < kBoardCellCount) middle[count++] = piece.get();
+        if (inMiddle && count < kBoardCellCount) middle[count++] = piece;
     }
     if (count > 0) makeSpecial(*middle[RandomRange(0, count - 1)], kSpecialAirCoin, 0);
 }

@@ -54,28 +54,7 @@ void Board::drawTile(int col, int row, float dx, float dy, float alpha) {
 void Board::drawPlaying() {
     drawBorders(1.0f);
     for (int col = 0; col < kBoardColumns; ++col) {
-        for (int row = 0; row < kBoardRows; ++row) {
-            const BoardCell& cell = cells[cellIndex(col, row)];
-            const float left = static_cast<float>(kCellLeft + kCellSize * col);
-            const float top = static_cast<float>(kCellTop + kCellSize * row);
-            if (!cell.disabled) {
-                drawTile(col, row, 0.0f, 0.0f, 1.0f);
-                if (flashTicks != 0 && cell.colourLayers == 1) {
-                    SpriteLook flash = Faded(Percent(flashAlpha));
-                    flash.frame = flashFrame;
-                    DrawTopLeft(images.blueFlash, static_cast<float>(kFlashLeft + kCellSize * col),
-                                static_cast<float>(kFlashTop + kCellSize * row), flash);
-                }
-            } else if (editMode) {
-                DrawTopLeft(images.disabledSquare, left, top, Faded(1.0f));
-            }
-            if (selectionShown && selected.x == col && selected.y == row) {
-                SpriteLook glow;
-                glow.additive = true;
-                DrawTopLeft(images.highlight, left, top, glow);
-            }
-            if (editMode) drawEditMarks(col, row);
-        }
+        for (int row = 0; row < kBoardRows; ++row) drawCell(col, row);
     }
     if (editMode) return;
     for (auto& effect : underEffects) effect->Draw();
@@ -92,6 +71,30 @@ void Board::drawPlaying() {
     }
     for (auto& effect : effects) effect->Draw();
     if (hintShown) drawHint();
+}
+
+// A square during play: its tile with the flash over it, the selection, and the editor's view.
+void Board::drawCell(int col, int row) {
+    const BoardCell& cell = cells[cellIndex(col, row)];
+    const float left = static_cast<float>(kCellLeft + kCellSize * col);
+    const float top = static_cast<float>(kCellTop + kCellSize * row);
+    if (!cell.disabled) {
+        drawTile(col, row, 0.0f, 0.0f, 1.0f);
+        if (flashTicks != 0 && cell.colourLayers == 1) {
+            SpriteLook flash = Faded(Percent(flashAlpha));
+            flash.frame = flashFrame;
+            DrawTopLeft(images.blueFlash, static_cast<float>(kFlashLeft + kCellSize * col),
+                        static_cast<float>(kFlashTop + kCellSize * row), flash);
+        }
+    } else if (editMode) {
+        DrawTopLeft(images.disabledSquare, left, top, Faded(1.0f));
+    }
+    if (selectionShown && selected.x == col && selected.y == row) {
+        SpriteLook glow;
+        glow.additive = true;
+        DrawTopLeft(images.highlight, left, top, glow);
+    }
+    if (editMode) drawEditMarks(col, row);
 }
 
 void Board::drawHint() {

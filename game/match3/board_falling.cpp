@@ -30,7 +30,7 @@ void Board::pieceStep() {
     pieceClock = pieceClock >= kPieceClockWrap ? 0 : pieceClock + 1;
     bool stepChanged = false;
     bool anyDead = false;
-    std::array<LDvPoint, kBoardCellCount> landed{};
+    int landed[kBoardCellCount];           // cell indices, in landing order; written before read
     int landedCount = 0;
     for (auto& piece : pieces) {
         bool changed = false;
@@ -39,11 +39,10 @@ void Board::pieceStep() {
         stepChanged = stepChanged || changed;
         anyDead = anyDead || piece->dead;
         if (!hasLanded) continue;
-        const LDvPoint cell{piece->col, piece->row};
-        if (landedCount == 0) landingPraise(cell);
-        if (landedCount < kBoardCellCount) landed[landedCount++] = cell;
+        if (landedCount == 0) landingPraise({piece->col, piece->row});
+        if (landedCount < kBoardCellCount) landed[landedCount++] = cellIndex(piece->col, piece->row);
     }
-    for (int i = 0; i < landedCount; ++i) resolveLanding(landed[i]);
+    for (int i = 0; i < landedCount; ++i) resolveLanding({landed[i] / kBoardRows, landed[i] % kBoardRows});
     if (anyDead) removeDeadPieces();
     if (stepChanged && !anyDyingOrDead()) settle();
 }
@@ -159,14 +158,13 @@ void Board::refill() {
         for (int j = 0;; ++j) {
             findFallPath({entry.x, entry.y - 1}, path);
             if (path.Count() < 2) break;
-            auto piece = std::make_unique<GamePiece>();
+            GamePiece* piece = newPiece(path.Tail());
+            if (piece == nullptr) return;
             if (coinsEnabled && spawnCounter % kCoinEvery == 0) {
                 makeSpecial(*piece, kSpecialAirCoin, 0);
             } else {
                 piece->colour = randomColour();
             }
-            piece->col = path.Tail().x;
-            piece->row = path.Tail().y;
             // Pieces entering together queue up above the entry, each one cell higher.
             for (int k = 1; k <= j; ++k) path.AddHead({entry.x, entry.y - 1 - k});
             piece->startFall(path);
@@ -174,7 +172,6 @@ void Board::refill() {
             piece->fadeTop = kCellSize * entry.y + kFadeTopOffset;
             piece->fadeBottom = kCellSize * entry.y + kFadeBottomOffset;
             ++spawnCounter;
-            addPiece(std::move(piece));
         }
     }
 }

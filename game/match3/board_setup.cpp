@@ -63,9 +63,7 @@ void Board::setupLevel(const LevelWords& cellWords, int level, bool coinsAllowed
 }
 
 void Board::fillInitial() {
-    pieces.Clear();
-    index.fill(nullptr);
-    swapA = swapB = lastA = lastB = nullptr;
+    clearAll();
     for (int col = 0; col < kBoardColumns; ++col) {
         for (int row = 0; row < kBoardRows; ++row) {
             const BoardCell& cell = cells[cellIndex(col, row)];
@@ -79,10 +77,11 @@ void Board::fillInitial() {
             const bool badPreset = preset >= kPieceColours;
             if (badPreset) Log("level data: no piece colour " + std::to_string(preset) + ", random instead");
             if (!cell.randomFill && !badPreset) continue;
-            GamePiece& piece = placePiece({col, row}, randomColour());
+            GamePiece* piece = placePiece({col, row}, randomColour());
             MatchList lines;
-            for (int changes = 0; changes < kMaxColourChanges && findMatches({col, row}, lines); ++changes) {
-                piece.colour = nextColour(piece.colour);
+            for (int changes = 0; piece != nullptr && changes < kMaxColourChanges && findMatches({col, row}, lines);
+                 ++changes) {
+                piece->colour = nextColour(piece->colour);
                 lines.count = 0;
             }
         }

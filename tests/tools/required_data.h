@@ -248,6 +248,10 @@ inline constexpr RequiredData kRequiredData[] = {
     {DataKind::kSoundFolder, "sounds/sfx_named"},
     {DataKind::kSoundFolder, "sounds/env_named"},
 
+    // The credits and survey screens.
+    {DataKind::kPicture, "credits.png"},
+    {DataKind::kPicture, "survey.jpg"},
+
     // The five faces behind the eight game fonts.
     {DataKind::kFont, "Artifika_14Pt"},
     {DataKind::kFont, "Artifika_18Pt"},
@@ -261,4 +265,5 @@ inline constexpr RequiredData kRequiredData[] = {
     {DataKind::kFile, "Locale/english.txt"},
     {DataKind::kFile, "levels.ini"},
     {DataKind::kFile, "urls.ini"},
+    {DataKind::kFile, "discoveries.ini"},
 };

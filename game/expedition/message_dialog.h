@@ -1,0 +1,38 @@
+#pragma once
+// A one-button message typed out in a small box over the dimmed screen. Built on the caller's
+// stack for one modal run: set the message and the font, then RunModal. The frame and the button
+// are the game's MessageDialogParts, shared by every message for the whole run; the font is
+// borrowed.
+#include "framework/core/ldv_state.h"
+#include "framework/core/ldv_string.h"
+#include "game/button_base.h"
+#include "game/dialog_base.h"
+#include "game/expedition/paced_typeout_display.h"
+
+class Match3;
+struct LDvFont;
+
+struct MessageDialogParts {
+    DialogBase frame;
+    ButtonBase button;                  // "OK"
+};
+
+class MessageDialog : public LDvDialog {
+public:
+    explicit MessageDialog(Match3& game);
+
+    void SetMessage(const LDvString& text);
+    void SetFont(LDvFont* font);
+
+    void OnEnter() override;
+    void OnLeave(LDvState* next) override;
+    void OnButton(LDvOverlay* button) override;
+    void ToggleOverlays() override;
+
+    PacedTypeoutDisplay display;
+    LDvString message;
+
+private:
+    Match3& match3;
+    MessageDialogParts& parts;
+};

@@ -1,0 +1,96 @@
+#include "game/expedition/path_blocking_dlg.h"
+
+#include "framework/core/state_control.h"
+#include "framework/data/localization.h"
+#include "framework/ui/overlay_images.h"
+#include "game/expedition/dialog_backdrop.h"
+#include "game/expedition/reward_list.h"
+#include "game/match3.h"
+
+namespace {
+
+// Above the dialog dimmer (layer 4).
+constexpr int kDialogLayer = 5;
+
+constexpr int kFrameX = 575;
+constexpr int kFrameY = 100;
+constexpr int kFrameWidth = 450;
+constexpr int kFrameHeight = 500;
+constexpr int kCentreX = kFrameX + kFrameWidth / 2;
+constexpr int kTitleTop = kFrameY + 40;
+constexpr int kTextLeft = kFrameX + 55;
+constexpr int kTextRight = kFrameX + kFrameWidth - 55;
+constexpr int kGap = 14;
+
+// A row is a 360-pixel slot with its mark 35 pixels left of it; the pair is centred.
+constexpr int kRowX = 645;
+constexpr int kRowPitch = 44;
+
+constexpr int kButtonBottomMargin = 34;
+constexpr int kButtonGap = 24;
+constexpr int kOkText = 6;
+constexpr int kContinueText = 10;
+
+}  // namespace
+
+PathBlockingDlg::PathBlockingDlg(Match3& game) : match3(game) {
+    for (LDvOverlay* overlay : std::initializer_list<LDvOverlay*>{&frame, &title, &text, &okButton, &continueButton}) {
+        overlay->layer = kDialogLayer;
+    }
+    frame.SetPosition(kFrameX, kFrameY);
+    frame.width = kFrameWidth;
+    frame.height = kFrameHeight;
+    okButton.enabled = continueButton.enabled = true;
+    text.font = &match3.font1;
+}
+
+const LDvOverlay& PathBlockingDlg::TitlePicture() const { return match3.gui.jungleText; }
+
+RewardLine& PathBlockingDlg::AddRow(const LDvString& key, const LDvString& rowText, bool owned, bool markShown) {
+    auto row = std::make_unique<RewardLine>();
+    row->layer = kDialogLayer;
+    row->SharePictures(match3.gui, RewardPicture(match3.gui, key));
+    row->text = rowText;
+    row->owned = owned;
+    row->markShown = markShown;
+    row->font = &match3.font1;
+    return *rows.Add(std::move(row));
+}
+
+void PathBlockingDlg::OnEnter() {
+    UseDialogFill();
+    SharePicture(&title, &TitlePicture());
+    okButton.text = GetText(kOkText);
+    continueButton.text = GetText(kContinueText);
+    Layout();
+    DimIn(match3.dialogDimmer);
+}
+
+void PathBlockingDlg::OnLeave(LDvState*) { DimOut(match3.dialogDimmer); }
+
+// Top down: the title, the text in whatever room the rows leave, the rows, then the buttons.
+void PathBlockingDlg::Layout() {
+    title.SetPosition(kCentreX - title.GetFrameWidth() / 2, kTitleTop);
+    const int buttonTop = kFrameY + kFrameHeight - kButtonBottomMargin - ButtonHeight(okButton);
+    const int rowsTop = buttonTop - kGap - kRowPitch * rows.Count();
+    int rowTop = rowsTop;
+    for (std::unique_ptr<RewardLine>& row : rows) {
+        row->SetPosition(kRowX, rowTop);
+        rowTop += kRowPitch;
+    }
+    text.SetRect(kTextLeft, kTitleTop + title.GetFrameHeight() + kGap, kTextRight, rowsTop - kGap);
+    const int okWidth = okButton.TotalWidth();
+    const int left = kCentreX - (okWidth + kButtonGap + continueButton.TotalWidth()) / 2;
+    okButton.SetPosition(left, buttonTop);
+    continueButton.SetPosition(left + okWidth + kButtonGap, buttonTop);
+}
+
+void PathBlockingDlg::ToggleOverlays() {
+    ToggleOverlayList({&frame, &title, &text}, this);
+    for (std::unique_ptr<RewardLine>& row : rows) ToggleOverlayList({row.get()}, this);
+    ToggleOverlayList({&okButton, &continueButton}, this);
+}
+
+void PathBlockingDlg::OnButton(LDvOverlay* button) {
+    if (button == &okButton || button == &continueButton) EndModal();
+}
