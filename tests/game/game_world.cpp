@@ -9,6 +9,7 @@
 #include "framework/core/frame_context.h"
 #include "framework/core/game_log.h"
 #include "framework/core/main_loop.h"
+#include "framework/core/state_control.h"
 #include "framework/ui/ldv_overlay.h"
 
 namespace {
@@ -41,7 +42,9 @@ GameWorld::GameWorld() {
     hooks.beforePresent = [this](int) { BeforePresent(); };
     hooks.afterPresent = [this](int) { OnFrame(); };
     SetLoopHooks(std::move(hooks));
-    game->EnterFirstState();
+    // Dialogs and screens are judged over a quiet black screen with no player chosen; the play
+    // screen that the game starts on has its own world.
+    SetState(&game->blankState, game.get(), false);
 }
 
 GameWorld::~GameWorld() {

@@ -19,6 +19,10 @@ namespace {
 
 constexpr int kStepsPerSecond = 60;
 constexpr int kThinkTicks = 60;            // a second to spot each move
+constexpr int kPlayOnFactor = 4;           // a lost level is played on to show how much it lacked
+// The god of air grants three wind bonuses on the island of its board; from there on a player has them.
+constexpr int kFirstWindLevel = 29;
+constexpr int kGrantedWinds = 3;
 
 int LevelCount() {
     const LDvIniFile table(GetDataRoot() + "levels.ini");
@@ -38,7 +42,7 @@ TEST(DefaultLevels, EveryLevelIsWonInTimeByAPatientBot) {
     const int levels = LevelCount();
     ASSERT_GT(levels, 0);
     Match3Images pictures;
-    std::printf("level design  time   moves crystals  used   left\n");
+    std::printf("level design  time   moves crystals winds  used   left\n");
     for (int level = 1; level <= levels; ++level) {
         SCOPED_TRACE("level " + std::to_string(level));
         const int design = levelFileNumber(level);
@@ -52,14 +56,16 @@ TEST(DefaultLevels, EveryLevelIsWonInTimeByAPatientBot) {
         board.startReveal();
         BotSettings settings;
         settings.thinkTicks = kThinkTicks;
-        settings.tickLimit = seconds * kStepsPerSecond;
+        settings.tickLimit = kPlayOnFactor * seconds * kStepsPerSecond;
+        settings.winds = level >= kFirstWindLevel ? kGrantedWinds : 0;
         const BotResult result = PlayBoard(board, settings);
         const int used = result.ticks / kStepsPerSecond;
-        std::printf("%5d %6d %3d:%02d %5d %8d %3d:%02d %5d%%%s\n", level, design, seconds / 60, seconds % 60,
-                    result.moves, result.detonations, used / 60, used % 60, 100 - 100 * used / seconds,
-                    result.won ? "" : result.stuck ? "  stuck" : "  out of time");
+        const bool inTime = result.won && result.ticks <= seconds * kStepsPerSecond;
+        std::printf("%5d %6d %3d:%02d %5d %8d %5d %3d:%02d %5d%%%s\n", level, design, seconds / 60, seconds % 60,
+                    result.moves, result.detonations, result.winds, used / 60, used % 60, 100 - 100 * used / seconds,
+                    inTime ? "" : result.stuck ? "  stuck" : "  out of time");
         if (!result.won) std::printf("      %d blue tiles and crates left\n", result.workLeft);
-        EXPECT_TRUE(result.won) << (result.stuck ? "no move left" : "the sand ran out");
+        EXPECT_TRUE(inTime) << (result.stuck ? "no move left" : "the sand ran out");
     }
     ResetFrameForTesting();
 }
