@@ -2,9 +2,11 @@
 
 #include "framework/core/frame_context.h"
 #include "framework/core/state_control.h"
+#include "framework/data/localization.h"
 #include "framework/data/player_profiles.h"
 #include "framework/ui/ldv_button.h"
 #include "game/framed_widget_art.h"
+#include "game/frontend/game_options_dialog.h"
 #include "game/game_sounds.h"
 
 namespace {
@@ -31,6 +33,24 @@ Match3::Match3() : LDvGame("Quorvane", "Quorvane", 0, 2) {
     frame.updatesPerSecond = kUpdatesPerSecond;
     frame.width = kCanvasWidth;
     frame.height = kCanvasHeight;
+    ConnectPlayScreen();
+}
+
+// The play screen shows its tips through the one tip dialog and its menu through the options
+// dialog, whose leave button restarts the level and whose quit button leaves it.
+void Match3::ConnectPlayScreen() {
+    playing.offerTip = [this](const Playing::TipRequest& tip) {
+        return ShowTipOnce(*this, tip.key, GetText(tip.text), tip.point, tip.okButton, false, tip.modal);
+    };
+    playing.runMenu = [this](const LDvString& restartLabel, const LDvString& leaveLabel) {
+        GameOptionsDialog menu(*this);
+        menu.showLeaveButton = menu.showQuitButton = true;
+        menu.leaveLabel = restartLabel;
+        menu.quitLabel = leaveLabel;
+        RunModal(&menu);
+        if (menu.leaveChosen) return Playing::MenuAnswer::Restart;
+        return menu.quitChosen ? Playing::MenuAnswer::Leave : Playing::MenuAnswer::Close;
+    };
 }
 
 // The path table, the buttons and the framed widgets borrow the game's sounds, pictures and fonts,

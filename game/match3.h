@@ -118,6 +118,7 @@ public:
     TipDialog tipDialog{*this};          // the one tip, reused for every showing
 
 private:
+    void ConnectPlayScreen();
     void LoadPiecePictures();
     void NameBundles();
     void LoadEffectSheets();

@@ -6,10 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "engine/k_event.h"
+#include "engine/k_test_input.h"
+#include "engine/k_window.h"
 #include "framework/core/frame_context.h"
+#include "framework/core/main_loop.h"
 #include "framework/core/state_control.h"
 #include "framework/data/localization.h"
 #include "framework/data/player_profiles.h"
+#include "game/frontend/game_options_dialog.h"
 #include "game/match3.h"
 #include "game/match3/aimer_cursor.h"
 #include "game/match3/board.h"
@@ -45,7 +50,7 @@ bool WaitForEndButtons(PlayWorld& world) {
                            kLevelEndLimit);
 }
 
-void ClickButton(PlayWorld& world, ButtonBase& button) {
+void ClickButton(PlayWorld& world, LDvOverlay& button) {
     const LDvRect box = button.GetBounds();
     world.moveMouse((box.left + box.right) / 2, (box.top + box.bottom) / 2);
     world.click((box.left + box.right) / 2, (box.top + box.bottom) / 2);
@@ -404,4 +409,55 @@ TEST(PlayScreen, TheMenuRestartsOrLeavesTheLevel) {
     EXPECT_TRUE(play.values.left);
     ASSERT_TRUE(world.stepUntil([&play] { return play.board->revealing; }, kFadeSteps + 10));
     EXPECT_FALSE(HasKey(world.saveFile("player00.ini"), "CURRENT_LEVEL"));
+}
+
+// The game's own options dialog, run modally from the menu button: its leave button says
+// "restart" and starts the level afresh, its quit button leaves without writing anything.
+TEST(PlayScreen, TheOptionsDialogOfTheMenuRestartsOrLeavesTheLevel) {
+    struct Case {
+        const char* what;
+        bool restart;
+    };
+    for (const Case& c : {Case{"restart", true}, Case{"leave", false}}) {
+        SCOPED_TRACE(c.what);
+        PlayWorld world;
+        ASSERT_TRUE(world.started());
+        Playing& play = world.play();
+        ASSERT_TRUE(world.waitForPlay());
+        world.steps(60);
+        const int timeLeft = play.values.timeLeft;
+        LDvString restartLabel, leaveLabel;
+        int frames = 0;
+        // Inside the modal run only the loop's hooks get a say: they read the dialog and click
+        // the chosen button once its dimmer has settled.
+        LoopHooks hooks;
+        hooks.afterPresent = [&](int) {
+            auto* dialog = dynamic_cast<GameOptionsDialog*>(Frame().currentState);
+            if (dialog == nullptr) return;
+            restartLabel = dialog->leaveLabel;
+            leaveLabel = dialog->quitLabel;
+            ButtonBase& button = c.restart ? dialog->leaveButton : dialog->quitButton;
+            const LDvRect box = button.GetBounds();
+            const int x = (box.left + box.right) / 2, y = (box.top + box.bottom) / 2;
+            ++frames;
+            if (frames == 25) Frame().window->deliverEvent(KTestInput::mouseEvent(K_EVENT_MOUSEMOVE, 0, x, y));
+            if (frames == 26) Frame().window->deliverEvent(KTestInput::mouseEvent(K_EVENT_MOUSEDOWN, 1, x, y));
+            if (frames == 28) Frame().window->deliverEvent(KTestInput::mouseEvent(K_EVENT_MOUSEUP, 1, x, y));
+            if (frames > 600) Frame().window->requestQuit();
+        };
+        SetLoopHooks(std::move(hooks));
+        ClickButton(world, play.menuButton);
+        SetLoopHooks({});
+        EXPECT_EQ(Frame().currentState, &play);
+        EXPECT_EQ(restartLabel, GetText(69));
+        EXPECT_EQ(leaveLabel, GetText(70));
+        if (c.restart) {
+            EXPECT_TRUE(play.board->revealing);
+            EXPECT_GT(play.values.timeLeft, timeLeft);
+            EXPECT_FALSE(play.values.left);
+        } else {
+            EXPECT_TRUE(play.values.left);
+            EXPECT_FALSE(HasKey(world.saveFile("player00.ini"), "CURRENT_LEVEL"));
+        }
+    }
 }
