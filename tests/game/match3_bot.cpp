@@ -20,7 +20,7 @@ constexpr int kBlueValue = 10;
 constexpr int kCrateValue = 7;
 constexpr int kPlainValue = 1;
 constexpr int kSecondMoveWeight = 6;       // tenths: the move after counts, less surely
-constexpr int kLookAheadCandidates = 12;   // the best first moves looked beyond
+constexpr int kLookAheadCandidates = 40;   // the best first moves looked beyond
 constexpr int kStirWeight = 5;
 constexpr int kIdleMovesBeforeWind = 8;
 
@@ -169,21 +169,29 @@ void EachSwap(const Sim& sim, Visit visit) {
     }
 }
 
+// The best move after `after`; the work it reaches counts far above plain lines, so the look-ahead
+// finds the two moves that reach a lone blue tile.
 int BestFollowUp(const Sim& after) {
+    constexpr int kFollowUpWorkWeight = 10;
     int best = 0;
     EachSwap(after, [&](LDvPoint a, LDvPoint b) {
         Sim next = after;
-        best = std::max(best, next.play(a, b));
+        const int value = next.play(a, b);
+        if (value < 0) return;
+        best = std::max(best, value + kFollowUpWorkWeight * (next.workDone - after.workDone));
     });
     return best;
 }
 
-// Blue tiles and crates in the column at or above `row`: clearing there sends pieces falling over
-// them, which may line up where the work is.
+// Blue tiles and crates at or above `row` in the column and its neighbours: clearing there sends
+// pieces falling past them, which may line up where the work is. The own column counts most.
 int StirValue(const Sim& sim, int col, int row) {
+    constexpr int kReach = 2;
     int value = 0;
-    for (int r = 0; r <= row; ++r) {
-        if (sim.active[col][r] && (sim.layers[col][r] > 0 || sim.locks[col][r] > 0)) ++value;
+    for (int c = std::max(0, col - kReach); c <= std::min(kBoardColumns - 1, col + kReach); ++c) {
+        for (int r = 0; r <= row; ++r) {
+            if (sim.active[c][r] && (sim.layers[c][r] > 0 || sim.locks[c][r] > 0)) value += kReach + 1 - std::abs(c - col);
+        }
     }
     return value;
 }
@@ -210,8 +218,9 @@ Choice BestSwap(Board& board) {
         candidates.push_back({a, b, value, trial.workDone, stir});
     });
     std::sort(candidates.begin(), candidates.end(), [](const Candidate& x, const Candidate& y) {
+        // Without work in reach, the moves that stir near it are the ones worth looking beyond.
         if (x.work != y.work) return x.work > y.work;
-        return x.value != y.value ? x.value > y.value : x.stir > y.stir;
+        return x.stir != y.stir ? x.stir > y.stir : x.value > y.value;
     });
     Choice best;
     if (!candidates.empty() && candidates.front().work > 0) {
