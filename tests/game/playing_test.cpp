@@ -84,12 +84,16 @@ TEST(PlayScreen, RevealsTheBoardAndADragOfThirteenPixelsMakesAMatchThatScores) {
     ASSERT_TRUE(world.waitForQuiet());
     ASSERT_TRUE(ChooseSwap(*play.board, from, to));
     const LDvPoint centre = Board::cellCentre(from);
+    const LDvPoint target = Board::cellCentre(to);
+    world.drawFrame("before_move");
+    const Pixel before = world.pixel(target.x, target.y);
     world.drag(centre, (to.x - from.x) * 12, (to.y - from.y) * 12);
     EXPECT_EQ(play.board->swapTicks, 0) << "twelve pixels are not a swap";
     world.drag(centre, (to.x - from.x) * 13, (to.y - from.y) * 13);
     EXPECT_GT(play.board->swapTicks + play.board->points, 0) << "thirteen pixels swap";
     world.steps(30);
     world.drawFrame("cascade");
+    EXPECT_FALSE(Near(world.pixel(target.x, target.y), before, 20)) << "the matched piece is on its way out";
     ASSERT_TRUE(world.waitForQuiet());
     const Counter& score = play.scoreCounter();
     EXPECT_GT(score.target, 0);
