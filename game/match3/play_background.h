@@ -1,7 +1,7 @@
 #pragma once
 // The scenery behind the board, chosen by the chapter: the beach ("match3_backgrounds/back1.jpg")
 // or the jungle ("back2.jpg") with its animated foreground: leaves hanging from both top corners
-// that sway about their corner and light rays whose glow breathes slowly. Owns its pictures,
+// that sway sideways and light rays whose glow breathes slowly. Owns its pictures,
 // loaded once for the run.
 #include <cstdint>
 
@@ -20,9 +20,9 @@ public:
     void OnTick(int tickCount) override;
     void Draw() override;
 
-    // The animated layers' state of the current step, in degrees and 0..1.
-    float leftAngle = 0.0f;
-    float rightAngle = 0.0f;
+    // The animated layers' state of the current step, in pixels and 0..1.
+    float leftSway = 0.0f;
+    float rightSway = 0.0f;
     float raysOpacity = 0.0f;
 
 private:
