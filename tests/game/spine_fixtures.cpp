@@ -93,7 +93,5 @@ void PixelWindow::Grab() {
 
 Rgb PixelWindow::At(int x, int y) const {
     if (pixels.empty() || x < 0 || y < 0 || x >= width || y >= height) return Rgb{-1, -1, -1};
-    uint8_t bytes[4];
-    std::memcpy(bytes, &pixels[static_cast<size_t>(y) * width + x], 4);
-    return Rgb{bytes[0], bytes[1], bytes[2]};
+    return ColourAt(pixels, width, x, y);
 }
