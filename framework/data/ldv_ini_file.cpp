@@ -1,10 +1,12 @@
 #include "framework/data/ldv_ini_file.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "engine/k_files.h"
 #include "framework/core/folders.h"
 #include "framework/core/game_log.h"
+#include "framework/core/leading_number.h"
 #include "framework/core/ldv_file.h"
 #include "framework/data/ini_text.h"
 
@@ -12,21 +14,9 @@ namespace {
 
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// atol's reading: leading white space, an optional sign, then decimal digits. Saturates instead
-// of overflowing on absurdly long numbers.
+// Out-of-range values saturate to the int range, as the settings' readers expect.
 int LeadingInt(const LDvString& text) {
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    long long magnitude = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        magnitude = magnitude * 10 + (text[i] - '0');
-        if (magnitude > 2147483648LL) magnitude = 2147483648LL;
-    }
-    long long value = negative ? -magnitude : magnitude;
-    if (value > 2147483647LL) value = 2147483647LL;
-    return static_cast<int>(value);
+    return static_cast<int>(std::min(LeadingInteger(text, 2147483648LL), 2147483647LL));
 }
 
 }  // namespace

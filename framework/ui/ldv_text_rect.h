@@ -12,6 +12,12 @@ public:
     void Draw() override;
     // The lines Draw shows, top to bottom (a line may be empty).
     LDvList<LDvString> WrappedLines();
+    void SetRect(int32_t newLeft, int32_t newTop, int32_t newRight, int32_t newBottom) {
+        left = newLeft;
+        top = newTop;
+        right = newRight;
+        bottom = newBottom;
+    }
 
     int32_t margin = 0;
     int32_t verticalMargin = 0;

@@ -38,14 +38,7 @@ std::unique_ptr<SpineActor> LoadActor(const LDvString& name, LDvTextureAtlas* bu
 
 void RestartActor(SpineActor& actor) {
     actor.time = 0.0f;
-    for (std::unique_ptr<SpineBone>& bone : actor.skeleton.bones) {
-        bone->x = bone->setupX;
-        bone->y = bone->setupY;
-        bone->rotation = bone->setupRotation;
-        bone->length = bone->setupLength;
-        bone->scaleX = bone->setupScaleX;
-        bone->scaleY = bone->setupScaleY;
-    }
+    for (std::unique_ptr<SpineBone>& bone : actor.skeleton.bones) bone->ResetToSetupPose();
     for (std::unique_ptr<SpineSlot>& slot : actor.skeleton.slots) {
         slot->r = slot->setupR;
         slot->g = slot->setupG;

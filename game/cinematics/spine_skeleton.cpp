@@ -21,12 +21,7 @@ void ReadBones(std::string_view text, const LDvString& source, SpineSkeleton& sk
         bone->setupRotation = -JsonFloat(boneText, "rotation", 0.0f);
         bone->setupScaleX = JsonFloat(boneText, "scaleX", 1.0f);
         bone->setupScaleY = JsonFloat(boneText, "scaleY", 1.0f);
-        bone->x = bone->setupX;
-        bone->y = bone->setupY;
-        bone->rotation = bone->setupRotation;
-        bone->length = bone->setupLength;
-        bone->scaleX = bone->setupScaleX;
-        bone->scaleY = bone->setupScaleY;
+        bone->ResetToSetupPose();
         skeleton.bones.Add(std::move(bone));
     }
     // Parents are linked once every bone exists, so a bone may name one listed after it.

@@ -28,6 +28,15 @@ struct SpineBone {
     float setupScaleX = 1.0f, setupScaleY = 1.0f;
     // Current pose: the setup pose changed by the animation's timelines.
     float x = 0.0f, y = 0.0f, rotation = 0.0f, length = 0.0f, scaleX = 1.0f, scaleY = 1.0f;
+
+    void ResetToSetupPose() {
+        x = setupX;
+        y = setupY;
+        rotation = setupRotation;
+        length = setupLength;
+        scaleX = setupScaleX;
+        scaleY = setupScaleY;
+    }
 };
 
 // One picture a slot can show, placed relative to the slot's bone.

@@ -9,6 +9,12 @@ struct LDvFont;
 class FittedLabel : public LDvOverlay {
 public:
     void Draw() override;
+    void SetRect(int32_t newLeft, int32_t newTop, int32_t newRight, int32_t newBottom) {
+        left = newLeft;
+        top = newTop;
+        right = newRight;
+        bottom = newBottom;
+    }
 
     LDvString text;
     LDvFont* font = nullptr;          // not owned

@@ -31,13 +31,6 @@ constexpr int kButtonBottomMargin = 32;
 constexpr int kButtonGap = 24;
 constexpr int kCancelText = 9;
 
-void PlaceLabel(FittedLabel& label, int left, int top, int right, int bottom) {
-    label.left = left;
-    label.top = top;
-    label.right = right;
-    label.bottom = bottom;
-}
-
 }  // namespace
 
 IconDlg::IconDlg(Match3& game) : bodyFont(&game.font1), titleFont(&game.font4), match3(game) {
@@ -70,7 +63,7 @@ void IconDlg::Layout() {
     title.text = titleText;
     title.font = titleFont;
     title.colorR = titleR, title.colorG = titleG, title.colorB = titleB;
-    PlaceLabel(title, kTitleBox.left, kTitleBox.top, kTitleBox.right, kTitleBox.bottom);
+    title.SetRect(kTitleBox.left, kTitleBox.top, kTitleBox.right, kTitleBox.bottom);
     description.text = descriptionText;
     description.font = bodyFont;
     description.colorR = bodyR, description.colorG = bodyG, description.colorB = bodyB;
@@ -80,7 +73,7 @@ void IconDlg::Layout() {
     body.text = bodyText;
     body.font = bodyFont;
     body.colorR = bodyR, body.colorG = bodyG, body.colorB = bodyB;
-    PlaceLabel(body, kPriceSlotX + kPriceInsetX, kPriceSlotY + kPriceInsetY,
+    body.SetRect(kPriceSlotX + kPriceInsetX, kPriceSlotY + kPriceInsetY,
                kPriceSlotX + priceSlot.GetFrameWidth() - kPriceInsetX,
                kPriceSlotY + priceSlot.GetFrameHeight() - kPriceInsetY);
     confirmButton.text = confirmLabel;

@@ -23,13 +23,6 @@ constexpr int kTextQuestion = 3;
 constexpr int kTextCasualDescription = 4;
 constexpr int kTextExpertDescription = 5;
 
-void SetRect(LDvTextRect& rect, int left, int top, int right, int bottom) {
-    rect.left = left;
-    rect.top = top;
-    rect.right = right;
-    rect.bottom = bottom;
-}
-
 }  // namespace
 
 CasualExpertDlg::CasualExpertDlg(Match3& game) : match3(game), parts(game.dialogParts.casualExpert) {
@@ -70,10 +63,10 @@ void CasualExpertDlg::PlaceTexts(int frameX, int frameY) {
     SetTextColor(bodyFont, 1.0f, 1.0f, 1.0f);
     parts.casualText.font = bodyFont;
     parts.casualText.text = GetText(kTextCasualDescription);
-    SetRect(parts.casualText, frameX + kTextLeft, frameY + kCasualTop, frameX + kTextRight, frameY + kCasualBottom);
+    parts.casualText.SetRect(frameX + kTextLeft, frameY + kCasualTop, frameX + kTextRight, frameY + kCasualBottom);
     parts.expertText.font = bodyFont;
     parts.expertText.text = GetText(kTextExpertDescription);
-    SetRect(parts.expertText, frameX + kTextLeft, frameY + kExpertTop, frameX + kTextRight, frameY + kExpertBottom);
+    parts.expertText.SetRect(frameX + kTextLeft, frameY + kExpertTop, frameX + kTextRight, frameY + kExpertBottom);
 }
 
 void CasualExpertDlg::OnButton(LDvOverlay* button) {

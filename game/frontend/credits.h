@@ -1,22 +1,10 @@
 #pragma once
-// The credits screen: one picture, "credits.png", faded in from black; a click fades back to the
-// title screen. It borrows the game object (its screen fade and the title state) and owns its
-// picture, loaded the first time the screen is entered and kept for the rest of the run.
-#include "framework/core/ldv_state.h"
-#include "framework/ui/ldv_overlay.h"
+// The credits screen: "credits.png" faded in from black; a click fades back to the title screen.
+#include "game/frontend/picture_screen.h"
 
-class Match3;
-
-class Credits : public LDvState {
+class Credits : public PictureScreen {
 public:
-    explicit Credits(Match3& game) : match3(game) {}
+    explicit Credits(Match3& game) : PictureScreen(game, "credits.png") {}
 
-    void OnEnter() override;
-    void ToggleOverlays() override;
     void OnClick(int x, int y) override;
-
-    LDvSprite picture;
-
-private:
-    Match3& match3;
 };

@@ -1,22 +1,11 @@
 #pragma once
-// The survey screen that ends the game after the last map location: one picture, "survey.jpg",
-// faded in from black; a click quits the program (the survey address is opened on the way out).
-// It borrows the game object's screen fade and owns its picture, loaded on the first entry.
-#include "framework/core/ldv_state.h"
-#include "framework/ui/ldv_overlay.h"
+// The survey screen that ends the game after the last map location: "survey.jpg" faded in from
+// black; a click quits the program (the survey address is opened on the way out).
+#include "game/frontend/picture_screen.h"
 
-class Match3;
-
-class Survey : public LDvState {
+class Survey : public PictureScreen {
 public:
-    explicit Survey(Match3& game) : match3(game) {}
+    explicit Survey(Match3& game) : PictureScreen(game, "survey.jpg") {}
 
-    void OnEnter() override;
-    void ToggleOverlays() override;
     void OnClick(int x, int y) override;
-
-    LDvSprite picture;
-
-private:
-    Match3& match3;
 };

@@ -8,6 +8,7 @@
 #include "engine/k_files.h"
 #include "framework/core/folders.h"
 #include "framework/core/game_log.h"
+#include "framework/core/leading_number.h"
 #include "framework/core/ldv_file.h"
 #include "framework/data/ldv_ini_file.h"
 
@@ -31,19 +32,7 @@ constexpr uint32_t kBuiltInLayerWord = 0x11;
 constexpr int kBackTiles = 5;
 constexpr int kLevelsPerTile = 3;
 
-// As atol reads: leading blanks, an optional sign, digits up to the first other character; no
-// digits give 0. Saturates instead of overflowing.
-long long LeadingDecimal(const LDvString& text) {
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    long long magnitude = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        magnitude = std::min(magnitude * 10 + (text[i] - '0'), static_cast<long long>(INT_MAX));
-    }
-    return negative ? -magnitude : magnitude;
-}
+long long LeadingDecimal(const LDvString& text) { return LeadingInteger(text, INT_MAX); }
 
 LDvString LevelTablePath() { return GetDataRoot() + kLevelTable; }
 

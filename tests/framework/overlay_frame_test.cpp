@@ -16,16 +16,13 @@
 #include "framework/ui/ldv_overlay.h"
 #include "framework/ui/overlay_images.h"
 #include "framework/ui/overlay_registry.h"
+#include "tests/support/screen_pixels.h"
 
 namespace {
 
 constexpr int kWidth = 320;
 constexpr int kHeight = 180;
 
-struct Rgb {
-    int r, g, b;
-    bool operator==(const Rgb&) const = default;
-};
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kGreen{0, 255, 0};
@@ -81,16 +78,9 @@ protected:
         ASSERT_EQ(h, kHeight);
     }
 
-    Rgb At(int x, int y) const {
-        uint8_t bytes[4];
-        std::memcpy(bytes, &screen[static_cast<size_t>(y) * kWidth + x], 4);
-        return {bytes[0], bytes[1], bytes[2]};
-    }
-
+    Rgb At(int x, int y) const { return ColourAt(screen, kWidth, x, y); }
     void ExpectAt(const char* what, int x, int y, Rgb expected) const {
-        const Rgb seen = At(x, y);
-        EXPECT_EQ(seen, expected) << what << " at (" << x << ", " << y << ") is " << seen.r << "," << seen.g << ","
-                                  << seen.b;
+        ExpectPixels(screen, kWidth, {{what, x, y, expected}});
     }
 
     KWindow window{K_RENDERER_SOFTWARE};

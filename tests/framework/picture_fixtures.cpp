@@ -10,6 +10,7 @@
 #include "framework/core/game_log.h"
 #include "tools/forge/encoders.h"
 #include "tools/forge/rgba_image.h"
+#include "tests/support/test_log.h"
 
 PictureWorld::PictureWorld() : xdg("XDG_DATA_HOME", save.path()) {
     ResetFrameForTesting();
@@ -17,12 +18,7 @@ PictureWorld::PictureWorld() : xdg("XDG_DATA_HOME", save.path()) {
     FrameContext& frame = Frame();
     frame.rootDirOverride = data.path();
     frame.imageFolder = "img";
-    frame.gameName = "Quorvane";
-    frame.versionMajor = 0;
-    frame.versionMinor = 2;
-    std::error_code ec;
-    std::filesystem::create_directories(GetSaveFolder(), ec);
-    StartLogging("Quorvane", "0.2", false);
+    StartTestGameLog();
 }
 
 PictureWorld::~PictureWorld() {

@@ -15,27 +15,18 @@
 #include "framework/ui/ldv_text_entry.h"
 #include "framework/ui/typeout_text_display.h"
 #include "tests/framework/mono_font.h"
+#include "tests/support/screen_pixels.h"
 
 namespace {
 
 constexpr int kWidth = 320;
 constexpr int kHeight = 180;
 
-struct Rgb {
-    int r, g, b;
-    bool operator==(const Rgb&) const = default;
-};
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kWhite{255, 255, 255};
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kGreen{0, 255, 0};
 constexpr Rgb kBlue{0, 0, 255};
-
-struct Sample {
-    const char* what;
-    int x, y;
-    Rgb colour;
-};
 
 class TextFrame : public testing::Test {
 protected:
@@ -53,15 +44,7 @@ protected:
         ASSERT_TRUE(window.readPixels(screen, w, h));
     }
 
-    void Expect(std::initializer_list<Sample> samples) const {
-        for (const Sample& s : samples) {
-            uint8_t bytes[4];
-            std::memcpy(bytes, &screen[static_cast<size_t>(s.y) * kWidth + s.x], 4);
-            const Rgb seen{bytes[0], bytes[1], bytes[2]};
-            EXPECT_EQ(seen, s.colour) << s.what << " at (" << s.x << ", " << s.y << ") is " << seen.r << ","
-                                      << seen.g << "," << seen.b;
-        }
-    }
+    void Expect(std::initializer_list<PixelSample> samples) const { ExpectPixels(screen, kWidth, samples); }
 
     PictureWorld world;
     LDvFont font;

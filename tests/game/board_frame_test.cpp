@@ -12,18 +12,10 @@
 #include "engine/k_window.h"
 #include "framework/core/frame_context.h"
 #include "tests/game/board_design.h"
+#include "tests/support/screen_pixels.h"
 
 namespace {
 
-struct Rgb {
-    int r = 0, g = 0, b = 0;
-};
-
-Rgb ColourOf(uint32_t pixel) {
-    uint8_t bytes[4];
-    std::memcpy(bytes, &pixel, 4);
-    return {bytes[0], bytes[1], bytes[2]};
-}
 
 bool Close(Rgb a, Rgb b) { return std::abs(a.r - b.r) <= 3 && std::abs(a.g - b.g) <= 3 && std::abs(a.b - b.b) <= 3; }
 

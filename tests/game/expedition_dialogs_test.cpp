@@ -13,6 +13,7 @@
 #include "game/expedition/info_dlg.h"
 #include "game/expedition/path_blocking_dlg.h"
 #include "tests/game/game_world.h"
+#include "tests/support/screen_pixels.h"
 
 namespace {
 
@@ -25,16 +26,6 @@ protected:
     Match3& game = world.Game();
 };
 
-struct Rgb {
-    int r, g, b;
-    bool operator==(const Rgb&) const = default;
-};
-
-Rgb ColourOf(uint32_t pixel) {
-    uint8_t bytes[4];
-    std::memcpy(bytes, &pixel, 4);
-    return {bytes[0], bytes[1], bytes[2]};
-}
 
 // Where a picture centred on (cx, cy) shows its first opaque texel at or below its middle row,
 // and the colour of that texel.

@@ -14,16 +14,13 @@
 #include "game/dialog_base.h"
 #include "game/framed_widget_art.h"
 #include "tests/game/logged_world.h"
+#include "tests/support/screen_pixels.h"
 
 namespace {
 
 constexpr int kWidth = 1600;
 constexpr int kHeight = 900;
 
-struct Rgb {
-    int r, g, b;
-    bool operator==(const Rgb&) const = default;
-};
 constexpr Rgb kBackground{0, 0, 0};
 constexpr Rgb kFill{51, 102, 204};
 // Opaque texels of the generated pieces, 25 pixels into the dialog pieces and (10, 24) into the
@@ -31,12 +28,6 @@ constexpr Rgb kFill{51, 102, 204};
 constexpr Rgb kCornerTexel{178, 135, 61};
 constexpr Rgb kTopEdgeTexel{119, 76, 45};
 constexpr Rgb kButtonTexel{71, 116, 80};
-
-struct Sample {
-    const char* what;
-    int x, y;
-    Rgb colour;
-};
 
 class FramedWidgets : public testing::Test {
 protected:
@@ -83,19 +74,8 @@ protected:
         ASSERT_TRUE(window.readPixels(screen, w, h));
     }
 
-    Rgb At(int x, int y) const {
-        uint8_t bytes[4];
-        std::memcpy(bytes, &screen[static_cast<size_t>(y) * kWidth + x], 4);
-        return {bytes[0], bytes[1], bytes[2]};
-    }
-
-    void Expect(std::initializer_list<Sample> samples) const {
-        for (const Sample& s : samples) {
-            const Rgb seen = At(s.x, s.y);
-            EXPECT_EQ(seen, s.colour) << s.what << " at (" << s.x << ", " << s.y << ") is " << seen.r << ","
-                                      << seen.g << "," << seen.b;
-        }
-    }
+    Rgb At(int x, int y) const { return ColourAt(screen, kWidth, x, y); }
+    void Expect(std::initializer_list<PixelSample> samples) const { ExpectPixels(screen, kWidth, samples); }
 
     LoggedWorld world;
     LDvSprite dialogPieces[8];

@@ -11,12 +11,10 @@
 #include "framework/core/frame_context.h"
 #include "game/loading_screen.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/screen_pixels.h"
 
 namespace {
 
-struct Rgb {
-    int r, g, b;
-};
 
 Rgb At(const DecodedImage& image, float canvasX, float canvasY, float scale) {
     const int x = static_cast<int>(canvasX * scale), y = static_cast<int>(canvasY * scale);

@@ -11,18 +11,14 @@
 #include "framework/core/frame_context.h"
 #include "framework/core/game_log.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/test_log.h"
 
 class LoggedWorld {
 public:
     LoggedWorld() {
         ResetFrameForTesting();
         SetMessageBoxHookForTesting([this](const LDvString&, const LDvString&) { ++messageBoxes; });
-        FrameContext& frame = Frame();
-        frame.gameName = "Quorvane";
-        frame.versionMinor = 2;
-        std::error_code ec;
-        std::filesystem::create_directories(GetSaveFolder(), ec);
-        StartLogging("Quorvane", "0.2", false);
+        StartTestGameLog();
     }
     ~LoggedWorld() {
         ResetFrameForTesting();

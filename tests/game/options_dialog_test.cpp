@@ -13,6 +13,7 @@
 #include "framework/data/player_profiles.h"
 #include "game/frontend/game_options_dialog.h"
 #include "tests/game/game_world.h"
+#include "tests/support/screen_pixels.h"
 
 namespace {
 
@@ -217,15 +218,6 @@ TEST_F(OptionsDialog, CallerButtonsAppearOnlyWhenAskedForAndReportTheChoice) {
 
 namespace {
 
-struct Rgb {
-    int r, g, b;
-};
-
-Rgb ColourOf(uint32_t pixel) {
-    uint8_t bytes[4];
-    std::memcpy(bytes, &pixel, 4);
-    return {bytes[0], bytes[1], bytes[2]};
-}
 
 DecodedImage Picture(const char* file) {
     DecodedImage image;

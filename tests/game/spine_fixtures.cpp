@@ -12,6 +12,7 @@
 #include "framework/ui/ldv_texture_atlas.h"
 #include "framework/ui/overlay_images.h"
 #include "game/cinematics/spine_pose.h"
+#include "tests/support/test_log.h"
 
 Rig::Rig(const std::string& skeletonText, const std::string& animationText) {
     LoadSkeleton(skeletonText, "test-skeleton.json", skeleton);
@@ -37,12 +38,7 @@ SpineWorld::SpineWorld(const std::string& dataRoot) : xdg("XDG_DATA_HOME", save.
     frame.rootDirOverride = dataRoot.empty() ? data.path() : dataRoot;
     frame.imageFolder = "img";
     frame.imageOverrideFolder.clear();
-    frame.gameName = "Quorvane";
-    frame.versionMajor = 0;
-    frame.versionMinor = 2;
-    std::error_code ec;
-    std::filesystem::create_directories(GetSaveFolder(), ec);
-    StartLogging("Quorvane", "0.2", false);
+    StartTestGameLog();
 }
 
 SpineWorld::~SpineWorld() {
@@ -93,7 +89,5 @@ void PixelWindow::Grab() {
 
 Rgb PixelWindow::At(int x, int y) const {
     if (pixels.empty() || x < 0 || y < 0 || x >= width || y >= height) return Rgb{-1, -1, -1};
-    uint8_t bytes[4];
-    std::memcpy(bytes, &pixels[static_cast<size_t>(y) * width + x], 4);
-    return Rgb{bytes[0], bytes[1], bytes[2]};
+    return ColourAt(pixels, width, x, y);
 }

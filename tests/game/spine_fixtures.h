@@ -10,6 +10,7 @@
 #include "game/cinematics/spine_animation.h"
 #include "game/cinematics/spine_skeleton.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/screen_pixels.h"
 
 class LDvTextureAtlas;
 
@@ -46,11 +47,6 @@ private:
 // `left` and right half `right` (0xRRGGBBAA each).
 void AddPicture(LDvTextureAtlas& bundle, const std::string& shortName, int width, int height, uint32_t left,
                 uint32_t right);
-
-struct Rgb {
-    int r = 0, g = 0, b = 0;
-    bool operator==(const Rgb&) const = default;
-};
 
 // A software-rendered window on SDL's dummy driver, cleared by Begin and read back by Grab.
 class PixelWindow {

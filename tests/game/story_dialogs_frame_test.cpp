@@ -16,13 +16,10 @@
 #include "game/expedition/tip_dialog.h"
 #include "tests/game/dialog_world.h"
 #include "tests/game/scripted_player.h"
+#include "tests/support/screen_pixels.h"
 
 namespace {
 
-struct Rgb {
-    int r, g, b;
-    bool operator==(const Rgb&) const = default;
-};
 
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kDialogFill{55, 19, 3};
@@ -40,11 +37,7 @@ protected:
         ASSERT_EQ(h, 900);
     }
 
-    Rgb At(int x, int y) const {
-        uint8_t bytes[4];
-        std::memcpy(bytes, &screen[static_cast<size_t>(y) * 1600 + x], 4);
-        return {bytes[0], bytes[1], bytes[2]};
-    }
+    Rgb At(int x, int y) const { return ColourAt(screen, 1600, x, y); }
 
     // An opaque texel of a generated picture, read from its file.
     static Rgb Texel(const char* picture, int x, int y) {
@@ -60,9 +53,7 @@ protected:
     }
 
     void ExpectAt(const char* what, int x, int y, Rgb expected) const {
-        const Rgb seen = At(x, y);
-        EXPECT_EQ(seen, expected) << what << " at (" << x << ", " << y << ") is " << seen.r << "," << seen.g << ","
-                                  << seen.b;
+        ExpectPixels(screen, 1600, {{what, x, y, expected}});
     }
 
     // Pixels in the rectangle for which `match` holds.

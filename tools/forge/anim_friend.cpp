@@ -9,6 +9,7 @@
 #include "tools/forge/anim_monkey.h"
 #include "tools/forge/forge.h"
 #include "tools/forge/gui_paint.h"
+#include "tools/forge/paint_sheet.h"
 
 namespace {
 
@@ -172,7 +173,7 @@ Page packPage(const Animation& animation, const std::vector<RgbaImage>& frames) 
                  std::to_string(frames.size()) + "\n";
     for (size_t i = 0; i < frames.size(); ++i) {
         const Region& at = page.regions[i];
-        paste(page.image, crop(frames[i], cuts[i].x, cuts[i].y, at.width, at.height), at.x, at.y);
+        paste(page.image, cropImage(frames[i], cuts[i].x, cuts[i].y, at.width, at.height), at.x, at.y);
         page.table += "FRAME_" + std::to_string(i) + "=" + std::to_string(at.x) + "," + std::to_string(at.y) + "," +
                       std::to_string(at.width) + "," + std::to_string(at.height) + "," +
                       std::to_string(kMonkeyFrame) + "," + std::to_string(kMonkeyFrame) + ",0\n";
@@ -185,7 +186,7 @@ bool framesSurvivePacking(const Page& page, const std::vector<RgbaImage>& frames
     for (size_t i = 0; i < frames.size(); ++i) {
         const Region& at = page.regions[i];
         RgbaImage rebuilt(kMonkeyFrame, kMonkeyFrame);
-        paste(rebuilt, crop(page.image, at.x, at.y, at.width, at.height), kMonkeyFrame - at.width,
+        paste(rebuilt, cropImage(page.image, at.x, at.y, at.width, at.height), kMonkeyFrame - at.width,
               kMonkeyFrame - at.height);
         if (rebuilt.rgba != frames[i].rgba) return false;
     }

@@ -16,21 +16,6 @@ constexpr double kForearm = 20;
 
 double rad(double degrees) { return degrees * M_PI / 180; }
 
-void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, rx, std::max(0.01, ry));
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-}
-
-void shade(cairo_t* cr, double cx, double cy, double r, Rgb base, double ink = 2.4) {
-    fillRoundShading(cr, cx, cy, r, base);
-    strokeInk(cr, ink);
-    cairo_new_path(cr);
-}
-
 void thickStroke(cairo_t* cr, Rgb color, double width) {
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -52,19 +37,19 @@ void tail(cairo_t* cr, double swing) {
 
 void legsAndBody(cairo_t* cr) {
     for (double side : {-1.0, 1.0}) {
-        ellipse(cr, side * 20, -12, 16, 12);
-        shade(cr, side * 20, -12, 16, kFur);
+        ellipsePath(cr, side * 20, -12, 16, 12);
+        shadeWithInk(cr, side * 20, -12, 16, kFur, 2.4);
     }
-    ellipse(cr, 0, -34, 28, 30);
+    ellipsePath(cr, 0, -34, 28, 30);
     fillRoundShading(cr, 0, -34, 32, kFur);
     strokeInk(cr, 2.6);
     rimLight(cr, 0, -34, 30, 0.35);
     cairo_new_path(cr);
-    ellipse(cr, 0, -30, 17, 20);
-    shade(cr, 0, -30, 20, kFace, 1.6);
+    ellipsePath(cr, 0, -30, 17, 20);
+    shadeWithInk(cr, 0, -30, 20, kFace, 1.6);
     for (double side : {-1.0, 1.0}) {
-        ellipse(cr, side * 27, -2, 11, 6);
-        shade(cr, side * 27, -2, 11, kFace, 2);
+        ellipsePath(cr, side * 27, -2, 11, 6);
+        shadeWithInk(cr, side * 27, -2, 11, kFace, 2);
     }
 }
 
@@ -81,7 +66,7 @@ void arm(cairo_t* cr, double side, double shoulder, double elbow) {
     cairo_line_to(cr, hx, hy);
     thickStroke(cr, kFur, 9);
     cairo_arc(cr, hx, hy, 7, 0, 2 * M_PI);
-    shade(cr, hx, hy, 7, kFace, 2);
+    shadeWithInk(cr, hx, hy, 7, kFace, 2);
 }
 
 void eyes(cairo_t* cr, const MonkeyPose& pose, double shift) {
@@ -96,7 +81,7 @@ void eyes(cairo_t* cr, const MonkeyPose& pose, double shift) {
             cairo_stroke(cr);
             continue;
         }
-        ellipse(cr, x, -84, 6, 7 * open);
+        ellipsePath(cr, x, -84, 6, 7 * open);
         setColor(cr, palette::kWhite);
         cairo_fill_preserve(cr);
         strokeInk(cr, 1.5);
@@ -130,7 +115,7 @@ void mouth(cairo_t* cr, int kind, double shift) {
         setColor(cr, palette::kWhite);
         cairo_fill(cr);
     } else if (kind == 2) {
-        ellipse(cr, x, -63, 4, 5);
+        ellipsePath(cr, x, -63, 4, 5);
         setColor(cr, darken(palette::kCoral, 0.45));
         cairo_fill_preserve(cr);
         strokeInk(cr, 1.6);
@@ -148,7 +133,7 @@ void head(cairo_t* cr, const MonkeyPose& pose) {
     const double shift = pose.look * 5;
     for (double side : {-1.0, 1.0}) {
         cairo_arc(cr, side * 33, -82, 12, 0, 2 * M_PI);
-        shade(cr, side * 33, -82, 12, kFur);
+        shadeWithInk(cr, side * 33, -82, 12, kFur, 2.4);
         cairo_arc(cr, side * 33, -82, 6.5, 0, 2 * M_PI);
         setColor(cr, kFace);
         cairo_fill(cr);
@@ -162,11 +147,11 @@ void head(cairo_t* cr, const MonkeyPose& pose) {
     cairo_arc(cr, shift - 10, -84, 12.5, 0, 2 * M_PI);
     cairo_new_sub_path(cr);
     cairo_arc(cr, shift + 10, -84, 12.5, 0, 2 * M_PI);
-    ellipse(cr, shift, -70, 19, 14);
+    ellipsePath(cr, shift, -70, 19, 14);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
     fillVerticalGradient(cr, -98, -56, lighten(kFace, 0.2), kFace);
     cairo_new_path(cr);
-    ellipse(cr, shift, -68, 13, 9);
+    ellipsePath(cr, shift, -68, 13, 9);
     setColor(cr, lighten(kFace, 0.3), 0.7);
     cairo_fill(cr);
     for (double side : {-1.0, 1.0}) {
@@ -180,7 +165,7 @@ void head(cairo_t* cr, const MonkeyPose& pose) {
 
 void coconut(cairo_t* cr, double x, double y) {
     cairo_arc(cr, x, y, 10, 0, 2 * M_PI);
-    shade(cr, x, y, 10, palette::kWoodDark, 2);
+    shadeWithInk(cr, x, y, 10, palette::kWoodDark, 2);
     for (int i = 0; i < 3; ++i) {
         cairo_arc(cr, x - 3 + i * 3, y - 3 + (i % 2) * 2, 1.2, 0, 2 * M_PI);
         setColor(cr, palette::kInk);

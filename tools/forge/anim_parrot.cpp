@@ -13,29 +13,6 @@ const Rgb kBeakDark{0.22, 0.18, 0.18};
 const Rgb kFeet{0.55, 0.50, 0.50};
 const Rgb kBlue{0.12, 0.42, 0.80};
 
-void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, rx, ry);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-}
-
-void shade(cairo_t* cr, double cx, double cy, double r, Rgb base, double ink = 2.5) {
-    fillRoundShading(cr, cx, cy, r, base);
-    strokeInk(cr, ink);
-    cairo_new_path(cr);
-}
-
-void inkLine(cairo_t* cr, double width, Rgb color = palette::kInk, double alpha = 1) {
-    setColor(cr, color, alpha);
-    cairo_set_line_width(cr, width);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke(cr);
-}
-
 void chestScallops(cairo_t* cr) {
     for (int row = 0; row < 3; ++row) {
         for (int i = 0; i < 3; ++i) {
@@ -45,25 +22,25 @@ void chestScallops(cairo_t* cr) {
             cairo_arc(cr, x, y, 5, 0.2, M_PI - 0.2);
         }
     }
-    inkLine(cr, 1.2, darken(kRed, 0.4), 0.7);
+    strokeRound(cr, darken(kRed, 0.4), 1.2, 0.7);
 }
 
 void foot(cairo_t* cr, double x, double y) {
     for (int toe = -1; toe <= 1; ++toe) {
-        ellipse(cr, x + toe * 5, y, 3.5, 5);
-        shade(cr, x + toe * 5, y, 5, kFeet, 1.5);
+        ellipsePath(cr, x + toe * 5, y, 3.5, 5);
+        shadeWithInk(cr, x + toe * 5, y, 5, kFeet, 1.5);
     }
 }
 
 void eye(cairo_t* cr, ParrotHead mood) {
-    ellipse(cr, 38, 34, 13, 11);  // bare white face patch
+    ellipsePath(cr, 38, 34, 13, 11);  // bare white face patch
     fillVerticalGradient(cr, 23, 45, palette::kWhite, kIvory);
     strokeInk(cr, 1.5, 0.6);
     cairo_new_path(cr);
     if (mood == ParrotHead::Cheer) {
         cairo_move_to(cr, 32, 36);
         cairo_curve_to(cr, 35, 29, 41, 29, 44, 36);
-        inkLine(cr, 2.6);
+        strokeRound(cr, palette::kInk, 2.6);
         return;
     }
     cairo_arc(cr, 38, 33, 5, 0, 2 * M_PI);
@@ -85,7 +62,7 @@ void eye(cairo_t* cr, ParrotHead mood) {
         cairo_fill(cr);
         cairo_move_to(cr, 31, 28.5);
         cairo_line_to(cr, 45, 32.5);
-        inkLine(cr, 2);
+        strokeRound(cr, palette::kInk, 2);
     }
 }
 
@@ -105,14 +82,14 @@ void beak(cairo_t* cr, ParrotHead mood) {
     cairo_curve_to(cr, 19, 53 + drop, 22, 60 + drop, 28, 60 + drop);
     cairo_curve_to(cr, 33, 58 + drop, 35, 50, 32, 44);
     cairo_close_path(cr);
-    shade(cr, 27, 52, 10, kBeakDark, 2);
+    shadeWithInk(cr, 27, 52, 10, kBeakDark, 2);
     const double tipY = mood == ParrotHead::Sad ? 62 : 58;
     cairo_move_to(cr, 33, 23);
     cairo_curve_to(cr, 18, 21, 5, 36, 8, tipY);
     cairo_curve_to(cr, 12, 50, 18, 46, 24, 46);
     cairo_curve_to(cr, 29, 44, 33, 40, 35, 35);
     cairo_close_path(cr);
-    shade(cr, 22, 36, 18, kIvory, 2.2);
+    shadeWithInk(cr, 22, 36, 18, kIvory, 2.2);
 }
 
 void headShape(cairo_t* cr) {
@@ -120,12 +97,12 @@ void headShape(cairo_t* cr) {
         cairo_save(cr);
         cairo_translate(cr, 54 + i * 4, 16);
         cairo_rotate(cr, 0.3 + i * 0.35);
-        ellipse(cr, 0, -6, 4, 9);
+        ellipsePath(cr, 0, -6, 4, 9);
         cairo_restore(cr);
-        shade(cr, 56, 10, 10, kRed, 1.8);
+        shadeWithInk(cr, 56, 10, 10, kRed, 1.8);
     }
-    ellipse(cr, 50, 58, 15, 14);  // the neck, hidden by the body where they meet
-    shade(cr, 50, 58, 16, darken(kRed, 0.1));
+    ellipsePath(cr, 50, 58, 15, 14);  // the neck, hidden by the body where they meet
+    shadeWithInk(cr, 50, 58, 16, darken(kRed, 0.1), 2.5);
     cairo_arc(cr, 46, 36, 27, 0, 2 * M_PI);
     fillRoundShading(cr, 46, 36, 28, kRed);
     strokeInk(cr, 2.5);
@@ -148,7 +125,7 @@ RgbaImage parrotBody() {
     strokeInk(cr, 2.6);
     rimLight(cr, 44, 56, 44, 0.4);
     cairo_new_path(cr);
-    ellipse(cr, 36, 62, 15, 28);
+    ellipsePath(cr, 36, 62, 15, 28);
     setColor(cr, lighten(mix(kRed, palette::kSunset, 0.4), 0.2), 0.6);
     cairo_fill(cr);
     chestScallops(cr);
@@ -191,7 +168,7 @@ RgbaImage parrotWing(bool front) {
         cairo_move_to(cr, 16 + i * 7, 52);
         cairo_line_to(cr, 22 + i * 4, 84 - i * 6);
     }
-    inkLine(cr, 1.2, palette::kInk, 0.5);
+    strokeRound(cr, palette::kInk, 1.2, 0.5);
     return canvas.toImage();
 }
 
@@ -207,6 +184,6 @@ RgbaImage parrotTail() {
     cairo_new_path(cr);
     cairo_move_to(cr, 15, 6);
     cairo_curve_to(cr, 14, 40, 20, 70, 26, 92);
-    inkLine(cr, 1.2, palette::kInk, 0.5);
+    strokeRound(cr, palette::kInk, 1.2, 0.5);
     return canvas.toImage();
 }

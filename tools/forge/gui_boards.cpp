@@ -6,6 +6,7 @@
 #include "tools/forge/canvas.h"
 #include "tools/forge/forge.h"
 #include "tools/forge/gui_paint.h"
+#include "tools/forge/paint_sheet.h"
 
 namespace {
 
@@ -132,7 +133,7 @@ RgbaImage boardWithCounter(const RgbaImage& board, const RgbaImage& digits, cons
     Canvas canvas(board.width, board.height);
     canvas.drawImage(board, 0, 0);
     for (int i = 0; i < count; ++i) {
-        const RgbaImage digit = crop(digits, (value[i] - '0') * kDigitWidth, 0, kDigitWidth, kDigitHeight);
+        const RgbaImage digit = cropImage(digits, (value[i] - '0') * kDigitWidth, 0, kDigitWidth, kDigitHeight);
         canvas.drawImage(digit, left + i * kDigitWidth, kCounterTop);
     }
     return canvas.toImage();

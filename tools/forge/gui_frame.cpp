@@ -10,6 +10,7 @@
 #include "tools/forge/canvas.h"
 #include "tools/forge/forge.h"
 #include "tools/forge/gui_paint.h"
+#include "tools/forge/paint_sheet.h"
 
 namespace {
 
@@ -151,10 +152,10 @@ constexpr Piece kPieces[] = {
 // What the game shows: corners, edges every kCorner pixels, the interior filled.
 RgbaImage assembleDialog(const RgbaImage& master, int width, int height) {
     RgbaImage out(width, height);
-    const RgbaImage fill = crop(master, kCorner * 2 - 1, kCorner * 2 - 1, 1, 1);
+    const RgbaImage fill = cropImage(master, kCorner * 2 - 1, kCorner * 2 - 1, 1, 1);
     for (int y = kCorner; y < height - kCorner; ++y)
         for (int x = kCorner; x < width - kCorner; ++x) paste(out, fill, x, y);
-    auto piece = [&](int column, int row) { return crop(master, column * kCorner, row * kCorner, kCorner, kCorner); };
+    auto piece = [&](int column, int row) { return cropImage(master, column * kCorner, row * kCorner, kCorner, kCorner); };
     for (int i = 1; i <= width / kCorner - 2; ++i) {
         paste(out, piece(1, 0), i * kCorner, 0);
         paste(out, piece(1, 3), i * kCorner, height - kCorner);
@@ -286,7 +287,7 @@ RgbaImage blackPicture() {
 
 // A repeated piece tiles when the master holds two identical copies of it side by side.
 bool repeats(const RgbaImage& master, int x, int y, int width, int height, int dx, int dy) {
-    return crop(master, x, y, width, height).rgba == crop(master, x + dx, y + dy, width, height).rgba;
+    return cropImage(master, x, y, width, height).rgba == cropImage(master, x + dx, y + dy, width, height).rgba;
 }
 
 void checkTiling(Forge& forge, const RgbaImage& dialog, const RgbaImage& button) {
@@ -308,13 +309,13 @@ FORGE_STEP(gui_frame) {
     const RgbaImage master = dialogMaster();
     for (const Piece& piece : kPieces) {
         forge.writePng(std::string("img/gui/dialog_") + piece.name + ".png",
-                       crop(master, piece.column * kCorner, piece.row * kCorner, kCorner, kCorner));
+                       cropImage(master, piece.column * kCorner, piece.row * kCorner, kCorner, kCorner));
     }
     const RgbaImage button = buttonMaster();
     checkTiling(forge, master, button);
-    const RgbaImage left = crop(button, 0, 0, kCapWidth, kButtonHeight);
-    const RgbaImage middle = crop(button, kCapWidth, 0, kMiddleWidth, kButtonHeight);
-    const RgbaImage right = crop(button, kButtonMaster - kCapWidth, 0, kCapWidth, kButtonHeight);
+    const RgbaImage left = cropImage(button, 0, 0, kCapWidth, kButtonHeight);
+    const RgbaImage middle = cropImage(button, kCapWidth, 0, kMiddleWidth, kButtonHeight);
+    const RgbaImage right = cropImage(button, kButtonMaster - kCapWidth, 0, kCapWidth, kButtonHeight);
     forge.writePng("img/gui/button_l.png", left);
     forge.writePng("img/gui/button_m.png", middle);
     forge.writePng("img/gui/button_r.png", right);

@@ -15,31 +15,9 @@ namespace {
 constexpr int kItemSize = 72;  // the bar's slots are 75 pixels apart
 const Rgb kSteel{0.72, 0.76, 0.80};
 
-void finish(cairo_t* cr, double cx, double cy, double r, Rgb base, double ink = 4) {
-    fillRoundShading(cr, cx, cy, r, base);
-    strokeInk(cr, ink);
-    cairo_new_path(cr);
-}
-
-void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, rx, ry);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-}
-
-void line(cairo_t* cr, Rgb color, double width, double alpha = 1) {
-    setColor(cr, color, alpha);
-    cairo_set_line_width(cr, width);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_stroke(cr);
-}
-
 void rope(cairo_t* cr) {
     for (double r : {36.0, 25.0, 14.0}) {
-        ellipse(cr, 50, 58, r, r * 0.62);
+        ellipsePath(cr, 50, 58, r, r * 0.62);
         setColor(cr, palette::kInk);
         cairo_set_line_width(cr, 13);
         cairo_stroke_preserve(cr);
@@ -65,22 +43,22 @@ void machete(cairo_t* cr) {
     cairo_new_path(cr);
     cairo_move_to(cr, 36, 70);
     cairo_curve_to(cr, 55, 46, 74, 24, 92, 10);
-    line(cr, palette::kWhite, 1.5, 0.7);
+    strokeRound(cr, palette::kWhite, 1.5, 0.7);
     cairo_save(cr);
     cairo_translate(cr, 24, 80);
     cairo_rotate(cr, -0.8);
     roundedRectPath(cr, -20, -7, 30, 14, 5);
     cairo_restore(cr);
-    finish(cr, 20, 84, 18, palette::kWoodDark, 3.5);
+    shadeWithInk(cr, 20, 84, 18, palette::kWoodDark, 3.5);
     drawBrassRivet(cr, 17, 87, 2.5);
     drawBrassRivet(cr, 26, 78, 2.5);
 }
 
 void lantern(cairo_t* cr) {
     cairo_arc(cr, 50, 16, 10, M_PI, 2 * M_PI);  // handle
-    line(cr, palette::kInk, 4);
+    strokeRound(cr, palette::kInk, 4);
     roundedRectPath(cr, 30, 22, 40, 12, 4);
-    finish(cr, 50, 28, 20, guiPalette::kBrass, 3);
+    shadeWithInk(cr, 50, 28, 20, guiPalette::kBrass, 3);
     roundedRectPath(cr, 32, 34, 36, 42, 6);
     cairo_pattern_t* glow = cairo_pattern_create_radial(50, 58, 2, 50, 56, 26);
     cairo_pattern_add_color_stop_rgb(glow, 0, 1, 1, 0.8);
@@ -91,23 +69,23 @@ void lantern(cairo_t* cr) {
     cairo_pattern_destroy(glow);
     strokeInk(cr, 3);
     cairo_new_path(cr);
-    ellipse(cr, 50, 58, 5, 9);  // the flame
+    ellipsePath(cr, 50, 58, 5, 9);  // the flame
     setColor(cr, palette::kWhite, 0.9);
     cairo_fill(cr);
     for (double x : {41.0, 59.0}) {
         cairo_move_to(cr, x, 35);
         cairo_line_to(cr, x, 75);
-        line(cr, guiPalette::kBrassDark, 2.5);
+        strokeRound(cr, guiPalette::kBrassDark, 2.5);
     }
     roundedRectPath(cr, 28, 76, 44, 12, 4);
-    finish(cr, 50, 82, 22, guiPalette::kBrass, 3);
+    shadeWithInk(cr, 50, 82, 22, guiPalette::kBrass, 3);
 }
 
 void compass(cairo_t* cr) {
     cairo_arc(cr, 50, 14, 7, 0, 2 * M_PI);
-    line(cr, palette::kInk, 4);
+    strokeRound(cr, palette::kInk, 4);
     cairo_arc(cr, 50, 55, 38, 0, 2 * M_PI);
-    finish(cr, 50, 55, 38, guiPalette::kBrass);
+    shadeWithInk(cr, 50, 55, 38, guiPalette::kBrass, 4);
     cairo_arc(cr, 50, 55, 29, 0, 2 * M_PI);
     fillVerticalGradient(cr, 26, 84, guiPalette::kCream, palette::kSand);
     strokeInk(cr, 2.5);
@@ -124,7 +102,7 @@ void compass(cairo_t* cr) {
     }
     drawBrassRivet(cr, 50, 55, 4);
     cairo_arc(cr, 40, 42, 10, M_PI * 1.1, M_PI * 1.6);  // glass glare
-    line(cr, palette::kWhite, 3, 0.6);
+    strokeRound(cr, palette::kWhite, 3, 0.6);
 }
 
 void brassKey(cairo_t* cr) {
@@ -139,32 +117,32 @@ void brassKey(cairo_t* cr) {
     cairo_rectangle(cr, 34, 4, 6, 10);
     cairo_restore(cr);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-    finish(cr, 40, 44, 40, guiPalette::kBrass, 3.5);
+    shadeWithInk(cr, 40, 44, 40, guiPalette::kBrass, 3.5);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
 }
 
 void waterFlask(cairo_t* cr) {
     cairo_move_to(cr, 20, 18);
     cairo_curve_to(cr, 40, 30, 60, 30, 80, 18);
-    line(cr, palette::kWoodDark, 4);
+    strokeRound(cr, palette::kWoodDark, 4);
     cairo_arc(cr, 50, 58, 32, 0, 2 * M_PI);
-    finish(cr, 50, 58, 32, guiPalette::kKhaki);
+    shadeWithInk(cr, 50, 58, 32, guiPalette::kKhaki, 4);
     cairo_arc(cr, 50, 58, 24, 0, 2 * M_PI);
     cairo_set_dash(cr, (const double[]){4, 4}, 2, 0);
-    line(cr, darken(guiPalette::kKhaki, 0.5), 1.5);
+    strokeRound(cr, darken(guiPalette::kKhaki, 0.5), 1.5);
     cairo_set_dash(cr, nullptr, 0, 0);
     roundedRectPath(cr, 43, 16, 14, 14, 3);
-    finish(cr, 50, 22, 10, kSteel, 3);
+    shadeWithInk(cr, 50, 22, 10, kSteel, 3);
 }
 
 void medicalKit(cairo_t* cr) {
     cairo_arc(cr, 50, 30, 12, M_PI, 2 * M_PI);  // handle
-    line(cr, palette::kInk, 5);
+    strokeRound(cr, palette::kInk, 5);
     roundedRectPath(cr, 14, 30, 72, 54, 8);
-    finish(cr, 50, 56, 44, palette::kWhite);
+    shadeWithInk(cr, 50, 56, 44, palette::kWhite, 4);
     cairo_move_to(cr, 14, 44);  // the lid's seam
     cairo_line_to(cr, 86, 44);
-    line(cr, palette::kSandShade, 2);
+    strokeRound(cr, palette::kSandShade, 2);
     cairo_rectangle(cr, 43, 40, 14, 36);
     cairo_rectangle(cr, 32, 51, 36, 14);
     setColor(cr, palette::kLeaf);
@@ -176,16 +154,16 @@ void medicalKit(cairo_t* cr) {
 void hammer(cairo_t* cr) {
     cairo_move_to(cr, 20, 88);
     cairo_line_to(cr, 66, 34);
-    line(cr, palette::kInk, 12);
+    strokeRound(cr, palette::kInk, 12);
     cairo_move_to(cr, 20, 88);
     cairo_line_to(cr, 66, 34);
-    line(cr, palette::kWood, 8);
+    strokeRound(cr, palette::kWood, 8);
     cairo_save(cr);
     cairo_translate(cr, 66, 30);
     cairo_rotate(cr, 0.7);
     roundedRectPath(cr, -28, -10, 56, 20, 4);
     cairo_restore(cr);
-    finish(cr, 66, 30, 30, kSteel, 3.5);
+    shadeWithInk(cr, 66, 30, 30, kSteel, 3.5);
 }
 
 void planks(cairo_t* cr) {
@@ -195,7 +173,7 @@ void planks(cairo_t* cr) {
         cairo_rotate(cr, -0.18 + i * 0.12);
         roundedRectPath(cr, -42, -8, 84, 16, 3);
         cairo_restore(cr);
-        finish(cr, 50, 34 + i * 18, 44, mix(palette::kWood, palette::kSandShade, 0.2 * i), 3);
+        shadeWithInk(cr, 50, 34 + i * 18, 44, mix(palette::kWood, palette::kSandShade, 0.2 * i), 3);
         drawBrassRivet(cr, 16, 34 + i * 18 + (i - 1) * 4, 2);
     }
 }
@@ -203,18 +181,18 @@ void planks(cairo_t* cr) {
 void shovel(cairo_t* cr) {
     cairo_move_to(cr, 78, 10);
     cairo_line_to(cr, 44, 60);
-    line(cr, palette::kInk, 10);
+    strokeRound(cr, palette::kInk, 10);
     cairo_move_to(cr, 78, 10);
     cairo_line_to(cr, 44, 60);
-    line(cr, palette::kWood, 6);
+    strokeRound(cr, palette::kWood, 6);
     cairo_move_to(cr, 72, 6);
     cairo_line_to(cr, 88, 16);
-    line(cr, palette::kInk, 8);
+    strokeRound(cr, palette::kInk, 8);
     cairo_move_to(cr, 40, 50);
     cairo_curve_to(cr, 60, 62, 56, 80, 30, 94);
     cairo_curve_to(cr, 16, 84, 16, 64, 40, 50);
     cairo_close_path(cr);
-    finish(cr, 36, 72, 24, kSteel, 3.5);
+    shadeWithInk(cr, 36, 72, 24, kSteel, 3.5);
 }
 
 void seashell(cairo_t* cr) {
@@ -224,15 +202,15 @@ void seashell(cairo_t* cr) {
         cairo_line_to(cr, 50 + std::cos(a) * 42, 72 + std::sin(a) * 52);
     }
     cairo_close_path(cr);
-    finish(cr, 50, 50, 44, mix(palette::kCoral, palette::kParchment, 0.55));
+    shadeWithInk(cr, 50, 50, 44, mix(palette::kCoral, palette::kParchment, 0.55), 4);
     for (int i = 1; i < 8; ++i) {  // ribs
         const double a = M_PI * (1.05 + i * 0.9 / 8);
         cairo_move_to(cr, 50, 84);
         cairo_line_to(cr, 50 + std::cos(a) * 38, 72 + std::sin(a) * 47);
     }
-    line(cr, darken(palette::kCoral, 0.3), 1.8, 0.7);
+    strokeRound(cr, darken(palette::kCoral, 0.3), 1.8, 0.7);
     roundedRectPath(cr, 40, 80, 20, 10, 4);
-    finish(cr, 50, 85, 10, mix(palette::kCoral, palette::kParchment, 0.4), 2.5);
+    shadeWithInk(cr, 50, 85, 10, mix(palette::kCoral, palette::kParchment, 0.4), 2.5);
 }
 
 void feather(cairo_t* cr) {
@@ -251,7 +229,7 @@ void feather(cairo_t* cr) {
     cairo_new_path(cr);
     cairo_move_to(cr, 12, 96);
     cairo_curve_to(cr, 32, 66, 60, 30, 86, 10);
-    line(cr, guiPalette::kCream, 2.5);
+    strokeRound(cr, guiPalette::kCream, 2.5);
 }
 
 void starfish(cairo_t* cr) {
@@ -265,7 +243,7 @@ void starfish(cairo_t* cr) {
     }
     cairo_close_path(cr);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    finish(cr, 50, 54, 44, palette::kSunset);
+    shadeWithInk(cr, 50, 54, 44, palette::kSunset, 4);
     for (int i = 0; i < 5; ++i) {
         const double a = -M_PI / 2 + i * 2 * M_PI / 5;
         for (double r : {12.0, 22.0, 31.0}) {
@@ -278,16 +256,16 @@ void starfish(cairo_t* cr) {
 
 void oldCoin(cairo_t* cr) {
     cairo_arc(cr, 50, 52, 38, 0, 2 * M_PI);
-    finish(cr, 50, 52, 38, palette::kGold);
+    shadeWithInk(cr, 50, 52, 38, palette::kGold, 4);
     cairo_arc(cr, 50, 52, 30, 0, 2 * M_PI);
-    line(cr, darken(palette::kGold, 0.35), 2);
+    strokeRound(cr, darken(palette::kGold, 0.35), 2);
     cairo_move_to(cr, 50, 32);
     cairo_line_to(cr, 50, 72);
     cairo_move_to(cr, 34, 50);
     cairo_line_to(cr, 66, 50);
-    line(cr, darken(palette::kGold, 0.4), 5);
+    strokeRound(cr, darken(palette::kGold, 0.4), 5);
     cairo_arc(cr, 38, 40, 9, M_PI * 1.1, M_PI * 1.6);
-    line(cr, palette::kWhite, 2.5, 0.6);
+    strokeRound(cr, palette::kWhite, 2.5, 0.6);
 }
 
 void bottle(cairo_t* cr) {
@@ -312,7 +290,7 @@ void bottle(cairo_t* cr) {
     cairo_fill(cr);
     roundedRectPath(cr, 33, -6, 10, 12, 2);
     cairo_restore(cr);
-    finish(cr, 82, 30, 8, palette::kWood, 2.5);
+    shadeWithInk(cr, 82, 30, 8, palette::kWood, 2.5);
 }
 
 void spyglass(cairo_t* cr) {
@@ -323,10 +301,10 @@ void spyglass(cairo_t* cr) {
         cairo_rotate(cr, -M_PI / 4);
         roundedRectPath(cr, -16, -widths[i] / 2, 32, widths[i], 3);
         cairo_restore(cr);
-        finish(cr, 30 + i * 20, 70 - i * 20, 22, i == 0 ? palette::kWoodDark : guiPalette::kBrass, 3);
+        shadeWithInk(cr, 30 + i * 20, 70 - i * 20, 22, i == 0 ? palette::kWoodDark : guiPalette::kBrass, 3);
     }
     cairo_arc(cr, 20, 80, 11, 0, 2 * M_PI);
-    finish(cr, 20, 80, 11, guiPalette::kBrass, 3);
+    shadeWithInk(cr, 20, 80, 11, guiPalette::kBrass, 3);
     cairo_arc(cr, 20, 80, 6, 0, 2 * M_PI);
     setColor(cr, palette::kSky);
     cairo_fill(cr);

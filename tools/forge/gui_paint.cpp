@@ -134,19 +134,6 @@ void maskWith(RgbaImage& image, const RgbaImage& mask) {
     }
 }
 
-RgbaImage crop(const RgbaImage& image, int x, int y, int width, int height) {
-    RgbaImage out(width, height);
-    for (int row = 0; row < height; ++row) {
-        for (int col = 0; col < width; ++col) {
-            const int sx = x + col;
-            const int sy = y + row;
-            if (sx < 0 || sy < 0 || sx >= image.width || sy >= image.height) continue;
-            std::copy_n(image.at(sx, sy), 4, out.at(col, row));
-        }
-    }
-    return out;
-}
-
 void paste(RgbaImage& target, const RgbaImage& source, int x, int y) {
     for (int row = 0; row < source.height; ++row) {
         for (int col = 0; col < source.width; ++col) {

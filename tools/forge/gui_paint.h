@@ -67,7 +67,6 @@ void woodGrain(RgbaImage& image, const GrainSpec& spec);
 
 // Keeps the pixels of image where mask is opaque (multiplies alpha).
 void maskWith(RgbaImage& image, const RgbaImage& mask);
-RgbaImage crop(const RgbaImage& image, int x, int y, int width, int height);
 void paste(RgbaImage& target, const RgbaImage& source, int x, int y);  // plain copy, no blending
 
 // Lettering. The faces are loaded once from their font files and live for the whole run.

@@ -13,29 +13,6 @@ namespace {
 constexpr int kWidth = 216;
 constexpr int kHeight = 380;
 
-void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry) {
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, rx, ry);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-}
-
-void shaded(cairo_t* cr, double cx, double cy, double radius, Rgb base, double ink = 3) {
-    fillRoundShading(cr, cx, cy, radius, base);
-    strokeInk(cr, ink);
-    cairo_new_path(cr);
-}
-
-void stroke(cairo_t* cr, Rgb color, double width, double alpha = 1) {
-    setColor(cr, color, alpha);
-    cairo_set_line_width(cr, width);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke(cr);
-}
-
 // An eye with its look offset; squint lowers the upper lid (0 open .. 1 nearly shut).
 void eye(cairo_t* cr, double x, double y, double lookX, double lookY, double squint, Rgb iris) {
     ellipsePath(cr, x, y, 8, 6);
@@ -58,7 +35,7 @@ void eye(cairo_t* cr, double x, double y, double lookX, double lookY, double squ
     cairo_restore(cr);
     cairo_move_to(cr, x - 9, y - 1 + 12 * squint * 0.5);
     cairo_curve_to(cr, x - 5, y - 7 + 12 * squint * 0.5, x + 5, y - 7 + 12 * squint * 0.5, x + 9, y - 1 + 12 * squint * 0.5);
-    stroke(cr, palette::kInk, 2);
+    strokeRound(cr, palette::kInk, 2);
 }
 
 void brow(cairo_t* cr, double x0, double y0, double x1, double y1, double lift, Rgb color, double width) {
@@ -68,13 +45,13 @@ void brow(cairo_t* cr, double x0, double y0, double x1, double y1, double lift, 
     cairo_set_line_width(cr, width + 3);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_stroke_preserve(cr);
-    stroke(cr, color, width);
+    strokeRound(cr, color, width);
 }
 
 void ears(cairo_t* cr, double y, double spread, Rgb skin) {
     for (double side : {-1.0, 1.0}) {
         ellipsePath(cr, 108 + side * spread, y, 9, 14);
-        shaded(cr, 108 + side * spread, y, 14, skin, 2.5);
+        shadeWithInk(cr, 108 + side * spread, y, 14, skin, 2.5);
     }
 }
 
@@ -114,7 +91,7 @@ void captainCoat(cairo_t* cr) {
         cairo_rotate(cr, side * 0.35);
         ellipsePath(cr, 0, 0, 26, 9);
         cairo_restore(cr);
-        shaded(cr, 108 + side * 80, 280, 26, guiPalette::kBrass, 2.5);
+        shadeWithInk(cr, 108 + side * 80, 280, 26, guiPalette::kBrass, 2.5);
     }
     cairo_move_to(cr, 86, 258);
     cairo_line_to(cr, 130, 258);
@@ -143,7 +120,7 @@ void captainBeard(cairo_t* cr) {
         cairo_move_to(cr, x, 200 + std::abs(i - 4) * 3);
         cairo_curve_to(cr, x - 2, 230, x + 3, 250, x - 1, 262 - std::abs(i - 4) * 4);
     }
-    stroke(cr, darken(kBeard, 0.35), 1.2, 0.7);
+    strokeRound(cr, darken(kBeard, 0.35), 1.2, 0.7);
     cairo_move_to(cr, 94, 226);  // the smile
     cairo_curve_to(cr, 100, 236, 116, 236, 122, 226);
     cairo_close_path(cr);
@@ -180,26 +157,26 @@ void captainFace(cairo_t* cr) {
         cairo_line_to(cr, 108 + side * 38, 151);
         cairo_move_to(cr, 108 + side * 33, 160);
         cairo_line_to(cr, 108 + side * 38, 162);
-        stroke(cr, darken(kWeathered, 0.4), 1.3);
+        strokeRound(cr, darken(kWeathered, 0.4), 1.3);
     }
     brow(cr, 72, 146, 98, 143, 7, kBeard, 6);
     brow(cr, 118, 143, 144, 146, 7, kBeard, 6);
     captainBeard(cr);
     moustache(cr, 212, 30, kBeard);
     ellipsePath(cr, 108, 186, 12, 11);
-    shaded(cr, 108, 186, 14, mix(kWeathered, palette::kCoral, 0.3), 2.5);
+    shadeWithInk(cr, 108, 186, 14, mix(kWeathered, palette::kCoral, 0.3), 2.5);
 }
 
 void anchorBadge(cairo_t* cr, double x, double y) {
     ellipsePath(cr, x, y, 11, 9);
-    shaded(cr, x, y, 11, guiPalette::kBrass, 2);
+    shadeWithInk(cr, x, y, 11, guiPalette::kBrass, 2);
     cairo_move_to(cr, x, y - 5);
     cairo_line_to(cr, x, y + 5);
     cairo_move_to(cr, x - 4, y - 2);
     cairo_line_to(cr, x + 4, y - 2);
     cairo_move_to(cr, x - 5, y + 1);
     cairo_curve_to(cr, x - 4, y + 6, x + 4, y + 6, x + 5, y + 1);
-    stroke(cr, guiPalette::kNavy, 1.6);
+    strokeRound(cr, guiPalette::kNavy, 1.6);
 }
 
 void captainCap(cairo_t* cr) {
@@ -227,7 +204,7 @@ void captainCap(cairo_t* cr) {
     cairo_new_path(cr);
     cairo_move_to(cr, 62, 132);
     cairo_curve_to(cr, 88, 140, 128, 140, 154, 132);
-    stroke(cr, palette::kWhite, 1.5, 0.35);
+    strokeRound(cr, palette::kWhite, 1.5, 0.35);
     anchorBadge(cr, 108, 114);
 }
 
@@ -236,7 +213,7 @@ RgbaImage captain() {
     cairo_t* cr = canvas.cr();
     captainCoat(cr);
     cairo_rectangle(cr, 88, 214, 40, 46);
-    shaded(cr, 108, 230, 30, darken(kWeathered, 0.15), 2.5);
+    shadeWithInk(cr, 108, 230, 30, darken(kWeathered, 0.15), 2.5);
     ears(cr, 176, 56, kWeathered);
     captainFace(cr);
     captainCap(cr);
@@ -261,12 +238,12 @@ void professorShirt(cairo_t* cr) {
         cairo_line_to(cr, 108 + side * 48 + 21, 310);
         cairo_line_to(cr, 108 + side * 48, 326);
         cairo_close_path(cr);
-        shaded(cr, 108 + side * 48, 316, 24, darken(guiPalette::kKhaki, 0.1), 2);
+        shadeWithInk(cr, 108 + side * 48, 316, 24, darken(guiPalette::kKhaki, 0.1), 2);
         cairo_move_to(cr, 108 + side * 6, 256);  // collar points
         cairo_line_to(cr, 108 + side * 34, 258);
         cairo_line_to(cr, 108 + side * 22, 290);
         cairo_close_path(cr);
-        shaded(cr, 108 + side * 20, 268, 22, lighten(guiPalette::kKhaki, 0.3), 2);
+        shadeWithInk(cr, 108 + side * 20, 268, 22, lighten(guiPalette::kKhaki, 0.3), 2);
     }
     for (double y : {300.0, 334.0, 366.0}) drawBrassRivet(cr, 108, y, 3.5);
 }
@@ -277,10 +254,10 @@ void bowTie(cairo_t* cr) {
         cairo_line_to(cr, 108 + side * 22, 250);
         cairo_line_to(cr, 108 + side * 22, 276);
         cairo_close_path(cr);
-        shaded(cr, 108 + side * 12, 262, 18, palette::kJungle, 2.2);
+        shadeWithInk(cr, 108 + side * 12, 262, 18, palette::kJungle, 2.2);
     }
     ellipsePath(cr, 108, 263, 6, 7);
-    shaded(cr, 108, 263, 7, palette::kLeaf, 2);
+    shadeWithInk(cr, 108, 263, 7, palette::kLeaf, 2);
 }
 
 void spectacles(cairo_t* cr) {
@@ -291,16 +268,16 @@ void spectacles(cairo_t* cr) {
         setColor(cr, palette::kInk);
         cairo_set_line_width(cr, 5);
         cairo_stroke_preserve(cr);
-        stroke(cr, guiPalette::kBrass, 2.5);
+        strokeRound(cr, guiPalette::kBrass, 2.5);
         cairo_move_to(cr, 108 + side * 12, 150);  // glare
         cairo_line_to(cr, 108 + side * 18, 146);
-        stroke(cr, palette::kWhite, 2.5, 0.7);
+        strokeRound(cr, palette::kWhite, 2.5, 0.7);
         cairo_move_to(cr, 108 + side * 38, 158);
         cairo_line_to(cr, 108 + side * 50, 162);
-        stroke(cr, guiPalette::kBrassDark, 2.5);
+        strokeRound(cr, guiPalette::kBrassDark, 2.5);
     }
     cairo_arc(cr, 108, 162, 6, M_PI * 1.15, M_PI * 1.85);
-    stroke(cr, guiPalette::kBrass, 2.5);
+    strokeRound(cr, guiPalette::kBrass, 2.5);
 }
 
 void professorFace(cairo_t* cr) {
@@ -314,7 +291,7 @@ void professorFace(cairo_t* cr) {
             const double px = 108 + side * (46 + puff * 3);
             const double py = 134 + puff * 9;
             ellipsePath(cr, px, py, 7, 6);
-            shaded(cr, px, py, 8, kGreyHair, 1.8);
+            shadeWithInk(cr, px, py, 8, kGreyHair, 1.8);
         }
         eye(cr, 108 + side * 22, 160, 2, -1.5, 0.1, palette::kLeaf);
         cairo_arc(cr, 108 + side * 30, 196, 10, 0, 2 * M_PI);
@@ -326,7 +303,7 @@ void professorFace(cairo_t* cr) {
     cairo_move_to(cr, 108, 164);  // the nose
     cairo_curve_to(cr, 104, 180, 100, 190, 106, 196);
     cairo_curve_to(cr, 110, 200, 116, 196, 114, 190);
-    stroke(cr, darken(guiPalette::kSkin, 0.45), 2.2);
+    strokeRound(cr, darken(guiPalette::kSkin, 0.45), 2.2);
     moustache(cr, 208, 20, kGreyHair);
     ellipsePath(cr, 110, 222, 7, 6);  // an intrigued "oh"
     setColor(cr, darken(palette::kCoral, 0.4));
@@ -339,7 +316,7 @@ void professorFace(cairo_t* cr) {
 void pithHelmet(cairo_t* cr) {
     const Rgb helmet = mix(guiPalette::kKhaki, palette::kParchment, 0.45);
     ellipsePath(cr, 108, 116, 78, 15);
-    shaded(cr, 108, 116, 78, darken(helmet, 0.05), 3);
+    shadeWithInk(cr, 108, 116, 78, darken(helmet, 0.05), 3);
     cairo_move_to(cr, 50, 114);
     cairo_curve_to(cr, 46, 66, 76, 44, 108, 44);
     cairo_curve_to(cr, 140, 44, 170, 66, 166, 114);
@@ -358,7 +335,7 @@ void pithHelmet(cairo_t* cr) {
     strokeInk(cr, 2);
     cairo_new_path(cr);
     ellipsePath(cr, 108, 46, 8, 5);
-    shaded(cr, 108, 46, 8, helmet, 2);
+    shadeWithInk(cr, 108, 46, 8, helmet, 2);
 }
 
 RgbaImage professor() {
@@ -366,7 +343,7 @@ RgbaImage professor() {
     cairo_t* cr = canvas.cr();
     professorShirt(cr);
     cairo_rectangle(cr, 90, 220, 36, 42);
-    shaded(cr, 108, 236, 28, darken(guiPalette::kSkin, 0.15), 2.5);
+    shadeWithInk(cr, 108, 236, 28, darken(guiPalette::kSkin, 0.15), 2.5);
     bowTie(cr);
     ears(cr, 182, 50, guiPalette::kSkin);
     professorFace(cr);

@@ -21,15 +21,6 @@ constexpr Rgb kRockViolet{0.60, 0.47, 0.80};
 constexpr Rgb kFloatRed{0.97, 0.36, 0.18};
 constexpr Rgb kEggGreen{0.47, 0.81, 0.36};
 
-void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry) {
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, rx, ry);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-}
-
 void polygonPath(cairo_t* cr, std::initializer_list<std::array<double, 2>> points) {
     bool first = true;
     for (const auto& p : points) {

@@ -128,3 +128,26 @@ RgbaImage withDropShadow(const RgbaImage& image, double offsetX, double offsetY,
     canvas.drawImage(image, 0, 0);
     return canvas.toImage();
 }
+
+void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry) {
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, rx, std::max(0.01, ry));
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+}
+
+void strokeRound(cairo_t* cr, Rgb color, double width, double alpha) {
+    setColor(cr, color, alpha);
+    cairo_set_line_width(cr, width);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke(cr);
+}
+
+void shadeWithInk(cairo_t* cr, double cx, double cy, double radius, Rgb base, double ink) {
+    fillRoundShading(cr, cx, cy, radius, base);
+    strokeInk(cr, ink);
+    cairo_new_path(cr);
+}

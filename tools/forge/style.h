@@ -33,6 +33,10 @@ Rgb darken(Rgb c, double amount);    // towards the ink colour
 
 void setColor(cairo_t* cr, Rgb c, double alpha = 1.0);
 void roundedRectPath(cairo_t* cr, double x, double y, double w, double h, double radius);
+// A closed ellipse as a new sub-path; a flat one keeps a sliver of height so Cairo's matrix stays valid.
+void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry);
+// Strokes and clears the current path with round caps and joins.
+void strokeRound(cairo_t* cr, Rgb color, double width, double alpha = 1.0);
 // Fills the current path with a top-to-bottom gradient, keeping the path.
 void fillVerticalGradient(cairo_t* cr, double top, double bottom, Rgb topColor, Rgb bottomColor,
                           double alpha = 1.0);
@@ -40,6 +44,8 @@ void fillVerticalGradient(cairo_t* cr, double top, double bottom, Rgb topColor, 
 void fillRoundShading(cairo_t* cr, double cx, double cy, double radius, Rgb base);
 // Outline of the current path in the ink colour, keeping the path.
 void strokeInk(cairo_t* cr, double width, double alpha = 0.9);
+// A round shape's whole finish: its shading, its ink outline, and the path cleared.
+void shadeWithInk(cairo_t* cr, double cx, double cy, double radius, Rgb base, double ink);
 // A thin light rim along the top-left of the current path (clip to it first).
 void rimLight(cairo_t* cr, double cx, double cy, double radius, double alpha = 0.45);
 

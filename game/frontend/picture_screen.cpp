@@ -1,0 +1,14 @@
+#include "game/frontend/picture_screen.h"
+
+#include "framework/ui/overlay_images.h"
+#include "game/expedition/dialog_backdrop.h"
+#include "game/match3.h"
+
+// The screen before fades to black on the way here; without the fade-in this one would stay black.
+void PictureScreen::OnEnter() {
+    if (!picture.loaded) LoadImage(&picture, file);
+    picture.SetPosition(0, 0);
+    match3.screenFade.FadeFromBlack();
+}
+
+void PictureScreen::ToggleOverlays() { ToggleOverlayList({&picture}, this); }
