@@ -20,6 +20,7 @@
 #include "game/match3.h"
 #include "game/match3/board.h"
 #include "tests/game/match3_bot.h"
+#include "tests/support/test_log.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ PlayWorld::PlayWorld(const std::string& dataFolder, const std::function<void()>&
     setGameBaseFolder(dataFolder);
     match3 = std::make_unique<Match3>();
     Frame().rootDirOverride = dataFolder;
-    StartLogging("Quorvane", "0.2", false);
+    StartTestGameLog();
     if (!match3->InitGame(false)) return;
     CreatePlayer(0, "Tester");
     SetPlayerInt(nullptr, "SHOW_TIPS", 0);
