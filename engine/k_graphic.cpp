@@ -83,6 +83,8 @@ void swapRedAndBlue(std::vector<uint32_t>& pixels) {
     for (uint32_t& pixel : pixels) pixel = (pixel & 0xFF00FF00u) | ((pixel & 0xFFu) << 16) | ((pixel >> 16) & 0xFFu);
 }
 
+bool fullyCovers(uint32_t pixel) { return reinterpret_cast<const uint8_t*>(&pixel)[3] == 255; }
+
 }  // namespace
 
 KGraphic::KGraphic() = default;
@@ -194,13 +196,14 @@ bool KGraphic::uploadPixels() {
         return false;
     }
     const KWindow* window = KWindow::current();
-    const uint32_t format = window->textureFormat();
+    opaque = std::all_of(pixelData.begin(), pixelData.end(), [](uint32_t pixel) { return fullyCovers(pixel); });
+    const uint32_t format = opaque ? window->opaqueTextureFormat() : window->textureFormat();
     texture = SDL_CreateTexture(window->sdlRenderer(), format, SDL_TEXTUREACCESS_STATIC, width, height);
     if (!texture) {
         engineLog("KGraphic: cannot make a %d x %d texture: %s", width, height, SDL_GetError());
         return false;
     }
-    const bool swizzle = format == SDL_PIXELFORMAT_ARGB8888;
+    const bool swizzle = format == SDL_PIXELFORMAT_ARGB8888 || format == SDL_PIXELFORMAT_RGB888;
     if (swizzle) swapRedAndBlue(pixelData);
     SDL_UpdateTexture(texture, nullptr, pixelData.data(), width * 4);
     if (retainPixels) {
@@ -237,6 +240,7 @@ void KGraphic::applyBlendMode() {
     if (!hasLiveTexture()) return;
     const bool wasErasing = eraseByMultiply;
     eraseByMultiply = false;
+    copyingWithoutBlend = false;
     if (SDL_SetTextureBlendMode(texture, sdlBlendMode(blend)) != 0) {
         SDL_SetTextureBlendMode(texture, fallbackBlendMode(blend));
         eraseByMultiply = blend == K_BLEND_ERASE;
@@ -259,6 +263,17 @@ void KGraphic::applyModulation(float red, float green, float blue, float alpha) 
         SDL_SetTextureAlphaMod(texture, static_cast<Uint8>(a));
         appliedModA = a;
     }
+}
+
+// An opaque picture drawn unturned and unflipped at full opacity looks the same without blending,
+// and SDL's software renderer then copies or stretches rows instead of blending every pixel: the
+// difference that matters for full-screen backgrounds. Blend modes are taken per draw, so the mode
+// can change between draws of one frame.
+void KGraphic::chooseCopyBlending(bool straightCopy) {
+    const bool copy = straightCopy && opaque && blend == K_BLEND_NORMAL && appliedModA == 255;
+    if (copy == copyingWithoutBlend) return;
+    copyingWithoutBlend = copy;
+    SDL_SetTextureBlendMode(texture, copy ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
 }
 
 SDL_Texture* KGraphic::prepareBlit(float opacity) {
@@ -302,6 +317,7 @@ void KGraphic::blitAlphaRect(float sx1, float sy1, float sx2, float sy2, float d
     toView(window, target);
     if (!finite(target)) return;
     if (target.w != source.w || target.h != source.h) useSampling(smooth);
+    chooseCopyBlending(!flipX && !flipY);
     if (flipX || flipY) {
         SDL_RenderCopyExF(window.sdlRenderer(), drawn, &source, &target, 0.0, nullptr, flipOf(flipX, flipY));
     } else {
@@ -318,6 +334,7 @@ void KGraphic::blitStretchRect(float sx1, float sy1, float sx2, float sy2, float
     toView(window, target);
     if (!finite(target)) return;
     useSampling(smooth);
+    chooseCopyBlending(true);
     SDL_RenderCopyF(window.sdlRenderer(), drawn, &source, &target);
 }
 
@@ -340,7 +357,9 @@ void KGraphic::blitAlphaRectFx(float sx1, float sy1, float sx2, float sy2, float
     } else if (zoom != 1.0f || target.w != source.w) {
         useSampling(smooth);
     }
-    if (turn == 0.0 && !flipX && !flipY) {
+    const bool straight = turn == 0.0 && !flipX && !flipY;
+    chooseCopyBlending(straight);
+    if (straight) {
         SDL_RenderCopyF(window.sdlRenderer(), drawn, &source, &target);
         return;
     }
@@ -358,6 +377,7 @@ void KGraphic::blitQuad(float sx1, float sy1, float sx2, float sy2, float sx3, f
     // The colour travels with the vertices; the texture's own modulation stays neutral.
     applyModulation(1.0f, 1.0f, 1.0f, 1.0f);
     useSampling(smooth);
+    chooseCopyBlending(false);  // the vertex colour may carry transparency
     SDL_Texture* drawn = texture;
     const KWindow& window = *KWindow::current();
     const SDL_Color tint{static_cast<Uint8>(eraseByMultiply ? 0 : toByte(colorR)),

@@ -94,6 +94,7 @@ private:
     bool uploadPixels();
     void applyTextureState();
     void applyBlendMode();
+    void chooseCopyBlending(bool straightCopy);
     void useSampling(bool linear);
     void applyModulation(float red, float green, float blue, float alpha);
     void drawColorFor(float r, float g, float b, float a) const;
@@ -113,6 +114,8 @@ private:
     // What the texture was last given, so unchanged state costs no SDL call.
     int appliedModR = -1, appliedModG = -1, appliedModB = -1, appliedModA = -1;
     bool eraseByMultiply = false;  // erase drawn as multiply with black (no custom blend modes)
+    bool opaque = false;           // every pixel fully covers: drawn straight, blending changes nothing
+    bool copyingWithoutBlend = false;
     int appliedLinear = -1;        // sampling the texture was last given: 1 linear, 0 nearest
 };
 

@@ -147,6 +147,10 @@ bool KWindow::createRenderer() {
             break;
         }
     }
+    opaquePixelFormat = pixelFormat;
+    for (Uint32 i = 0; !accelerated && i < info.num_texture_formats; ++i) {
+        if (info.texture_formats[i] == SDL_PIXELFORMAT_RGB888) opaquePixelFormat = SDL_PIXELFORMAT_RGB888;
+    }
     if (letterBox) SDL_RenderSetLogicalSize(renderer, width, height);
     engineLog("%s: SDL renderer '%s'%s", rendererName(), info.name, vsync ? " with vsync" : "");
     return true;

@@ -87,6 +87,9 @@ public:
     SDL_Renderer* sdlRenderer() const { return renderer; }
     uint32_t serial() const { return windowSerial; }
     uint32_t textureFormat() const { return pixelFormat; }
+    // The layout for pictures without transparency: on the software renderer, the window surface's
+    // own, so a picture drawn without blending is copied row by row.
+    uint32_t opaqueTextureFormat() const { return opaquePixelFormat; }
     bool drawsIntoPicture() const { return targetActive; }
     bool turnsSmoothly() const { return rendererKind != K_RENDERER_SOFTWARE; }  // see k_graphic.h
     void setDrawsIntoPicture(bool active) { targetActive = active; }
@@ -125,6 +128,7 @@ private:
     uint32_t frameCount = 0;
     uint32_t windowSerial = 0;
     uint32_t pixelFormat = 0;
+    uint32_t opaquePixelFormat = 0;
     KTestInput* testInput = nullptr;
     EventHandler eventHandler;
     MessageHook messageHook;

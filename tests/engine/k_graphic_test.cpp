@@ -96,6 +96,36 @@ TEST_F(GraphicFrame, TurnsZoomsAndFlipsAboutTheCentre) {
     EXPECT_TRUE(near(screen.sample(634, 334), kBackground, 0));
 }
 
+// Opaque pictures are copied without blending when that cannot show; the same picture faded,
+// turned or tinted in the same frame must still blend, and a turn must not paint its corners.
+TEST_F(GraphicFrame, OpaquePictureStillFadesTurnsAndTintsBetweenStraightCopies) {
+    auto square = solidPicture(40, 40, 200, 100, 0, 255);
+    square->blitAlphaRect(0, 0, 40, 40, 100, 500);
+    square->blitAlphaRectFx(0, 0, 40, 40, 200, 500, 0.0f, 1.0f, 0.5f);
+    square->blitAlphaRectFx(0, 0, 40, 40, 300, 500, 45.0f, 1.0f, 1.0f);
+    square->blitStretchRect(0, 0, 40, 40, 400, 500, 480, 540);
+    square->setBlitColor(0.5f, 1.0f, 1.0f, 1.0f);
+    square->blitAlphaRect(0, 0, 40, 40, 500, 500);
+    square->setBlitColor(1.0f, 1.0f, 1.0f, 1.0f);
+    square->blitAlphaRect(0, 0, 40, 40, 600, 500);
+
+    ASSERT_TRUE(screen.grab());
+    const Rgba orange{200, 100, 0, 255};
+    struct Sample { const char* what; int x, y; Rgba colour; int tolerance; };
+    const Sample samples[] = {
+        {"straight copy", 120, 520, orange, 0},
+        {"half faded over the background", 220, 520, Rgba{120, 90, 60, 255}, 3},
+        {"turned square's centre", 320, 520, orange, 0},
+        {"turned square's corner stays background", 301, 501, kBackground, 0},
+        {"stretched copy", 470, 535, orange, 0},
+        {"tinted copy", 520, 520, Rgba{100, 100, 0, 255}, 2},
+        {"straight again after the others", 620, 520, orange, 0},
+    };
+    for (const Sample& s : samples) {
+        EXPECT_TRUE(near(screen.sample(s.x, s.y), s.colour, s.tolerance)) << s.what;
+    }
+}
+
 TEST_F(GraphicFrame, NothingDrawnWithoutZoomOrOpacity) {
     auto square = solidPicture(32, 32, 255, 255, 255, 255);
     struct Case { float zoom, opacity; };
