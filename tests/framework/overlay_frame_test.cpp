@@ -23,12 +23,6 @@ namespace {
 constexpr int kWidth = 320;
 constexpr int kHeight = 180;
 
-constexpr Rgb kBlack{0, 0, 0};
-constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kGreen{0, 255, 0};
-constexpr Rgb kBlue{0, 0, 255};
-constexpr Rgb kYellow{255, 255, 0};
-constexpr Rgb kWhite{255, 255, 255};
 constexpr Rgb kDimRed{128, 0, 0};
 constexpr Rgb kDimGreen{0, 128, 0};
 

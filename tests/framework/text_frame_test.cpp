@@ -22,12 +22,6 @@ namespace {
 constexpr int kWidth = 320;
 constexpr int kHeight = 180;
 
-constexpr Rgb kBlack{0, 0, 0};
-constexpr Rgb kWhite{255, 255, 255};
-constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kGreen{0, 255, 0};
-constexpr Rgb kBlue{0, 0, 255};
-
 class TextFrame : public testing::Test {
 protected:
     void SetUp() override {

@@ -20,10 +20,6 @@ constexpr int kHeight = 180;
 constexpr uint32_t kRedPixel = 0xff0000ff;
 constexpr uint32_t kBluePixel = 0x0000ffff;
 constexpr uint32_t kGreenPixel = 0x00ff00ff;
-constexpr Rgb kBlack{0, 0, 0};
-constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kBlue{0, 0, 255};
-constexpr Rgb kGreen{0, 255, 0};
 
 // A body on the root and a hand 20 pixels along an arm that is turned a quarter anticlockwise.
 const std::string kSkeleton = R"({

@@ -20,8 +20,6 @@
 
 namespace {
 
-
-constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kDialogFill{55, 19, 3};
 
 class StoryDialogsFrame : public DialogWorld {

@@ -12,6 +12,14 @@ struct Rgb {
 };
 std::ostream& operator<<(std::ostream& out, const Rgb& colour);
 
+// The plain colours test pictures are made of.
+inline constexpr Rgb kBlack{0, 0, 0};
+inline constexpr Rgb kWhite{255, 255, 255};
+inline constexpr Rgb kRed{255, 0, 0};
+inline constexpr Rgb kGreen{0, 255, 0};
+inline constexpr Rgb kBlue{0, 0, 255};
+inline constexpr Rgb kYellow{255, 255, 0};
+
 // A pixel as the engine reads it back (bytes R, G, B, A in memory order), alpha dropped.
 Rgb ColourOf(uint32_t pixel);
 // The pixel at (x, y) of a frame `width` pixels wide.
