@@ -175,6 +175,7 @@ bool KGraphic::ensureTexture() {
 
 bool KGraphic::createTargetTexture() {
     SDL_Renderer* renderer = KWindow::current()->sdlRenderer();
+    opaque = false;  // whatever is drawn into it may leave it see-through
     texture = SDL_CreateTexture(renderer, KWindow::current()->textureFormat(), SDL_TEXTUREACCESS_TARGET, width, height);
     if (!texture) {
         engineLog("KGraphic: cannot make a %d x %d render target: %s", width, height, SDL_GetError());

@@ -108,6 +108,9 @@ TEST_F(GraphicFrame, OpaquePictureStillFadesTurnsAndTintsBetweenStraightCopies) 
     square->blitAlphaRect(0, 0, 40, 40, 500, 500);
     square->setBlitColor(1.0f, 1.0f, 1.0f, 1.0f);
     square->blitAlphaRect(0, 0, 40, 40, 600, 500);
+    // The same picture made into an empty render target: nothing of it may show.
+    ASSERT_TRUE(square->makeRenderTarget(40, 40));
+    square->blitAlphaRect(0, 0, 40, 40, 700, 500);
 
     ASSERT_TRUE(screen.grab());
     const Rgba orange{200, 100, 0, 255};
@@ -120,6 +123,7 @@ TEST_F(GraphicFrame, OpaquePictureStillFadesTurnsAndTintsBetweenStraightCopies) 
         {"stretched copy", 470, 535, orange, 0},
         {"tinted copy", 520, 520, Rgba{100, 100, 0, 255}, 2},
         {"straight again after the others", 620, 520, orange, 0},
+        {"empty render target made from the picture", 720, 520, kBackground, 0},
     };
     for (const Sample& s : samples) {
         EXPECT_TRUE(near(screen.sample(s.x, s.y), s.colour, s.tolerance)) << s.what;
