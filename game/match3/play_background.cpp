@@ -81,8 +81,13 @@ void PlayBackground::load() {
     LoadImage(&jungle, "match3_backgrounds/back2.jpg");
     LoadImage(&leavesLeft, "match3_backgrounds/back2_leaves_left.png");
     LoadImage(&leavesRight, "match3_backgrounds/back2_leaves_right.png");
+}
+
+// The rays' strengths take some 20 MB, so they are made only once a level shows the jungle.
+void PlayBackground::loadRays() {
+    if (raysLoaded) return;
+    raysLoaded = true;
     DecodedImage rays;
-    rayBands.clear();
     if (!decodeImageFile(PicturePath(kRaysPicture), rays)) {
         Log(LDvString("cannot read the light rays \"") + kRaysPicture + "\"; the jungle shows without them");
         return;
@@ -114,7 +119,10 @@ void PlayBackground::makeRayLevels(const DecodedImage& rays) {
     }
 }
 
-void PlayBackground::choose(int chapterBackground) { scenery = chapterBackground == kJungle ? kJungle : kBeach; }
+void PlayBackground::choose(int chapterBackground) {
+    scenery = chapterBackground == kJungle ? kJungle : kBeach;
+    if (scenery == kJungle) loadRays();
+}
 
 void PlayBackground::OnTick(int tickCount) {
     if (scenery != kJungle) return;

@@ -21,7 +21,8 @@ public:
     static constexpr int kRayLevels = 16;
 
     void load();
-    // 2 shows the jungle; every other chapter background the beach.
+    // 2 shows the jungle (its light rays are made the first time); every other chapter background
+    // the beach.
     void choose(int chapterBackground);
     int32_t shown() const { return scenery; }
 
@@ -40,6 +41,7 @@ public:
 
 private:
     void drawJungleLayers();
+    void loadRays();
     void makeRayLevels(const DecodedImage& rays);
 
     int32_t scenery = kBeach;
@@ -50,4 +52,5 @@ private:
     std::array<LDvSprite, kRayLevels> rayLevels;  // weakest first, cropped to the lit columns
     int32_t rayCropLeft = 0;
     std::vector<LitBand> rayBands;
+    bool raysLoaded = false;
 };
