@@ -13,12 +13,12 @@
 #include "engine/k_window.h"
 #include "framework/core/frame_context.h"
 #include "framework/core/game_random.h"
-#include "framework/effects/broken_bit.h"
-#include "framework/effects/score_popup.h"
-#include "framework/effects/traveling_bit.h"
-#include "framework/effects/uncolorizer.h"
 #include "game/match3/board.h"
 #include "game/match3/counter.h"
+#include "game/match3/effects/broken_bit.h"
+#include "game/match3/effects/score_popup.h"
+#include "game/match3/effects/traveling_bit.h"
+#include "game/match3/effects/uncolorizer.h"
 #include "game/match3/match3_images.h"
 
 namespace {

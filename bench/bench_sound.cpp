@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/k_sound.h"
-#include "tools/forge/encoders.h"
+#include "tools/forge/core/encoders.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include "engine/k_files.h"
 #include "framework/core/folders.h"
 #include "framework/core/game_log.h"
-#include "framework/core/leading_number.h"
 #include "framework/core/ldv_file.h"
+#include "framework/core/leading_number.h"
 #include "framework/data/ini_text.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "framework/core/state_control.h"
 #include "framework/ui/overlay_images.h"
 #include "framework/ui/overlay_registry.h"
-#include "game/match3.h"
+#include "game/app/match3.h"
 
 Chapters::Chapters(Match3& game) : match3(game) {}
 

@@ -10,8 +10,8 @@
 #include "framework/core/ldv_state.h"
 #include "framework/core/ldv_string.h"
 #include "framework/ui/typeout_text_display.h"
-#include "game/button_base.h"
-#include "game/dialog_base.h"
+#include "game/widgets/button_base.h"
+#include "game/widgets/dialog_base.h"
 
 class Match3;
 struct LDvFont;

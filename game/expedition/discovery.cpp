@@ -5,11 +5,11 @@
 #include "framework/core/state_control.h"
 #include "framework/data/ldv_ini_file.h"
 #include "framework/data/player_profiles.h"
+#include "game/assets/game_sounds.h"
 #include "game/expedition/discovery_dlg.h"
 #include "game/expedition/info_dlg.h"
 #include "game/expedition/path_blocking_dlg.h"
 #include "game/expedition/reward_list.h"
-#include "game/game_sounds.h"
 
 namespace {
 

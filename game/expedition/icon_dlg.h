@@ -6,11 +6,11 @@
 // icon picture, and owns its overlays.
 #include "framework/core/ldv_state.h"
 #include "framework/core/ldv_string.h"
-#include "game/button_base.h"
-#include "game/dialog_base.h"
 #include "game/expedition/centred_text_block.h"
 #include "game/expedition/fitted_label.h"
 #include "game/expedition/icon_drawer.h"
+#include "game/widgets/button_base.h"
+#include "game/widgets/dialog_base.h"
 
 class Match3;
 struct LDvFont;

@@ -2,8 +2,8 @@
 
 #include "framework/core/state_control.h"
 #include "framework/data/localization.h"
-#include "game/expedition/dialog_backdrop.h"
-#include "game/match3.h"
+#include "game/app/match3.h"
+#include "game/widgets/dialog_backdrop.h"
 
 namespace {
 

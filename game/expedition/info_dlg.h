@@ -3,9 +3,9 @@
 // the screen. Constructed on the caller's stack, filled, run modally and destroyed; it borrows the
 // game object's font and owns its overlays.
 #include "framework/core/ldv_state.h"
-#include "game/button_base.h"
-#include "game/dialog_base.h"
 #include "game/expedition/centred_text_block.h"
+#include "game/widgets/button_base.h"
+#include "game/widgets/dialog_base.h"
 
 class Match3;
 

@@ -3,9 +3,9 @@
 #include "framework/core/state_control.h"
 #include "framework/data/localization.h"
 #include "framework/ui/ldv_font.h"
-#include "game/dialog_parts.h"
-#include "game/expedition/dialog_backdrop.h"
-#include "game/match3.h"
+#include "game/app/match3.h"
+#include "game/widgets/dialog_backdrop.h"
+#include "game/widgets/dialog_parts.h"
 
 namespace {
 

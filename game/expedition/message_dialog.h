@@ -5,9 +5,9 @@
 // borrowed.
 #include "framework/core/ldv_state.h"
 #include "framework/core/ldv_string.h"
-#include "game/button_base.h"
-#include "game/dialog_base.h"
 #include "game/expedition/paced_typeout_display.h"
+#include "game/widgets/button_base.h"
+#include "game/widgets/dialog_base.h"
 
 class Match3;
 struct LDvFont;

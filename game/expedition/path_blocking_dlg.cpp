@@ -3,9 +3,9 @@
 #include "framework/core/state_control.h"
 #include "framework/data/localization.h"
 #include "framework/ui/overlay_images.h"
-#include "game/expedition/dialog_backdrop.h"
+#include "game/app/match3.h"
 #include "game/expedition/reward_list.h"
-#include "game/match3.h"
+#include "game/widgets/dialog_backdrop.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include "framework/core/ldv_list.h"
 #include "framework/core/ldv_state.h"
 #include "framework/core/ldv_string.h"
-#include "game/button_base.h"
-#include "game/dialog_base.h"
 #include "game/expedition/centred_text_block.h"
 #include "game/expedition/reward_line.h"
+#include "game/widgets/button_base.h"
+#include "game/widgets/dialog_base.h"
 
 class Match3;
 

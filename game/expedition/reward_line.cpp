@@ -2,8 +2,8 @@
 
 #include "framework/ui/ldv_font.h"
 #include "framework/ui/overlay_images.h"
+#include "game/assets/gui_pictures.h"
 #include "game/expedition/centred_text_block.h"
-#include "game/gui_pictures.h"
 
 namespace {
 

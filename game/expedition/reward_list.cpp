@@ -5,7 +5,7 @@
 #include "framework/data/ini_text.h"
 #include "framework/data/ldv_ini_file.h"
 #include "framework/data/player_profiles.h"
-#include "game/gui_pictures.h"
+#include "game/assets/gui_pictures.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include "framework/core/ldv_state.h"
 #include "framework/core/ldv_string.h"
 #include "framework/ui/ldv_button.h"
-#include "game/button_base.h"
-#include "game/dialog_base.h"
 #include "game/expedition/font_tip_drawer.h"
 #include "game/expedition/paced_typeout_display.h"
+#include "game/widgets/button_base.h"
+#include "game/widgets/dialog_base.h"
 
 class Match3;
 

@@ -3,10 +3,10 @@
 #include "framework/core/state_control.h"
 #include "framework/data/localization.h"
 #include "framework/ui/ldv_font.h"
-#include "game/dialog_parts.h"
-#include "game/expedition/dialog_backdrop.h"
-#include "game/framed_widget_art.h"
-#include "game/match3.h"
+#include "game/app/match3.h"
+#include "game/widgets/dialog_backdrop.h"
+#include "game/widgets/dialog_parts.h"
+#include "game/widgets/framed_widget_art.h"
 
 namespace {
 

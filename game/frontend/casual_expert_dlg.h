@@ -5,8 +5,8 @@
 #include "framework/core/ldv_state.h"
 #include "framework/ui/ldv_resizing_text_overlay.h"
 #include "framework/ui/ldv_text_rect.h"
-#include "game/button_base.h"
-#include "game/dialog_base.h"
+#include "game/widgets/button_base.h"
+#include "game/widgets/dialog_base.h"
 
 class Match3;
 

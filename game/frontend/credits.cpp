@@ -1,6 +1,6 @@
 #include "game/frontend/credits.h"
 
-#include "game/match3.h"
+#include "game/app/match3.h"
 
 // Clicks while the fade to the title runs would only restart it.
 void Credits::OnClick(int, int) {

@@ -5,9 +5,9 @@
 #include "framework/data/localization.h"
 #include "framework/ui/ldv_font.h"
 #include "framework/ui/overlay_images.h"
-#include "game/dialog_parts.h"
-#include "game/expedition/dialog_backdrop.h"
-#include "game/match3.h"
+#include "game/app/match3.h"
+#include "game/widgets/dialog_backdrop.h"
+#include "game/widgets/dialog_parts.h"
 
 namespace {
 

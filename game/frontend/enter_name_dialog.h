@@ -5,8 +5,8 @@
 // picture and the OK button are the game's EnterNameParts, shared for the whole run.
 #include "framework/core/ldv_state.h"
 #include "framework/ui/ldv_text_entry.h"
-#include "game/button_base.h"
-#include "game/dialog_base.h"
+#include "game/widgets/button_base.h"
+#include "game/widgets/dialog_base.h"
 
 class Match3;
 

@@ -14,8 +14,8 @@
 #include "framework/data/player_profiles.h"
 #include "framework/data/settings.h"
 #include "framework/ui/overlay_images.h"
-#include "game/expedition/dialog_backdrop.h"
-#include "game/match3.h"
+#include "game/app/match3.h"
+#include "game/widgets/dialog_backdrop.h"
 
 namespace {
 

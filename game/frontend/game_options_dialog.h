@@ -10,7 +10,7 @@
 #include "framework/core/ldv_string.h"
 #include "framework/ui/ldv_button.h"
 #include "framework/ui/ldv_slider_knob.h"
-#include "game/button_base.h"
+#include "game/widgets/button_base.h"
 
 class LDvWaveGroup;
 class Match3;

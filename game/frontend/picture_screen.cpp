@@ -1,8 +1,8 @@
 #include "game/frontend/picture_screen.h"
 
 #include "framework/ui/overlay_images.h"
-#include "game/expedition/dialog_backdrop.h"
-#include "game/match3.h"
+#include "game/app/match3.h"
+#include "game/widgets/dialog_backdrop.h"
 
 // The screen before fades to black on the way here; without the fade-in this one would stay black.
 void PictureScreen::OnEnter() {

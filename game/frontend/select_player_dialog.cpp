@@ -6,12 +6,12 @@
 #include "framework/data/player_profiles.h"
 #include "framework/ui/ldv_font.h"
 #include "framework/ui/overlay_images.h"
-#include "game/dialog_parts.h"
-#include "game/expedition/dialog_backdrop.h"
+#include "game/app/match3.h"
 #include "game/expedition/message_dialog.h"
 #include "game/frontend/enter_name_dialog.h"
 #include "game/frontend/yes_no_dialog.h"
-#include "game/match3.h"
+#include "game/widgets/dialog_backdrop.h"
+#include "game/widgets/dialog_parts.h"
 
 namespace {
 

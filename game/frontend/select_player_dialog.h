@@ -5,9 +5,9 @@
 // close. Built on the caller's stack for one modal run; afterwards the caller reads SelectedSlot().
 // The frame, caption, list, pictures and buttons are the game's SelectPlayerParts, kept for the run.
 #include "framework/core/ldv_state.h"
-#include "game/button_base.h"
-#include "game/dialog_base.h"
 #include "game/frontend/draw_player_names.h"
+#include "game/widgets/button_base.h"
+#include "game/widgets/dialog_base.h"
 
 class Match3;
 

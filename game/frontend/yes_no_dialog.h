@@ -7,9 +7,9 @@
 
 #include "framework/core/ldv_state.h"
 #include "framework/ui/ldv_text_overlay.h"
-#include "game/button_base.h"
-#include "game/dialog_base.h"
 #include "game/expedition/paced_typeout_display.h"
+#include "game/widgets/button_base.h"
+#include "game/widgets/dialog_base.h"
 
 class Match3;
 struct LDvFont;

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "framework/effects/bonus_disc_bit.h"
+#include "game/match3/effects/bonus_disc_bit.h"
 #include "game/match3/match3_images.h"
 
 namespace {

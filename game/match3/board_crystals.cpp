@@ -7,10 +7,10 @@
 
 #include "framework/core/game_random.h"
 #include "framework/data/player_profiles.h"
-#include "framework/effects/broken_bit.h"
 #include "framework/effects/tl_player.h"
-#include "framework/effects/unzoomer.h"
-#include "game/game_sounds.h"
+#include "game/assets/game_sounds.h"
+#include "game/match3/effects/broken_bit.h"
+#include "game/match3/effects/unzoomer.h"
 #include "game/match3/match3_images.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "framework/core/game_random.h"
-#include "framework/effects/popup_bit.h"
-#include "game/game_sounds.h"
+#include "game/assets/game_sounds.h"
+#include "game/match3/effects/popup_bit.h"
 #include "game/match3/match3_images.h"
 
 namespace {

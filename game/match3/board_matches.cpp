@@ -3,12 +3,12 @@
 
 #include <memory>
 
-#include "framework/effects/broken_bit.h"
-#include "framework/effects/score_popup.h"
-#include "framework/effects/traveling_bit.h"
-#include "framework/effects/uncolorizer.h"
-#include "game/game_sounds.h"
+#include "game/assets/game_sounds.h"
 #include "game/match3/counter.h"
+#include "game/match3/effects/broken_bit.h"
+#include "game/match3/effects/score_popup.h"
+#include "game/match3/effects/traveling_bit.h"
+#include "game/match3/effects/uncolorizer.h"
 #include "game/match3/match3_images.h"
 
 namespace {

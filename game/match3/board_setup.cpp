@@ -6,7 +6,7 @@
 
 #include "framework/core/game_log.h"
 #include "framework/core/game_random.h"
-#include "game/game_sounds.h"
+#include "game/assets/game_sounds.h"
 #include "game/match3/match3_images.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "game/game_sounds.h"
+#include "game/assets/game_sounds.h"
 
 namespace {
 

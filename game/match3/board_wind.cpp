@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "framework/core/game_random.h"
-#include "framework/effects/blowing_piece.h"
-#include "game/game_sounds.h"
+#include "game/assets/game_sounds.h"
+#include "game/match3/effects/blowing_piece.h"
 #include "game/match3/match3_images.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "framework/ui/draw_primitives.h"
 #include "framework/ui/ldv_texture_atlas.h"
 #include "framework/ui/overlay_images.h"
-#include "game/game_sounds.h"
+#include "game/assets/game_sounds.h"
 
 namespace {
 

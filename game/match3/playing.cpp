@@ -4,7 +4,7 @@
 #include "framework/core/frame_context.h"
 #include "framework/data/player_profiles.h"
 #include "framework/ui/overlay_registry.h"
-#include "game/match3.h"
+#include "game/app/match3.h"
 #include "game/match3/aimer_cursor.h"
 #include "game/match3/board.h"
 #include "game/match3/hourglass.h"

@@ -17,9 +17,7 @@
 
 #include "framework/core/ldv_state.h"
 #include "framework/ui/ldv_button.h"
-#include "game/blank_state.h"
-#include "game/button_base.h"
-#include "game/expedition/sliding_ui.h"
+#include "game/app/blank_state.h"
 #include "game/match3/animated_friend.h"
 #include "game/match3/bonus_drawer.h"
 #include "game/match3/digit_drawer.h"
@@ -33,6 +31,8 @@
 #include "game/match3/popup.h"
 #include "game/match3/score_board.h"
 #include "game/match3/timer_warnings.h"
+#include "game/widgets/button_base.h"
+#include "game/widgets/sliding_ui.h"
 
 class AimerCursor;
 class Board;

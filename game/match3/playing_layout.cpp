@@ -7,7 +7,7 @@
 #include "framework/data/localization.h"
 #include "framework/ui/overlay_images.h"
 #include "framework/ui/overlay_registry.h"
-#include "game/match3.h"
+#include "game/app/match3.h"
 #include "game/match3/aimer_cursor.h"
 #include "game/match3/board.h"
 #include "game/match3/hourglass.h"

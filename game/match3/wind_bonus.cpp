@@ -1,7 +1,7 @@
 #include "game/match3/wind_bonus.h"
 
 #include "framework/data/player_profiles.h"
-#include "game/game_sounds.h"
+#include "game/assets/game_sounds.h"
 #include "game/match3/board.h"
 #include "game/match3/tornado.h"
 

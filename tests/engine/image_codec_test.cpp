@@ -8,8 +8,8 @@
 
 #include "engine/k_graphic.h"
 #include "tests/support/temp_dir.h"
-#include "tools/forge/encoders.h"
-#include "tools/forge/rgba_image.h"
+#include "tools/forge/core/encoders.h"
+#include "tools/forge/core/rgba_image.h"
 
 namespace {
 

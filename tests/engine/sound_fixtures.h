@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/forge/encoders.h"
+#include "tools/forge/core/encoders.h"
 
 namespace sound_fixtures {
 

@@ -16,8 +16,8 @@
 #include "framework/ui/ldv_sound.h"
 #include "framework/ui/ldv_touch_button.h"
 #include "framework/ui/overlay_registry.h"
-#include "tests/framework/picture_fixtures.h"
 #include "tests/framework/pointer.h"
+#include "tests/support/picture_fixtures.h"
 
 namespace {
 

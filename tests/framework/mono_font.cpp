@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "tools/forge/encoders.h"
-#include "tools/forge/rgba_image.h"
+#include "tools/forge/core/encoders.h"
+#include "tools/forge/core/rgba_image.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // are then 10 per character, and drawn text shows where each character landed.
 #include <string>
 
-#include "tests/framework/picture_fixtures.h"
+#include "tests/support/picture_fixtures.h"
 
 constexpr int kMonoAdvance = 10;
 constexpr int kMonoGlyphWidth = 8;

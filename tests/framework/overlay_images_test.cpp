@@ -7,7 +7,7 @@
 #include "framework/core/frame_context.h"
 #include "framework/ui/ldv_overlay.h"
 #include "framework/ui/ldv_texture_atlas.h"
-#include "tests/framework/picture_fixtures.h"
+#include "tests/support/picture_fixtures.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "framework/ui/ldv_named_sounds.h"
 #include "framework/ui/ldv_wave_group.h"
 #include "tests/engine/sound_fixtures.h"
-#include "tests/framework/picture_fixtures.h"
+#include "tests/support/picture_fixtures.h"
 #include "tests/support/temp_dir.h"
 
 using namespace sound_fixtures;

@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 #include "framework/data/ldv_ini_file.h"
+#include "game/assets/gui_pictures.h"
 #include "game/expedition/reward_list.h"
-#include "game/gui_pictures.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const GuiPictures gui;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/effects/uncolorizer.h"
+#include "game/match3/effects/uncolorizer.h"
 #include "tests/game/board_design.h"
 
 namespace {

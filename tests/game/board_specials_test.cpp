@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "framework/data/player_profiles.h"
-#include "framework/effects/bonus_disc_bit.h"
-#include "framework/effects/broken_bit.h"
 #include "framework/effects/tl_player.h"
+#include "game/match3/effects/bonus_disc_bit.h"
+#include "game/match3/effects/broken_bit.h"
 #include "game/match3/tornado.h"
 #include "game/match3/wind_bonus.h"
 #include "tests/game/board_design.h"

@@ -16,7 +16,7 @@
 #include "framework/core/state_control.h"
 #include "framework/core/step_schedule.h"
 #include "framework/data/player_profiles.h"
-#include "game/match3.h"
+#include "game/app/match3.h"
 #include "tests/support/temp_dir.h"
 
 class DialogWorld : public testing::Test {

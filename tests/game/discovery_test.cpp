@@ -11,11 +11,11 @@
 #include "framework/core/frame_context.h"
 #include "framework/data/ldv_ini_file.h"
 #include "framework/data/player_profiles.h"
+#include "game/app/match3.h"
 #include "game/expedition/discovery.h"
 #include "game/expedition/discovery_dlg.h"
 #include "game/expedition/info_dlg.h"
 #include "game/expedition/reward_list.h"
-#include "game/match3.h"
 #include "tests/game/logged_world.h"
 
 namespace {

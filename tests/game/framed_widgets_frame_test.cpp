@@ -10,9 +10,9 @@
 #include "framework/core/frame_context.h"
 #include "framework/ui/ldv_font.h"
 #include "framework/ui/overlay_images.h"
-#include "game/button_base.h"
-#include "game/dialog_base.h"
-#include "game/framed_widget_art.h"
+#include "game/widgets/button_base.h"
+#include "game/widgets/dialog_base.h"
+#include "game/widgets/framed_widget_art.h"
 #include "tests/game/logged_world.h"
 #include "tests/support/screen_pixels.h"
 

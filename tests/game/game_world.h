@@ -11,7 +11,7 @@
 
 #include "engine/k_test_input.h"
 #include "framework/core/ldv_string.h"
-#include "game/match3.h"
+#include "game/app/match3.h"
 #include "tests/support/temp_dir.h"
 
 class LDvOverlay;

@@ -9,9 +9,9 @@
 #include "engine/k_test_input.h"
 #include "engine/k_window.h"
 #include "framework/core/frame_context.h"
-#include "game/loading_screen.h"
-#include "tests/support/temp_dir.h"
+#include "game/app/loading_screen.h"
 #include "tests/support/screen_pixels.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "framework/core/game_log.h"
 #include "framework/data/ldv_ini_file.h"
 #include "framework/ui/overlay_registry.h"
-#include "game/game_sounds.h"
-#include "game/match3.h"
+#include "game/app/match3.h"
+#include "game/assets/game_sounds.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

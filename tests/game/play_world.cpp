@@ -17,7 +17,7 @@
 #include "framework/core/main_loop.h"
 #include "framework/data/player_profiles.h"
 #include "framework/ui/overlay_registry.h"
-#include "game/match3.h"
+#include "game/app/match3.h"
 #include "game/match3/board.h"
 #include "tests/game/match3_bot.h"
 #include "tests/support/test_log.h"

@@ -11,10 +11,10 @@
 #include "framework/data/localization.h"
 #include "framework/ui/overlay_images.h"
 #include "game/expedition/message_dialog.h"
-#include "game/framed_widget_art.h"
 #include "game/frontend/casual_expert_dlg.h"
 #include "game/frontend/select_player_dialog.h"
 #include "game/frontend/yes_no_dialog.h"
+#include "game/widgets/framed_widget_art.h"
 #include "tests/game/dialog_world.h"
 #include "tests/game/scripted_player.h"
 

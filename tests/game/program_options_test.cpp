@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "game/program_options.h"
+#include "game/app/program_options.h"
 
 namespace {
 

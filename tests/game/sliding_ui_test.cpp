@@ -7,8 +7,8 @@
 
 #include "framework/ui/ldv_sound.h"
 #include "framework/ui/ldv_touch_button.h"
-#include "game/expedition/sliding_ui_group.h"
-#include "game/game_sounds.h"
+#include "game/assets/game_sounds.h"
+#include "game/widgets/sliding_ui_group.h"
 #include "tests/framework/pointer.h"
 #include "tests/game/logged_world.h"
 

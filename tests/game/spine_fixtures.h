@@ -9,8 +9,8 @@
 #include "engine/k_window.h"
 #include "game/cinematics/spine_animation.h"
 #include "game/cinematics/spine_skeleton.h"
-#include "tests/support/temp_dir.h"
 #include "tests/support/screen_pixels.h"
+#include "tests/support/temp_dir.h"
 
 class LDvTextureAtlas;
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "framework/data/ldv_ini_file.h"
-#include "game/start_up_choices.h"
+#include "game/app/start_up_choices.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

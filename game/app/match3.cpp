@@ -1,0 +1,88 @@
+#include "game/app/match3.h"
+
+#include "framework/core/frame_context.h"
+#include "framework/core/state_control.h"
+#include "framework/data/localization.h"
+#include "framework/data/player_profiles.h"
+#include "framework/ui/ldv_button.h"
+#include "game/assets/game_sounds.h"
+#include "game/frontend/game_options_dialog.h"
+#include "game/widgets/framed_widget_art.h"
+
+namespace {
+
+constexpr const char* kFirstPlayerName = "Player";
+
+// The remembered profile, else the first there is, else a new one in the first slot.
+void SelectStartingPlayer() {
+    int slot = GetSelectedProfileSetting();
+    if (!PlayerExists(slot)) slot = FindFirstPlayer();
+    if (slot < 0) {
+        slot = 0;
+        CreatePlayer(slot, kFirstPlayerName);
+    }
+    SelectPlayer(slot);
+    SetSelectedProfileSetting(slot);
+}
+
+}  // namespace
+
+Match3::Match3() : LDvGame("Quorvane", "Quorvane", 0, 2) {
+    FrameContext& frame = Frame();
+    frame.imageFolder = "img";
+    frame.updatesPerSecond = kUpdatesPerSecond;
+    frame.width = kCanvasWidth;
+    frame.height = kCanvasHeight;
+    ConnectPlayScreen();
+}
+
+// The play screen shows its tips through the one tip dialog and its menu through the options
+// dialog, whose leave button restarts the level and whose quit button leaves it.
+void Match3::ConnectPlayScreen() {
+    playing.offerTip = [this](const Playing::TipRequest& tip) {
+        return ShowTipOnce(*this, tip.key, GetText(tip.text), tip.point, tip.okButton, false, tip.modal);
+    };
+    playing.runMenu = [this](const LDvString& restartLabel, const LDvString& leaveLabel) {
+        GameOptionsDialog menu(*this);
+        menu.showLeaveButton = menu.showQuitButton = true;
+        menu.leaveLabel = restartLabel;
+        menu.quitLabel = leaveLabel;
+        RunModal(&menu);
+        if (menu.leaveChosen) return Playing::MenuAnswer::Restart;
+        return menu.quitChosen ? Playing::MenuAnswer::Leave : Playing::MenuAnswer::Close;
+    };
+}
+
+// The path table, the buttons and the framed widgets borrow the game's sounds, pictures and fonts,
+// so they let go before those are released.
+Match3::~Match3() {
+    ClearGameSounds();
+    SetDefaultButtonSounds(nullptr, nullptr);
+    FramedWidgets() = FramedWidgetArt{};
+}
+
+void Match3::OnTick() {}
+
+void Match3::OnExit() {
+    gui.Unload();
+    winLoseBundle.UnloadAll();
+    introMovieBundle.UnloadAll();
+}
+
+// A level in play stands still while the window is in the background.
+void Match3::OnFocusChange(bool active) { playing.setFocusPaused(!active); }
+
+LDvFont& Match3::Font(int n) {
+    LDvFont* const fonts[] = {&font1, &font2, &font3, &font4, &font5, &font6, &font7, &font8};
+    return n >= 1 && n <= 8 ? *fonts[n - 1] : font1;
+}
+
+// Until the title screen exists the game goes straight to the boards with the remembered player.
+void Match3::EnterFirstState() {
+    SelectStartingPlayer();
+    SetState(&playing, this, false);
+}
+
+LDvState* Match3::StateAfterLevel() { return &playing; }
+
+LDvState* Match3::LevelEditorState() { return nullptr; }

@@ -1,0 +1,140 @@
+#pragma once
+// The game's application object. It owns every screen state and every shared resource for the
+// whole run: the fonts, the cursor, the three black-outs, the picture bundles, the sound groups
+// and named lists, the GUI, effect and piece pictures. Screens borrow them through the game and
+// must not keep them past OnExit, which releases the pictures (the sounds and fonts live until
+// the game object is destroyed).
+#include <array>
+
+#include "framework/core/black_out.h"
+#include "framework/core/ldv_game.h"
+#include "framework/ui/cursor_sprite.h"
+#include "framework/ui/ldv_font.h"
+#include "framework/ui/ldv_named_sounds.h"
+#include "framework/ui/ldv_wave_group.h"
+#include "game/app/blank_state.h"
+#include "game/app/start_up_progress.h"
+#include "game/assets/effect_pictures.h"
+#include "game/assets/game_bundles.h"
+#include "game/assets/gui_pictures.h"
+#include "game/expedition/chapters.h"
+#include "game/expedition/tip_dialog.h"
+#include "game/frontend/credits.h"
+#include "game/frontend/survey.h"
+#include "game/match3/match3_images.h"
+#include "game/match3/playing.h"
+#include "game/widgets/dialog_parts.h"
+
+constexpr int kEffectSoundCount = 44;
+constexpr int kMusicCount = 7;
+
+class Match3 : public LDvGame {
+public:
+    static constexpr int kUpdatesPerSecond = 60;
+    static constexpr int kCanvasWidth = 1600;
+    static constexpr int kCanvasHeight = 900;
+
+    Match3();
+    ~Match3() override;
+
+    bool OnInit() override;
+    void OnTick() override;
+    void OnExit() override;
+    void OnFocusChange(bool active) override;
+
+    // Enters the state the game starts in once the window is open; the only place that chooses it.
+    void EnterFirstState();
+    // Where the screen fades when the player leaves a level. The camp belongs there; until it
+    // exists the next board follows at once.
+    LDvState* StateAfterLevel();
+    // The level editor, which the editor's test play returns to; null until the editor exists.
+    LDvState* LevelEditorState();
+
+    // The system pointer when the player chose it ("HIDE_CUSTOM_CURSORS"), else the game's cursor;
+    // the choice is written back as "true" or "false".
+    void ChooseCursor();
+
+    // Font n (1..8) as the screens number them; out of range gives font 1.
+    LDvFont& Font(int n);
+
+    // The screens, in the order they stand here: the level editor, the play screen, the map, the
+    // chapters, the title, the movie, the adventure scene, the camp, the credits and the survey.
+    // Until they exist the game starts on a blank state.
+    BlankState blankState;
+    Playing playing{*this};
+    Chapters chapters{*this};
+    Credits credits{*this};
+    Survey survey{*this};
+
+    // Where the chapter card leads; the blank state stands in until the map screen exists.
+    LDvState& MapState() { return blankState; }
+    // Where the credits (and later the options' "Main Menu") fade to: the title screen once it
+    // exists, the blank state until then.
+    LDvState* TitleState() { return &blankState; }
+
+    // The hidden-object list of the adventure scenes and its items come with the scenes.
+
+    // Numbered in the order they load; every screen changes their colours as it draws.
+    LDvFont font1;                       // "Artifika_14Pt"
+    LDvFont font2;                       // "Artifika_14Pt", the framed buttons' text
+    LDvFont font4;                       // "Artifika_24Pt"
+    LDvFont font3;                       // "Artifika_18Pt"
+    LDvFont font6;                       // "Artifika_14Pt", the adventure scene's text box
+    LDvFont font7;                       // "Artifika_14Pt", black
+    LDvFont font8;                       // "ArchitectsDaughter_18Pt", dark grey
+    LDvFont font5;                       // "Vera-Bold_12pt"
+
+    CursorSprite cursor;                 // registered with no owner, on layer 12
+    BlackOut screenFade;                 // fades between states, layer 11
+    BlackOut dialogDimmer;               // darkens the screen behind dialogs, layer 4
+    BlackOut messageDimmer;              // darkens the screen behind messages, layer 7
+
+    WinLoseBundle winLoseBundle;
+    IntroMovieBundle introMovieBundle;
+
+    LDvSoundGroup effects;               // volume setting "SFX_VOLUME"
+    LDvMusicGroup music;                 // "MUSIC_VOLUME"
+    LDvSoundGroup ambience;              // "ENV_VOLUME"
+    LDvNamedSounds movieSounds;          // samples of "sounds/movie"
+    LDvNamedSounds movieAmbience;        // streams of "sounds/movie_env"
+    LDvNamedSounds namedEffects;         // samples of "sounds/sfx_named"
+    LDvNamedSounds namedAmbience;        // streams of "sounds/env_named"
+
+    // Loaded in the order of their path tables (also reachable by path through game_sounds.h).
+    std::array<LDvSound*, kEffectSoundCount> effectSounds{};
+    std::array<LDvSound*, kMusicCount> musicSounds{};
+    LDvSound* musicTestBell = nullptr;   // the volume sliders' sample, one per group
+    LDvSound* ambienceTestBell = nullptr;
+
+    GuiPictures gui;
+    EffectPictures effectPictures;
+    Match3Images match3Images;           // the pieces, the board and the play screen's pictures
+
+    LDvSprite widgetTarget;              // the framed widgets' shared render target
+
+    StartUpProgress progress;            // the loading screen and the step times of OnInit
+
+    DialogParts dialogParts;             // what the dialogs show and reuse between showings
+    TipDialog tipDialog{*this};          // the one tip, reused for every showing
+
+private:
+    void ConnectPlayScreen();
+    void LoadPiecePictures();
+    void NameBundles();
+    void LoadEffectSheets();
+    void LoadGuiPictures();
+    void LoadParticles();
+    void LoadEffectSounds();
+    void LoadMusic();
+    void LoadNamedSoundFolders();
+    void SetUpLocalization();
+    void LoadFonts();
+    void LoadInventoryPictures();
+    void StartScriptEngine();
+    void HandFontToSceneTextBox();
+    void SetUpBlackOuts();
+    void SetUpCursor();
+    void SetUpFramedWidgets();
+    void SetButtonSounds();
+    void EnsurePrimitivePicture();
+};

@@ -1,0 +1,247 @@
+// The start-up steps of the game object: the pictures, sounds and widgets every screen shares.
+#include "game/app/match3.h"
+
+#include <utility>
+
+#include "engine/k_graphic.h"
+#include "engine/k_system.h"
+#include "framework/core/folders.h"
+#include "framework/core/frame_context.h"
+#include "framework/core/game_log.h"
+#include "framework/data/localization.h"
+#include "framework/data/settings.h"
+#include "framework/ui/ldv_button.h"
+#include "framework/ui/overlay_images.h"
+#include "framework/ui/overlay_registry.h"
+#include "game/assets/game_sounds.h"
+#include "game/widgets/framed_widget_art.h"
+
+namespace {
+
+// The level-end skeletons find these by short name, so every picture of the folder is listed.
+constexpr const char* kWinLosePictures[] = {
+    "win_panel", "win_title", "blue", "bonus", "timeleft", "total", "lose_panel", "lose_title",
+    "hourglass", "coconut", "parrot_body", "parrot_head", "parrot_head_cheer", "parrot_head_sad",
+    "parrot_wing_front", "parrot_wing_back", "parrot_tail", "confetti_red", "confetti_gold",
+    "confetti_blue", "confetti_green", "star",
+};
+constexpr const char* kWinLoseFolder = "states/playing/winlose/";
+
+constexpr std::array<const char*, kEffectSoundCount> kEffectSoundPaths = {
+    "sounds\\sfx\\landing_click1.ogg", "sounds\\sfx\\landing_click2.ogg", "sounds\\sfx\\landing_click3.ogg",
+    "sounds\\sfx\\level_start.ogg", "sounds\\sfx\\level_win.ogg", "sounds\\sfx\\pieces_vanish.ogg",
+    "sounds\\sfx\\pieces_match0.ogg", "sounds\\sfx\\pieces_match1.ogg", "sounds\\sfx\\pieces_match2.ogg",
+    "sounds\\sfx\\pieces_match3.ogg", "sounds\\sfx\\colors_vanish.ogg", "sounds\\sfx\\mouseover.ogg",
+    "sounds\\sfx\\button_click.ogg", "sounds\\sfx\\construction.ogg", "sounds\\sfx\\break_single_lock.ogg",
+    "sounds\\sfx\\break_double_lock.ogg", "sounds\\sfx\\explode_crystal.ogg",
+    "sounds\\sfx\\explode_crystal_small.ogg", "sounds\\sfx\\crystal_appears.ogg",
+    "sounds\\sfx\\crystal_appears_small.ogg", "sounds\\sfx\\board_reveal.ogg", "sounds\\sfx\\building_done.ogg",
+    "sounds\\sfx\\landmass_appears.ogg", "sounds\\sfx\\take.ogg", "sounds\\sfx\\combine.ogg",
+    "sounds\\sfx\\cantcombine.ogg", "sounds\\sfx\\placemarker_popin.ogg", "sounds\\sfx\\placemarker_popout.ogg",
+    "sounds\\sfx\\new_discovery.ogg", "sounds\\sfx\\icon_appears.ogg", "sounds\\sfx\\test_bell.ogg",
+    "sounds\\sfx\\dismiss.ogg", "sounds\\sfx\\score_counting.ogg", "sounds\\sfx\\timer_warning.ogg",
+    "sounds\\sfx\\windbonus.ogg", "sounds\\sfx\\hint_enabled.ogg", "sounds\\sfx\\skip_enabled.ogg",
+    "sounds\\sfx\\pageturn.ogg", "sounds\\sfx\\open_guide.ogg", "sounds\\sfx\\collected_disc.ogg",
+    "sounds\\sfx\\goodcombo.ogg", "sounds\\sfx\\greatcombo.ogg", "sounds\\music\\good_end.ogg",
+    "sounds\\music\\bad_end.ogg",
+};
+
+constexpr std::array<const char*, kMusicCount> kMusicPaths = {
+    "sounds\\music\\title.ogg", "sounds\\music\\camp.ogg", "sounds\\music\\play1.ogg", "sounds\\music\\play4.ogg",
+    "sounds\\music\\play3.ogg", "sounds\\music\\play2.ogg", "sounds\\music\\play5.ogg",
+};
+
+constexpr const char* kTestBellPath = "sounds\\sfx\\test_bell.ogg";
+constexpr const char* kHoverSoundPath = "sounds\\sfx\\mouseover.ogg";
+constexpr const char* kClickSoundPath = "sounds\\sfx\\button_click.ogg";
+
+// The black-outs zoom the small black picture about the canvas centre until it covers the canvas.
+constexpr float kBlackOutZoom = 13.0f;
+constexpr int kCanvasCentreX = 800;
+constexpr int kCanvasCentreY = 450;
+constexpr int kScreenFadeLayer = 11;
+constexpr int kDialogDimmerLayer = 4;
+constexpr int kMessageDimmerLayer = 7;
+constexpr int kCursorLayer = 12;
+
+constexpr int kMinimumButtonTextWidth = 80;  // pixels
+
+constexpr int kNamedSoundFolders = 4;
+constexpr int kFontCount = 8;
+
+LDvSound* LoadGameSound(LDvWaveGroup& group, const char* path, bool streamed) {
+    LDvSound* sound = AddSound(group, GetDataRoot() + path, streamed);
+    RegisterGameSound(path, sound);
+    return sound;
+}
+
+void SetUpBlackOut(BlackOut& blackOut, const LDvSprite& black, LDvGame* game, float opacity, int layer) {
+    SharePicture(&blackOut, &black);
+    blackOut.zoom = kBlackOutZoom;
+    blackOut.SetCentre(kCanvasCentreX, kCanvasCentreY);
+    blackOut.game = game;
+    blackOut.opacity = opacity;
+    SetLayer(&blackOut, layer);
+}
+
+}  // namespace
+
+bool Match3::OnInit() {
+    // The start-up in its order. Weights are the processor milliseconds each step took when measured
+    // (Release build, default data), so the loading bar moves at an even pace; `items` are the
+    // progress ticks a step gives on its way.
+    struct LoadStep {
+        StartUpProgress::Step step;
+        int items;
+        void (Match3::*run)();
+    };
+    static constexpr LoadStep kSteps[] = {
+        {{"piece-pictures", 68}, 1, &Match3::LoadPiecePictures},
+        {{"bundles", 1}, 1, &Match3::NameBundles},
+        {{"effect-sheets", 21}, 1, &Match3::LoadEffectSheets},
+        {{"gui-pictures", 20}, GuiPictures::kCount, &Match3::LoadGuiPictures},
+        {{"particles", 1}, 1, &Match3::LoadParticles},
+        {{"effect-sounds", 146}, kEffectSoundCount, &Match3::LoadEffectSounds},
+        {{"music", 18}, kMusicCount, &Match3::LoadMusic},
+        {{"named-sounds", 138}, kNamedSoundFolders, &Match3::LoadNamedSoundFolders},
+        {{"localization", 1}, 1, &Match3::SetUpLocalization},
+        {{"fonts", 9}, kFontCount, &Match3::LoadFonts},
+        {{"scene-text-box", 0}, 1, &Match3::HandFontToSceneTextBox},
+        {{"inventory", 0}, 1, &Match3::LoadInventoryPictures},
+        {{"script-engine", 0}, 1, &Match3::StartScriptEngine},
+        {{"black-outs", 1}, 1, &Match3::SetUpBlackOuts},
+        {{"cursor", 1}, 1, &Match3::SetUpCursor},
+        {{"framed-widgets", 0}, 1, &Match3::SetUpFramedWidgets},
+        {{"cursor-choice", 1}, 1, &Match3::ChooseCursor},
+        {{"button-sounds", 0}, 1, &Match3::SetButtonSounds},
+        {{"primitive-picture", 0}, 1, &Match3::EnsurePrimitivePicture},
+    };
+    FrameContext& frame = Frame();
+    frame.imageFolder = "img";
+    frame.updatesPerSecond = kUpdatesPerSecond;
+    int totalWeight = 0;
+    for (const LoadStep& load : kSteps) totalWeight += load.step.weight;
+    progress.Start(totalWeight);
+    for (const LoadStep& load : kSteps) {
+        progress.Begin(load.step, load.items);
+        (this->*load.run)();
+    }
+    progress.Finish();
+    return true;
+}
+
+void Match3::LoadPiecePictures() { match3Images.load(); }
+
+void Match3::LoadEffectSheets() { effectPictures.LoadSheets(); }
+
+void Match3::LoadGuiPictures() {
+    gui.Load([this] { progress.Tick(); });
+}
+
+void Match3::LoadParticles() { effectPictures.LoadParticles(); }
+
+void Match3::NameBundles() {
+    winLoseBundle.SetName("WinLose", true);
+    for (const char* name : kWinLosePictures) winLoseBundle.AddItem(LDvString(kWinLoseFolder) + name + ".png");
+    // The intro movie fills its bundle when it is set up.
+    introMovieBundle.SetName("IntroMovie", true);
+}
+
+void Match3::LoadEffectSounds() {
+    for (size_t i = 0; i < kEffectSoundPaths.size(); ++i) {
+        effectSounds[i] = LoadGameSound(effects, kEffectSoundPaths[i], false);
+        progress.Tick();
+    }
+}
+
+void Match3::LoadMusic() {
+    for (size_t i = 0; i < kMusicPaths.size(); ++i) {
+        musicSounds[i] = LoadGameSound(music, kMusicPaths[i], true);
+        progress.Tick();
+    }
+    musicTestBell = AddSound(music, GetDataRoot() + kTestBellPath, false);
+    ambienceTestBell = AddSound(ambience, GetDataRoot() + kTestBellPath, false);
+}
+
+void Match3::LoadNamedSoundFolders() {
+    LoadSoundFolder("sounds/movie", movieSounds, false);
+    progress.Tick();
+    LoadSoundFolder("sounds/movie_env", movieAmbience, true);
+    progress.Tick();
+    LoadSoundFolder("sounds/sfx_named", namedEffects, false);
+    progress.Tick();
+    LoadSoundFolder("sounds/env_named", namedAmbience, true);
+    progress.Tick();
+}
+
+void Match3::SetUpLocalization() {
+    Log("--Initializing Localization Setup--");
+    SetupLocale();
+    Log("--Done Localization--");
+}
+
+void Match3::LoadFonts() {
+    const std::pair<LDvFont*, const char*> kFonts[] = {
+        {&font1, "Artifika_14Pt"}, {&font2, "Artifika_14Pt"}, {&font3, "Artifika_18Pt"},
+        {&font4, "Artifika_24Pt"}, {&font5, "Vera-Bold_12pt"}, {&font6, "Artifika_14Pt"},
+        {&font7, "Artifika_14Pt"}, {&font8, "ArchitectsDaughter_18Pt"},
+    };
+    for (const auto& [font, name] : kFonts) {
+        LoadFont(font, name, true);
+        progress.Tick();
+    }
+    SetTextColor(&font7, 0.0f, 0.0f, 0.0f);
+    SetTextColor(&font8, 0.2f, 0.2f, 0.2f);
+}
+
+// The adventure scenes bring their text box, inventory and script engine; their steps keep their
+// place in the start-up order until then.
+void Match3::HandFontToSceneTextBox() {}
+void Match3::LoadInventoryPictures() {}
+void Match3::StartScriptEngine() {}
+
+void Match3::SetUpBlackOuts() {
+    SetUpBlackOut(screenFade, gui.black, this, 1.0f, kScreenFadeLayer);
+    SetUpBlackOut(dialogDimmer, gui.black, this, 0.0f, kDialogDimmerLayer);
+    SetUpBlackOut(messageDimmer, gui.black, this, 0.0f, kMessageDimmerLayer);
+}
+
+void Match3::SetUpCursor() {
+    cursor.LoadPictures();
+    SetLayer(&cursor, kCursorLayer);
+}
+
+void Match3::SetUpFramedWidgets() {
+    FramedWidgetArt& art = FramedWidgets();
+    art.dialogTopLeft = &gui.dialogTopLeft;
+    art.dialogTop = &gui.dialogTop;
+    art.dialogTopRight = &gui.dialogTopRight;
+    art.dialogRight = &gui.dialogRight;
+    art.dialogBottomRight = &gui.dialogBottomRight;
+    art.dialogBottom = &gui.dialogBottom;
+    art.dialogBottomLeft = &gui.dialogBottomLeft;
+    art.dialogLeft = &gui.dialogLeft;
+    art.buttonLeft = &gui.buttonLeft;
+    art.buttonMiddle = &gui.buttonMiddle;
+    art.buttonRight = &gui.buttonRight;
+    art.target = &widgetTarget;
+    art.buttonFont = &font2;
+    art.minimumTextWidth = kMinimumButtonTextWidth;
+}
+
+void Match3::ChooseCursor() {
+    FrameContext& frame = Frame();
+    const bool systemCursor = GetSettingBool(false, "HIDE_CUSTOM_CURSORS");
+    SetSettingBool("HIDE_CUSTOM_CURSORS", systemCursor);
+    showSystemCursor(systemCursor);
+    frame.systemCursorHidden = !systemCursor;
+    frame.customCursor = !systemCursor;
+    cursor.systemCursorMode = systemCursor;
+}
+
+void Match3::EnsurePrimitivePicture() {
+    FrameContext& frame = Frame();
+    if (frame.primitivePicture == nullptr) frame.primitivePicture = createKGraphic();
+}
+
+void Match3::SetButtonSounds() { SetDefaultButtonSounds(GameSound(kHoverSoundPath), GameSound(kClickSoundPath)); }

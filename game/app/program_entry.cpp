@@ -1,0 +1,198 @@
+#include "game/app/program_entry.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <vector>
+
+#include "engine/k_clock.h"
+#include "engine/k_files.h"
+#include "engine/k_log.h"
+#include "engine/k_system.h"
+#include "engine/k_test_input.h"
+#include "engine/k_window.h"
+#include "framework/core/folders.h"
+#include "framework/core/frame_context.h"
+#include "framework/core/game_log.h"
+#include "framework/core/main_loop.h"
+#include "framework/core/state_control.h"
+#include "framework/data/ldv_ini_file.h"
+#include "framework/data/settings.h"
+#include "game/app/match3.h"
+#include "game/app/program_options.h"
+#include "game/app/start_up_choices.h"
+
+namespace {
+
+constexpr uint32_t kExitWaitMilliseconds = 10000;
+
+// The game joins relative paths to its base folder, so folders named on the command line are made
+// absolute against the working folder the user typed them in.
+LDvString AbsoluteFolder(const LDvString& folder) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
+    return error ? folder : absolute.lexically_normal().string();
+}
+
+void ApplyOptions(const ProgramOptions& options) {
+    if (options.manualClock) setManualClock(true);
+    if (!options.dataFolder.empty()) {
+        const LDvString dataFolder = AbsoluteFolder(options.dataFolder);
+        setGameBaseFolder(dataFolder);
+        Frame().rootDirOverride = dataFolder;
+    }
+    if (!options.saveParent.empty()) SetAppDataFolderOverride(AbsoluteFolder(options.saveParent));
+}
+
+void AfterPresent(const ProgramOptions& options, int frame) {
+    if (frame == 1 && options.reportFirstFrame) {
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        std::printf("first-frame-ns %lld\n",
+                    static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+        std::fflush(stdout);
+    }
+    if (options.frameLimit > 0 && frame >= options.frameLimit && Frame().window != nullptr) {
+        Frame().window->requestQuit();
+    }
+}
+
+void InstallHooks(const ProgramOptions& options) {
+    LoopHooks hooks;
+    hooks.afterPresent = [&options](int frame) { AfterPresent(options, frame); };
+    SetLoopHooks(std::move(hooks));
+}
+
+// Scripted input and frame capture go through the engine's test input; null when neither is asked for.
+std::unique_ptr<KTestInput> MakeTestInput(const ProgramOptions& options, LDvString& error) {
+    if (options.inputScript.empty() && options.captureFolder.empty()) return nullptr;
+    auto input = std::make_unique<KTestInput>();
+    input->setClockStep(0);  // the main loop moves a manual clock itself, sleeping until each step
+    if (!options.inputScript.empty() && !input->loadScript(options.inputScript)) {
+        error = "cannot read the input script " + options.inputScript;
+        return nullptr;
+    }
+    if (!options.captureFolder.empty()) {
+        input->setCaptureFolder(options.captureFolder);
+        input->captureEveryFrame(options.captureFrames.empty());
+        for (int frame : options.captureFrames) input->captureFrame(static_cast<uint32_t>(frame));
+    }
+    return input;
+}
+
+bool WantsFullScreen(const ProgramOptions& options) {
+    return !options.windowed && FullScreenFromSettings(*Frame().settings);
+}
+
+// Without a display the window cannot open either; the full canvas is tried and the shell reports
+// the failure.
+WindowChoice ChooseWindow(const ProgramOptions& options) {
+    int desktopWidth = Match3::kCanvasWidth, desktopHeight = Match3::kCanvasHeight;
+    if (options.desktopWidth > 0) {
+        desktopWidth = options.desktopWidth;
+        desktopHeight = options.desktopHeight;
+    } else if (!getDesktopSize(desktopWidth, desktopHeight)) {
+        Log("No desktop size available");
+    }
+    return ChooseWindowSize(desktopWidth, desktopHeight);
+}
+
+void ApplyWindowChoice(const WindowChoice& choice) {
+    FrameContext& frame = Frame();
+    frame.width = static_cast<int16_t>(choice.width);
+    frame.height = static_cast<int16_t>(choice.height);
+    if (!choice.scaled) return;
+    frame.displayScaled = true;
+    frame.displayCentreScaling = true;
+    frame.displayScale = choice.scale;
+    frame.inverseDisplayScale = 1.0f / choice.scale;
+}
+
+// The framework alone: a window, the main loop and a state that draws nothing.
+class EmptyShell : public LDvGame {
+public:
+    EmptyShell() : LDvGame("Quorvane", "Quorvane", 0, 2) {
+        Frame().updatesPerSecond = Match3::kUpdatesPerSecond;
+    }
+    BlankState blank;
+};
+
+void RunEmptyShell(const ProgramOptions& options, KTestInput* testInput) {
+    EmptyShell shell;
+    StartLogging("Quorvane", "0.2", false);
+    ApplyWindowChoice(ChooseWindow(options));
+    if (!shell.InitGame(WantsFullScreen(options))) return;
+    if (testInput != nullptr) Frame().window->setTestInput(testInput);
+    SetState(&shell.blank, &shell, false);
+    shell.RunGame();
+}
+
+struct GameRun {
+    bool refused = false;                // the desktop is too small; nothing else happens
+    LDvString dataRoot;                  // names the survey table
+};
+
+GameRun RunGameObject(const ProgramOptions& options, KTestInput* testInput) {
+    GameRun run;
+    Match3 game;
+    StartLogging("Quorvane", "0.2", GetSettingBool(false, "SHOW_CONSOLE"));
+    const WindowChoice window = ChooseWindow(options);
+    if (!window.supported) {
+        ShowMessage(kResolutionRefusal);
+        run.refused = true;
+        return run;
+    }
+    ApplyWindowChoice(window);
+    // Loading-screen frames would shift the frame numbers scripted input and captures count on.
+    game.progress.showScreen = !options.manualClock;
+    game.progress.reportTimes = options.reportLoadTimes;
+    if (game.InitGame(WantsFullScreen(options))) {
+        if (testInput != nullptr) Frame().window->setTestInput(testInput);
+        game.EnterFirstState();
+        game.RunGame();
+    }
+    run.dataRoot = GetDataRoot();  // read while settings.ini (and its "RootDir") is still loaded
+    return run;
+}
+
+void OpenSurvey(const LDvString& dataRoot) {
+    const LDvString url = SurveyUrl(dataRoot);
+    if (!url.empty()) openUrl(url);
+}
+
+}  // namespace
+
+int RunProgram(int argc, const char* const* argv) {
+    ProgramOptions options;
+    LDvString error;
+    if (!ParseProgramOptions(argc, argv, options, error)) {
+        std::fprintf(stderr, "quorvane: %s\n\n%s", error.c_str(), ProgramUsage());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(ProgramUsage(), stdout);
+        return 0;
+    }
+    const std::unique_ptr<KTestInput> testInput = MakeTestInput(options, error);
+    if (!error.empty()) {
+        std::fprintf(stderr, "quorvane: %s\n", error.c_str());
+        return 2;
+    }
+    ApplyOptions(options);
+    InstallHooks(options);
+    if (options.emptyShell) {
+        RunEmptyShell(options, testInput.get());
+        SetLoopHooks({});
+        endEngineLog();
+        return 0;
+    }
+    const GameRun run = RunGameObject(options, testInput.get());
+    SetLoopHooks({});
+    if (run.refused) {
+        endEngineLog();
+        return 0;
+    }
+    OpenSurvey(run.dataRoot);
+    if (options.exitWait) sleepMilliseconds(kExitWaitMilliseconds);
+    endEngineLog();
+    return 0;
+}

@@ -1,6 +1,0 @@
-#pragma once
-// The character dialog's two speakers, for the dialog mock-up preview.
-#include "tools/forge/rgba_image.h"
-
-RgbaImage captainPortrait();
-RgbaImage professorPortrait();
