@@ -1,13 +1,17 @@
 // The play screen's life: first entry, entering a level, (re)starting it, each step, leaving.
 #include "game/match3/playing.h"
 
+#include "framework/core/black_out.h"
 #include "framework/core/frame_context.h"
 #include "framework/data/player_profiles.h"
+#include "framework/ui/cursor_sprite.h"
 #include "framework/ui/overlay_registry.h"
-#include "game/app/match3.h"
+#include "game/app/game_view.h"
+#include "game/assets/game_bundles.h"
 #include "game/match3/aimer_cursor.h"
 #include "game/match3/board.h"
 #include "game/match3/hourglass.h"
+#include "game/match3/match3_images.h"
 #include "game/match3/tornado.h"
 #include "game/match3/wind_bonus.h"
 #include "game/match3/wind_god_button.h"
@@ -38,7 +42,7 @@ void UseColours(LDvList<int>& colours, const std::array<int, N>& set) {
 
 }  // namespace
 
-Playing::Playing(Match3& game) : match3(game) {}
+Playing::Playing(GameView& view) : game(view) {}
 
 Playing::~Playing() {
     // The board's callbacks point back here; they go before the board does.
@@ -58,7 +62,7 @@ int Playing::timeBonus(int timeLeftTicks) {
 void Playing::OnFirstEnter() {
     createOverlays();
     loadPictures();
-    levelEnd.loadAnimations(match3.winLoseBundle);
+    levelEnd.loadAnimations(game.WinLose());
     layOutPanels();
 }
 
@@ -80,7 +84,7 @@ void Playing::OnEnter() {
     levelBoard.setLevel(values.levelNumber);
     dropPanels();
     editNotifier.hidden = editInstructions.hidden = !editMode;
-    match3.screenFade.FadeFromBlack();
+    game.ScreenFade().FadeFromBlack();
 }
 
 void Playing::readProgress() {
@@ -167,7 +171,7 @@ void Playing::stepWind() {
     wind->step();
     if (values.windRunning && board->windTicks == 0) values.windRunning = false;
     if (wind->count > shownWindCount) {
-        windFlash.start(match3.match3Images.godOfWindBonus, WindGodButton::kCentreX, WindGodButton::kCentreY,
+        windFlash.start(game.BoardArt().godOfWindBonus, WindGodButton::kCentreX, WindGodButton::kCentreY,
                         WindBonus::kCountFlashTicks);
     }
     shownWindCount = wind->count;
@@ -220,7 +224,7 @@ void Playing::OnLeave(LDvState*) {
         pauseCard.hidden = true;
     }
     setAimerShown(false);
-    match3.cursor.SetCursorName("ARROW");
+    game.Cursor().SetCursorName("ARROW");
     levelEnd.close();
     stopMusic();
 }

@@ -2,13 +2,15 @@
 // leaving the screen.
 #include "game/match3/playing.h"
 
+#include "framework/core/black_out.h"
 #include "framework/core/game_log.h"
 #include "framework/data/player_profiles.h"
 #include "framework/ui/ldv_sound.h"
-#include "game/app/match3.h"
+#include "game/app/game_view.h"
 #include "game/assets/game_sounds.h"
 #include "game/match3/board.h"
 #include "game/match3/hourglass.h"
+#include "game/match3/match3_images.h"
 #include "game/match3/wind_bonus.h"
 
 namespace {
@@ -50,7 +52,7 @@ void Playing::levelStartSequence() {
             offerBoardTip();
         }
     }
-    startText.show(match3.match3Images.startText, kStartTextX, kStartTextY, kStartTextTicks);
+    startText.show(game.BoardArt().startText, kStartTextX, kStartTextY, kStartTextTicks);
     hourglass->running = true;
 }
 
@@ -153,8 +155,8 @@ void Playing::leaveLevel(bool won, bool fromEditor) {
     }
     board->clearAll();
     hideEndButtons();
-    LDvState* next = fromEditor ? match3.LevelEditorState() : nullptr;
-    match3.screenFade.FadeToState(false, next != nullptr ? next : match3.StateAfterLevel());
+    LDvState* next = fromEditor ? game.LevelEditorState() : nullptr;
+    game.ScreenFade().FadeToState(false, next != nullptr ? next : game.StateAfterLevel());
 }
 
 void Playing::startMusic() {
