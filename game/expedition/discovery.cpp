@@ -6,6 +6,7 @@
 #include "framework/data/ldv_ini_file.h"
 #include "framework/data/player_profiles.h"
 #include "game/assets/game_sounds.h"
+#include "game/assets/sound_paths.h"
 #include "game/expedition/discovery_dlg.h"
 #include "game/expedition/info_dlg.h"
 #include "game/expedition/path_blocking_dlg.h"
@@ -18,7 +19,6 @@ constexpr const char* kIconsSection = "ICONS";
 constexpr const char* kMapSection = "MAP";
 constexpr const char* kExpeditionCountKey = "EXPEDITION_COUNT";
 constexpr const char* kNoDescription = "NONE";
-constexpr const char* kDiscoverySound = "sounds\\sfx\\new_discovery.ogg";
 
 DialogRunner& Runner() {
     static DialogRunner runner;
@@ -62,7 +62,7 @@ void ShowDiscovery(GameView& game, const LDvIniFile& table, const LDvString& id)
         dialog.AddRow(reward.key, reward.text, true, true);
         Record(kRewardsSection, reward.key);
     }
-    PlayGameSound(kDiscoverySound);
+    PlayGameSound(sounds::kNewDiscovery);
     Run(dialog);
     const LDvString icon = table.GetString(id.c_str(), "ICON", "");
     if (!icon.empty()) Record(kIconsSection, icon);

@@ -8,6 +8,7 @@
 #include "framework/ui/overlay_registry.h"
 #include "game/app/game_view.h"
 #include "game/assets/game_bundles.h"
+#include "game/assets/sound_paths.h"
 #include "game/match3/aimer_cursor.h"
 #include "game/match3/board.h"
 #include "game/match3/hourglass.h"
@@ -26,8 +27,8 @@ constexpr std::array<int, 5> kBeachColours = {0, 1, 2, 3, 4};
 constexpr std::array<int, 5> kJungleColours = {5, 1, 2, 3, 4};
 
 constexpr const char* kPlayTrackPaths[Playing::kPlayTracks] = {
-    "sounds\\music\\play1.ogg", "sounds\\music\\play4.ogg", "sounds\\music\\play3.ogg",
-    "sounds\\music\\play2.ogg", "sounds\\music\\play5.ogg",
+    sounds::kPlay1Music, sounds::kPlay4Music, sounds::kPlay3Music,
+    sounds::kPlay2Music, sounds::kPlay5Music,
 };
 
 int ProgressInt(const char* key, int defaultValue) {
