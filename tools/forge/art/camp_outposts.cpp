@@ -69,7 +69,7 @@ void paintWeatherMast(cairo_t* cr, int width, int height, int stage) {
     pennant(cr, x - 20, top - 8, 10, kFlagRed);
 }
 
-void paintWardTent(cairo_t* cr, int width, int height, int stage) {
+void paintWardTent(cairo_t* cr, int /*width*/, int height, int stage) {
     const double x0 = 14;
     const double ground = height - 22.0;
     const double w = 96;

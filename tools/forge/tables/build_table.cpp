@@ -1,39 +1,22 @@
 // The build table: read, checked and copied into the data folder.
 #include "tools/forge/tables/build_table.h"
 
+#include <algorithm>
 #include <cctype>
-#include <cstdlib>
-#include <map>
 #include <sstream>
 
 #include "tools/forge/core/forge.h"
+#include "tools/forge/tables/ini_sections.h"
 
 namespace {
 
 constexpr const char* kTable = "build.ini";
-
-std::string trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
-std::string upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
-bool readInt(const std::string& text, int& value) {
-    const std::string t = trimmed(text);
-    if (t.empty()) return false;
-    char* end = nullptr;
-    value = static_cast<int>(std::strtol(t.c_str(), &end, 10));
-    return *end == '\0';
-}
+// The groups the camp looks up by name; the camp finds them in any order.
+constexpr const char* kCampGroups[] = {"HUTS", "UPG_HUTS", "LAB", "CLINIC", "FINISH_CAMP"};
 
 bool readPair(const std::string& text, int& a, int& b) {
     const size_t comma = text.find(',');
-    return comma != std::string::npos && readInt(text.substr(0, comma), a) && readInt(text.substr(comma + 1), b);
+    return comma != std::string::npos && readWholeInt(text.substr(0, comma), a) && readWholeInt(text.substr(comma + 1), b);
 }
 
 bool readPlace(const std::string& value, BuildingPlace& place) {
@@ -42,35 +25,12 @@ bool readPlace(const std::string& value, BuildingPlace& place) {
     std::string field;
     while (std::getline(in, field, ';')) fields.push_back(field);
     if (fields.size() != 4) return false;
-    place.image = trimmed(fields[0]);
+    place.image = trimmedText(fields[0]);
     return !place.image.empty() && readPair(fields[1], place.x, place.y) && readPair(fields[2], place.cx, place.cy) &&
-           readInt(fields[3], place.delay) && place.delay >= 0;
+           readWholeInt(fields[3], place.delay) && place.delay >= 0;
 }
 
-struct Section {
-    std::string name;
-    std::map<std::string, std::string> keys;  // upper-cased keys, as the game compares them
-};
-
-std::vector<Section> readSections(const std::string& text) {
-    std::vector<Section> sections;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        line = trimmed(line);
-        if (line.empty() || line[0] == ';') continue;
-        if (line[0] == '[') {
-            sections.push_back({line.substr(1, line.size() - 2), {}});
-            continue;
-        }
-        const size_t equals = line.find('=');
-        if (equals == std::string::npos || sections.empty()) continue;
-        sections.back().keys[upper(trimmed(line.substr(0, equals)))] = line.substr(equals + 1);
-    }
-    return sections;
-}
-
-bool readGroup(const Section& section, BuildGroupEntry& group, std::string& error) {
+bool readGroup(const IniSection& section, BuildGroupEntry& group, std::string& error) {
     group.key = section.name;
     for (int n = 1; n <= kBuildGroupSlots; ++n) {
         const auto found = section.keys.find("BUILDING" + std::to_string(n));
@@ -82,17 +42,13 @@ bool readGroup(const Section& section, BuildGroupEntry& group, std::string& erro
         }
         group.buildings.push_back(place);
     }
-    const auto text = [&](const char* key) {
-        const auto found = section.keys.find(key);
-        return found == section.keys.end() ? std::string() : found->second;
-    };
-    group.name = text("NAME");
-    group.description = text("DESCRIPTION");
-    group.locked = text("LOCKED");
-    group.price = text("PRICE");
+    group.name = iniValue(section, "NAME");
+    group.description = iniValue(section, "DESCRIPTION");
+    group.locked = iniValue(section, "LOCKED");
+    group.price = iniValue(section, "PRICE");
     int price = 0;
     if (group.buildings.empty() || group.name.empty() || group.description.empty() ||
-        (!group.price.empty() && (!readInt(group.price, price) || price < 0))) {
+        (!group.price.empty() && (!readWholeInt(group.price, price) || price < 0))) {
         error = "[" + section.name + "] needs buildings, a NAME, a DESCRIPTION and a whole PRICE";
         return false;
     }
@@ -107,12 +63,12 @@ bool readBuildTable(const std::string& text, std::vector<BuildGroupEntry>& group
         error = "build.ini must use \\n line ends only";
         return false;
     }
-    const std::vector<Section> sections = readSections(text);
+    const std::vector<IniSection> sections = readIniSections(text);
     if (sections.size() > static_cast<size_t>(kBuildGroupSlots)) {
         error = "build.ini holds more than ten groups";
         return false;
     }
-    for (const Section& section : sections) {
+    for (const IniSection& section : sections) {
         BuildGroupEntry group;
         if (!readGroup(section, group, error)) return false;
         groups.push_back(group);
@@ -132,5 +88,9 @@ FORGE_STEP(build_table) {
     std::vector<BuildGroupEntry> groups;
     std::string error;
     if (!readBuildTable(text, groups, error)) return forge.fail(error);
+    for (const char* key : kCampGroups) {
+        const bool present = std::any_of(groups.begin(), groups.end(), [&](const BuildGroupEntry& g) { return g.key == key; });
+        if (!present) return forge.fail(std::string("build.ini has no [") + key + "] group, which the camp sells");
+    }
     forge.writeText(kTable, text);
 }
