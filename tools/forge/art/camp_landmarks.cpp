@@ -12,12 +12,11 @@
 
 namespace {
 
-constexpr Rgb kTimber{0.58, 0.40, 0.24};
+using namespace campPalette;
+
 constexpr Rgb kTowerWall{0.93, 0.90, 0.82};  // whitewashed
 constexpr Rgb kCopper{0.36, 0.66, 0.58};
 constexpr Rgb kBrass{0.86, 0.66, 0.28};
-constexpr Rgb kWhitewash{0.96, 0.94, 0.88};
-constexpr Rgb kMedicGreen{0.22, 0.62, 0.36};
 
 // The observatory: a round stone tower, its copper dome open for the brass telescope.
 void observatory(cairo_t* cr, double cx, double ground, double radius, double height, int stage) {
@@ -110,20 +109,9 @@ void labTower(cairo_t* cr, const HouseSpec& spec, int stage) {
 }
 
 HouseSpec labHouse() {
-    HouseSpec spec;
-    spec.width = 120;
-    spec.depth = 84;
-    spec.wallHeight = 70;
-    spec.roofHeight = 50;
-    spec.overhang = 12;
-    spec.wall = WallKind::Planks;
-    spec.roof = RoofKind::Shingles;
-    spec.wallColor = {0.80, 0.63, 0.42};
-    spec.roofColor = {0.34, 0.44, 0.56};
-    spec.doorAt = 0.66;
-    spec.sideWindows = 2;
-    spec.seed = 11;
-    return spec;
+    return {.width = 120, .depth = 84, .wallHeight = 70, .roofHeight = 50, .overhang = 12, .wall = WallKind::Planks,
+            .roof = RoofKind::Shingles, .wallColor = {0.80, 0.63, 0.42}, .roofColor = {0.34, 0.44, 0.56}, .doorAt = 0.66,
+            .sideWindows = 2, .seed = 11};
 }
 
 void clinicDetails(cairo_t* cr, const HouseSpec& spec, int stage) {
@@ -153,20 +141,9 @@ void clinicDetails(cairo_t* cr, const HouseSpec& spec, int stage) {
 }
 
 HouseSpec clinicHouse() {
-    HouseSpec spec;
-    spec.width = 140;
-    spec.depth = 86;
-    spec.wallHeight = 62;
-    spec.roofHeight = 50;
-    spec.overhang = 12;
-    spec.wall = WallKind::Plaster;
-    spec.roof = RoofKind::Shingles;
-    spec.wallColor = kWhitewash;
-    spec.roofColor = {0.36, 0.60, 0.50};
-    spec.doorAt = 0.5;
-    spec.sideWindows = 2;
-    spec.seed = 13;
-    return spec;
+    return {.width = 140, .depth = 86, .wallHeight = 62, .roofHeight = 50, .overhang = 12, .wall = WallKind::Plaster,
+            .roof = RoofKind::Shingles, .wallColor = kWhitewash, .roofColor = {0.36, 0.60, 0.50}, .doorAt = 0.5,
+            .sideWindows = 2, .seed = 13};
 }
 
 }  // namespace
