@@ -27,7 +27,11 @@ void observatory(cairo_t* cr, double cx, double ground, double radius, double he
     cairo_new_path(cr);
     cairo_move_to(cr, cx - radius, top);
     cairo_line_to(cr, cx - radius, ground);
-    cairo_arc_negative(cr, cx, ground, radius, M_PI, 0);  // the front of the base, seen from above
+    cairo_save(cr);  // the front of the base curves towards us, seen a little from above
+    cairo_translate(cr, cx, ground);
+    cairo_scale(cr, 1, squash);
+    cairo_arc_negative(cr, 0, 0, radius, M_PI, 0);
+    cairo_restore(cr);
     cairo_line_to(cr, cx + radius, top);
     cairo_close_path(cr);
     cairo_pattern_t* round = cairo_pattern_create_linear(cx - radius, 0, cx + radius, 0);
@@ -39,13 +43,11 @@ void observatory(cairo_t* cr, double cx, double ground, double radius, double he
     cairo_pattern_destroy(round);
     cairo_save(cr);
     cairo_clip_preserve(cr);
-    for (double y = ground - 14; y > top; y -= 26) {  // bands of timber round the whitewash
-        cairo_new_path(cr);
-        ellipsePath(cr, cx, y, radius, radius * squash);
-        setColor(cr, kTimber, 0.8);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
-    }
+    cairo_new_path(cr);  // a timber cornice under the dome
+    ellipsePath(cr, cx, top + 6, radius, radius * squash);
+    setColor(cr, kTimber, 0.9);
+    cairo_set_line_width(cr, 5);
+    cairo_stroke(cr);
     cairo_restore(cr);
     strokeInk(cr, 1.4);
     cairo_new_path(cr);
@@ -60,7 +62,12 @@ void observatory(cairo_t* cr, double cx, double ground, double radius, double he
         return;
     }
     if (stage != 3) return;
-    // Round windows, the dome, its slit and the telescope.
+    // A door, a round window, the dome, its slit and the telescope.
+    roundedRectPath(cr, cx - radius * 0.55, ground - height * 0.34, radius * 0.42, height * 0.34 + radius * 0.3, 4);
+    setColor(cr, kDoorway);
+    cairo_fill_preserve(cr);
+    strokeInk(cr, 1.2);
+    cairo_new_path(cr);
     cairo_new_path(cr);
     cairo_arc(cr, cx - radius * 0.2, top + height * 0.42, radius * 0.22, 0, 2 * M_PI);
     shadeWithInk(cr, cx - radius * 0.2, top + height * 0.42, radius * 0.22, {0.42, 0.62, 0.78}, 1.2);

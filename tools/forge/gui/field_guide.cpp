@@ -2,7 +2,8 @@
 //   bookbase.png           1600 x 900, drawn centred: the professor's notebook lying open, leather
 //                          cover, two cream pages with faint rules under the text lines, a ribbon
 //   btn_tasks.png          a green index tab standing up from the top-left edge of the book
-//   task_tab_overlay.png   the same tab lit up, laid over it while the task page is open
+//   task_tab_overlay.png   the tab while the task page is open: page-coloured, as if it were part
+//                          of the open page, laid over the green one
 //   btn_close.png          a brass stud with a cross on the top-right corner of the right page
 //   btn_next.png, btn_prev.png   leather tabs with an arrow, under the pages' bottom corners
 //   checkmark.png          a green pen tick, drawn before a finished task
@@ -180,16 +181,10 @@ RgbaImage tab(Rgb color, bool lit) {
     cairo_curve_to(cr, kTabWidth - 8, 3, kTabWidth - 3, 5, kTabWidth - 3, 16);
     cairo_line_to(cr, kTabWidth - 3, kTabHeight);
     cairo_close_path(cr);
-    fillVerticalGradient(cr, 3, kTabHeight, lighten(color, lit ? 0.35 : 0.15), darken(color, 0.2));
+    if (lit) fillVerticalGradient(cr, 3, kTabHeight, lighten(kPaper, 0.3), kPaper);
+    else fillVerticalGradient(cr, 3, kTabHeight, lighten(color, 0.15), darken(color, 0.2));
     strokeInk(cr, 2);
     cairo_new_path(cr);
-    if (lit) {
-        cairo_move_to(cr, 8, 8);
-        cairo_line_to(cr, kTabWidth - 8, 8);
-        setColor(cr, guiPalette::kGoldLight, 0.9);
-        cairo_set_line_width(cr, 2.5);
-        cairo_stroke(cr);
-    }
     roundedRectPath(cr, 12, 18, 20, 20, 4);
     setColor(cr, guiPalette::kCream);
     cairo_fill_preserve(cr);
@@ -198,10 +193,15 @@ RgbaImage tab(Rgb color, bool lit) {
     cairo_move_to(cr, 16, 27);
     cairo_line_to(cr, 21, 33);
     cairo_line_to(cr, 30, 19);
-    strokeRound(cr, lit ? palette::kGold : kInkGreen, 3);
+    strokeRound(cr, kInkGreen, 3);
     HeadingStyle style = carvedLabelStyle(23);
     style.outlineWidth = 2.5;
-    if (lit) style.bottom = palette::kGold;
+    if (lit) {  // green ink on the page's paper
+        style.top = lighten(color, 0.2);
+        style.bottom = color;
+        style.outline = guiPalette::kCream;
+        style.outlineWidth = 1.5;
+    }
     drawHeadingLine(cr, "Tasks", 74, 38, style);
     return canvas.toImage();
 }
