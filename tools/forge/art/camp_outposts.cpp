@@ -186,18 +186,27 @@ void paintJetty(cairo_t* cr, int width, int height, int stage) {
     }
     if (stage == 2) return;
     // The jolly boat tied alongside, and a lantern on a post at the end.
-    const double bx = endA.x - 70;
-    const double by = endA.y + 8;
-    cairo_new_path(cr);
-    cairo_move_to(cr, bx, by);
-    cairo_curve_to(cr, bx + 20, by + 18, bx + 60, by + 18, bx + 78, by - 4);
-    cairo_curve_to(cr, bx + 56, by + 2, bx + 20, by + 2, bx, by);
-    cairo_close_path(cr);
-    fillVerticalGradient(cr, by - 4, by + 16, {0.30, 0.55, 0.70}, {0.16, 0.32, 0.45});
+    const double bx = endA.x - 84;
+    const double by = endA.y + 12;
+    const auto hull = [&](double inset) {  // pointed at both ends, seen from above and a little aside
+        cairo_new_path(cr);
+        cairo_move_to(cr, bx + inset * 1.6, by);
+        cairo_curve_to(cr, bx + 20, by - 14 + inset, bx + 60, by - 18 + inset, bx + 84 - inset * 1.6, by - 10);
+        cairo_curve_to(cr, bx + 64, by + 6 - inset, bx + 24, by + 10 - inset, bx + inset * 1.6, by);
+        cairo_close_path(cr);
+    };
+    groundShadow(cr, bx + 44, by + 4, 46, 8, 0.3);
+    hull(0);
+    fillVerticalGradient(cr, by - 18, by + 10, palette::kWhite, {0.72, 0.80, 0.86});
     strokeInk(cr, 1.4);
-    cairo_new_path(cr);
-    strokeLine(cr, {bx + 14, by + 1}, {bx + 66, by - 1}, {0.93, 0.87, 0.7}, 2);
-    strokeLine(cr, {bx + 76, by - 3}, {endA.x - 8, endA.y - 4}, kRope, 1.2);
+    hull(4);
+    fillVerticalGradient(cr, by - 14, by + 6, lighten(kTimber, 0.3), kTimber);
+    strokeInk(cr, 1.0);
+    for (const double t : {0.35, 0.62}) {  // the thwarts
+        strokeLine(cr, {bx + 84 * t - 2, by - 13 + 8 * t}, {bx + 84 * t + 3, by + 5 - 4 * t}, darken(kTimber, 0.3), 3);
+    }
+    strokeLine(cr, {bx + 28, by - 4}, {bx + 70, by - 18}, kPole, 2.5);  // an oar across the seats
+    strokeLine(cr, {bx + 82, by - 9}, {endA.x - 8, endA.y - 4}, kRope, 1.2);
     strokeLine(cr, {endB.x - 4, endB.y}, {endB.x - 4, endB.y - 44}, palette::kWoodDark, 3);
     roundedRectPath(cr, endB.x - 10, endB.y - 58, 12, 14, 3);
     fillVerticalGradient(cr, endB.y - 58, endB.y - 44, {1.0, 0.92, 0.6}, palette::kGold);
