@@ -1,5 +1,7 @@
 #include "tests/game/psd_document_bytes.h"
 
+#include <utility>
+
 void AppendU16(PsdBytes& out, uint16_t value) {
     out.push_back(static_cast<uint8_t>(value >> 8));
     out.push_back(static_cast<uint8_t>(value));
@@ -133,4 +135,11 @@ PsdRecordBytes SolidRecord(const std::string& name, int32_t left, int32_t top, i
         record.channels.push_back({id, RawChannel(PsdBytes(static_cast<size_t>(width) * height, value)), {}});
     }
     return record;
+}
+
+PsdDocumentBytes OverBackground(PsdRecordBytes layer) {
+    PsdDocumentBytes document;
+    document.records.push_back(SolidRecord("Background", 0, 0, 1, 1, {0}, 0));
+    document.records.push_back(std::move(layer));
+    return document;
 }

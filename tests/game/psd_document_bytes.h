@@ -51,6 +51,8 @@ PsdBytes InfoBlock(const std::string& signature, const std::string& key, const P
 PsdBytes SectionDivider(uint32_t type, uint32_t length = 4);
 // An image resource block with an empty name.
 PsdBytes ResourceBlock(const std::string& signature, uint16_t id, const PsdBytes& data);
+// A document of a 1 x 1 background and `layer` above it.
+PsdDocumentBytes OverBackground(PsdRecordBytes layer);
 // A w x h layer at (left, top) with one raw channel per id, every sample `value`.
 PsdRecordBytes SolidRecord(const std::string& name, int32_t left, int32_t top, int32_t width, int32_t height,
                            const std::vector<int16_t>& ids, uint8_t value);

@@ -182,12 +182,9 @@ TEST_F(PsdReaderTest, PackBitsRowsStayInsideTheirWidthAndTheirByteCount) {
     };
     for (const RowCase& c : kRows) {
         SCOPED_TRACE(c.name);
-        PsdDocumentBytes document;
-        document.records.push_back(SolidRecord("Background", 0, 0, 1, 1, {0}, 0));
         PsdRecordBytes layer = SolidRecord("rle", 0, 0, 4, 2, {}, 0);
         layer.channels.push_back({kPsdChannelRed, PackBitsChannel({c.row, {0x03, 5, 6, 7, 8}}), {}});
-        document.records.push_back(layer);
-        ASSERT_TRUE(Read(document.Build()));
+        ASSERT_TRUE(Read(OverBackground(layer).Build()));
         const LDvPSDLayer& read = *reader.LayerAt(1);
         for (int x = 0; x < 4; ++x) {
             EXPECT_EQ(PixelAt(read, x, 0)[0], c.red[x]) << "column " << x;
@@ -220,13 +217,10 @@ TEST_F(PsdReaderTest, EachChannelIsReadWithinItsStoredLength) {
     };
     for (const ChannelCase& c : kChannels) {
         SCOPED_TRACE(c.name);
-        PsdDocumentBytes document;
-        document.records.push_back(SolidRecord("Background", 0, 0, 1, 1, {0}, 0));
         PsdRecordBytes layer = SolidRecord("layer", 2, 1, 4, 2, {}, 0);
         layer.channels.push_back(c.first);
         layer.channels.push_back({kPsdChannelGreen, RawChannel(PsdBytes(8, 50)), {}});
-        document.records.push_back(layer);
-        ASSERT_TRUE(Read(document.Build()));
+        ASSERT_TRUE(Read(OverBackground(layer).Build()));
         const LDvPSDLayer& read = *reader.LayerAt(1);
         ASSERT_EQ(read.pixels.size(), 8u);
         for (int i = 0; i < 8; ++i) {
@@ -243,12 +237,9 @@ TEST_F(PsdReaderTest, EachChannelIsReadWithinItsStoredLength) {
 TEST_F(PsdReaderTest, NamesArePaddedToWholeWords) {
     for (const char* name : {"", "abc", "abcd", "abcde", "abcdefg"}) {
         SCOPED_TRACE(std::string("name \"") + name + "\"");
-        PsdDocumentBytes document;
-        document.records.push_back(SolidRecord("Background", 0, 0, 1, 1, {0}, 0));
         PsdRecordBytes group;
         group.extra = ExtraData(name, SectionDivider(1));
-        document.records.push_back(group);
-        ASSERT_TRUE(Read(document.Build()));
+        ASSERT_TRUE(Read(OverBackground(group).Build()));
         EXPECT_EQ(reader.LayerAt(1)->name, name);
         EXPECT_TRUE(reader.LayerAt(1)->isGroupStart);
     }
@@ -266,15 +257,12 @@ TEST_F(PsdReaderTest, SectionDividersOfLength4And12LeaveTheNextBlockInPlace) {
     };
     for (const DividerCase& c : kDividers) {
         SCOPED_TRACE("type " + std::to_string(c.type) + ", length " + std::to_string(c.length));
-        PsdDocumentBytes document;
-        document.records.push_back(SolidRecord("Background", 0, 0, 1, 1, {0}, 0));
         PsdRecordBytes layer;
         PsdBytes blocks = SectionDivider(c.type, c.length);
-        const PsdBytes open = SectionDivider(2, 4);
-        blocks.insert(blocks.end(), open.begin(), open.end());
+        const PsdBytes closed = SectionDivider(2, 4);
+        blocks.insert(blocks.end(), closed.begin(), closed.end());
         layer.extra = ExtraData("g", blocks);
-        document.records.push_back(layer);
-        ASSERT_TRUE(Read(document.Build()));
+        ASSERT_TRUE(Read(OverBackground(layer).Build()));
         EXPECT_EQ(reader.LayerAt(1)->isGroupStart, c.start);
         EXPECT_EQ(reader.LayerAt(1)->isGroupEnd, c.end);
     }
