@@ -17,10 +17,15 @@ void PsdTrace(const LDvString& line) {
 
 void PsdTracef(const char* format, ...) {
     if (!PsdTraceOn()) return;
-    char line[256];
     va_list arguments;
     va_start(arguments, format);
-    std::vsnprintf(line, sizeof line, format, arguments);
+    va_list measuring;
+    va_copy(measuring, arguments);
+    const int length = std::vsnprintf(nullptr, 0, format, measuring);
+    va_end(measuring);
+    // Layer names run to 255 bytes, so the line is sized to what it holds.
+    LDvString line(length > 0 ? static_cast<size_t>(length) : 0, '\0');
+    std::vsnprintf(line.data(), line.size() + 1, format, arguments);
     va_end(arguments);
     Log(line, kPsdTraceLevel);
 }

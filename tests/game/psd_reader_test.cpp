@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/k_graphic.h"
 #include "framework/core/frame_context.h"
+#include "framework/ui/overlay_images.h"
 #include "game/scenes/psd_resource_names.h"
 #include "tests/game/psd_document_bytes.h"
 #include "tests/game/psd_test_pictures.h"
@@ -105,6 +107,18 @@ TEST_F(PsdReaderTest, FindsOnlyExactNamesInTheirOwnGroupAndNeverTheBackground) {
     EXPECT_EQ(reader.FindLayer("", "Background"), nullptr);
     EXPECT_EQ(reader.LayerAt(10), nullptr);
     EXPECT_EQ(reader.LayerAt(-1), nullptr);
+}
+
+// The scene makes its pictures this way, so the layer's pixel order must be the pictures' own.
+TEST_F(PsdReaderTest, ALayersPixelsBecomeAPictureAsTheyAre) {
+    ASSERT_TRUE(Read(SceneDocument(PsdCompression::kPackBits)));
+    const LDvPSDLayer& layer = *reader.FindLayer("door", "IMG");
+    LDvOverlay overlay;
+    LoadFromPixels(&overlay, layer.pixels.data(), layer.maskWidth, layer.maskHeight);
+    EXPECT_EQ(overlay.GetWidth(), 8);
+    EXPECT_EQ(overlay.GetHeight(), 6);
+    ASSERT_NE(overlay.Picture(), nullptr);
+    EXPECT_EQ(overlay.Picture()->pixels(), layer.pixels);
 }
 
 TEST_F(PsdReaderTest, ABackgroundAloneHasNoGroupsAndNothingToFind) {
