@@ -1,5 +1,6 @@
 // The Photoshop reader on documents written by another program: ImageMagick's PSD writer, with
-// one picture or several layers, with and without transparency, raw and PackBits.
+// one picture or several layers, with and without transparency, raw and PackBits. And the other
+// way round: ImageMagick reads the forge's documents back as they were painted.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 #include "tests/support/picture_fixtures.h"
 #include "tests/support/temp_dir.h"
 #include "tools/forge/core/encoders.h"
+#include "tools/forge/scenes/psd_writer.h"
 
 namespace {
 
@@ -91,6 +93,40 @@ TEST(PsdReaderImageMagick, ReadsDocumentsImageMagickWrote) {
             EXPECT_EQ(layer.top, source.top);
             // Colours under fully clear pixels are ImageMagick's to choose.
             ExpectLayerHolds(layer, source.picture, source.transparent, false);
+        }
+    }
+}
+
+// ImageMagick lists the merged image first, then every layer with pixels (dividers have none).
+TEST(PsdReaderImageMagick, ReadsBackTheForgesDocuments) {
+    if (access(kConvert, X_OK) != 0) GTEST_SKIP() << "ImageMagick's convert is not installed";
+    const std::vector<PsdLayer> layers = {{"Background", 0, 0, PatternPicture(20, 12, 1, false), false},
+                                          {"IMG", 2, 3, PatternPicture(7, 5, 2, true), true},
+                                          {"HIT", 9, 1, PatternPicture(6, 6, 3, true), true}};
+    for (const PsdCompression compression : {PsdCompression::kRaw, PsdCompression::kPackBits}) {
+        PsdDocument document;
+        document.width = 20;
+        document.height = 12;
+        document.compression = compression;
+        document.addLayer(layers[0]);
+        document.addGroup({"door", {layers[1], layers[2]}});
+        TempDir folder;
+        ASSERT_TRUE(writePsdFile(folder.file("forged.psd"), document));
+        for (size_t i = 0; i < layers.size(); ++i) {
+            SCOPED_TRACE(layers[i].name);
+            const std::string pixels = folder.file("layer.rgba");
+            const std::string command = std::string(kConvert) + " " + folder.file("forged.psd") + "[" +
+                                        std::to_string(i + 1) + "] -depth 8 rgba:" + pixels + " 2>/dev/null";
+            ASSERT_EQ(std::system(command.c_str()), 0);
+            const std::string bytes = folder.read("layer.rgba");
+            const RgbaImage& picture = layers[i].image;
+            ASSERT_EQ(bytes.size(), picture.rgba.size());
+            int wrong = 0;
+            for (size_t p = 0; p < picture.rgba.size(); p += 4) {
+                const bool clear = picture.rgba[p + 3] == 0;
+                for (size_t c = clear ? 3 : 0; c < 4; ++c) wrong += static_cast<uint8_t>(bytes[p + c]) != picture.rgba[p + c];
+            }
+            EXPECT_EQ(wrong, 0);
         }
     }
 }
