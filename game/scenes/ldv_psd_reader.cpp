@@ -4,9 +4,9 @@
 #include <iterator>
 #include <vector>
 
+#include "engine/k_files.h"
 #include "framework/core/folders.h"
 #include "framework/core/game_log.h"
-#include "framework/core/ldv_file.h"
 #include "game/scenes/psd_byte_reader.h"
 #include "game/scenes/psd_channel_data.h"
 #include "game/scenes/psd_file_sections.h"
@@ -48,15 +48,13 @@ bool LDvPSDReader::Load(const LDvString& path) {
         MediaMissing(resolved);
         return false;
     }
-    LDvFile file;
-    LDvString bytes;
-    const bool opened = file.Open(resolved, kFileModeReadBinary) && file.ReadAll(bytes);
-    file.Close();
-    if (!opened) {
+    // Read whole in one go: the document is parsed from memory, its file closed at once.
+    std::vector<uint8_t> bytes;
+    if (!readWholeFile(makeFilePath(resolved), bytes)) {
         Log("Error : Cannot read Photoshop file : " + resolved);
         return false;
     }
-    return Read(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), resolved);
+    return Read(bytes.data(), bytes.size(), resolved);
 }
 
 bool LDvPSDReader::LoadFromMemory(const uint8_t* data, size_t size, const LDvString& label) {

@@ -1,6 +1,8 @@
 #include "game/scenes/psd_channel_data.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 #include "game/scenes/psd_byte_reader.h"
 #include "game/scenes/psd_log.h"
@@ -27,27 +29,48 @@ int SampleByte(int16_t id) {
     }
 }
 
-// Writes one channel's samples: sample n of the channel is byte `offset` of pixel n.
+// Writes one channel's samples: sample n of the channel is byte `offset` of pixel n. Hits are
+// first marked a byte per pixel (no two samples in a row touch the same byte) and packed into
+// the layer's bits once all its channels are read.
 class SampleWriter {
 public:
-    SampleWriter(LDvPSDLayer& layer, int offset)
-        : bytes(reinterpret_cast<uint8_t*>(layer.pixels.data()) + offset), mask(layer.hitMask.data()) {}
+    SampleWriter(LDvPSDLayer& layer, int offset, std::vector<uint8_t>& hits)
+        : bytes(reinterpret_cast<uint8_t*>(layer.pixels.data()) + offset), hits(hits.data()) {}
 
-    void Put(size_t pixel, uint8_t value) {
-        bytes[pixel * 4] = value;
-        mask[pixel / 8] |= static_cast<uint8_t>((value > kPsdHitThreshold ? 1u : 0u) << (pixel % 8));
-    }
     void Fill(size_t first, size_t count, uint8_t value) {
-        for (size_t i = 0; i < count; ++i) Put(first + i, value);
+        uint8_t* out = bytes + first * 4;
+        for (size_t i = 0; i < count; ++i) out[i * 4] = value;
+        if (value > kPsdHitThreshold) std::memset(hits + first, 1, count);
     }
     void Copy(size_t first, const uint8_t* values, size_t count) {
-        for (size_t i = 0; i < count; ++i) Put(first + i, values[i]);
+        uint8_t* out = bytes + first * 4;
+        uint8_t* hit = hits + first;
+        for (size_t i = 0; i < count; ++i) {
+            out[i * 4] = values[i];
+            hit[i] |= values[i] > kPsdHitThreshold;
+        }
     }
 
 private:
     uint8_t* bytes;
-    uint8_t* mask;
+    uint8_t* hits;
 };
+
+// Bit n of the mask is byte n of `hits` (each 0 or 1). Eight bytes at a time: the multiply
+// gathers byte k's low bit into bit k of the top byte.
+void PackHits(const std::vector<uint8_t>& hits, LDvPSDLayer& layer) {
+    static_assert(std::endian::native == std::endian::little, "hit bytes are gathered little-endian");
+    constexpr uint64_t kGather = 0x0102040810204080ull;
+    const size_t whole = hits.size() / 8;
+    for (size_t i = 0; i < whole; ++i) {
+        uint64_t eight = 0;
+        std::memcpy(&eight, hits.data() + i * 8, 8);
+        layer.hitMask[i] = static_cast<uint8_t>((eight * kGather) >> 56);
+    }
+    for (size_t bit = whole * 8; bit < hits.size(); ++bit) {
+        layer.hitMask[bit / 8] |= static_cast<uint8_t>(hits[bit] << (bit % 8));
+    }
+}
 
 size_t PixelCount(const LDvPSDLayer& layer) {
     return static_cast<size_t>(layer.maskWidth) * static_cast<size_t>(layer.maskHeight);
@@ -94,13 +117,13 @@ void DecodePackBits(PsdByteReader& channel, SampleWriter& writer, const LDvPSDLa
     }
 }
 
-void DecodeChannel(PsdByteReader& channel, int16_t id, LDvPSDLayer& layer) {
+void DecodeChannel(PsdByteReader& channel, int16_t id, LDvPSDLayer& layer, std::vector<uint8_t>& hits) {
     if (channel.Size() < kMethodBytes) return;  // no room even for the method
     const int16_t method = channel.I16();
     PsdTracef("Compression method = %hd (0 - raw, 1-RLE, 2-ZIP, 3-ZIP+Prediction)", method);
     const int offset = SampleByte(id);
     if (offset < 0 || layer.pixels.empty()) return;
-    SampleWriter writer(layer, offset);
+    SampleWriter writer(layer, offset, hits);
     if (method == kRaw) DecodeRaw(channel, writer, layer);
     if (method == kPackBits) DecodePackBits(channel, writer, layer);
     // ZIP and anything else: the samples keep their start values.
@@ -139,10 +162,12 @@ void ReadPsdLayerChannels(PsdByteReader& in, const std::vector<PsdChannelEntry>&
                   layer.name.c_str(), static_cast<long long>(layer.StoredWidth()),
                   static_cast<long long>(layer.StoredHeight()));
     }
+    std::vector<uint8_t> hits(layer.pixels.size(), 0);
     for (const PsdChannelEntry& entry : channels) {
         PsdByteReader channel = in.Take(entry.length);
-        DecodeChannel(channel, entry.id, layer);
+        DecodeChannel(channel, entry.id, layer, hits);
     }
+    PackHits(hits, layer);
     PsdTrace("-- END layer channel data --");
 }
 
