@@ -23,6 +23,7 @@
 #include "game/frontend/survey.h"
 #include "game/match3/match3_images.h"
 #include "game/match3/playing.h"
+#include "game/scenes/script_host.h"
 #include "game/widgets/dialog_parts.h"
 
 constexpr int kEffectSoundCount = 44;
@@ -116,6 +117,8 @@ public:
 
     DialogParts dialogParts;             // what the dialogs show and reuse between showings
     TipDialog tipDialog{*this};          // the one tip, reused for every showing
+
+    ScriptHost scriptHost;               // runs the adventure scenes' scripts, started in OnInit
 
 private:
     void ConnectPlayScreen();
