@@ -13,9 +13,12 @@
 
 #include "framework/core/ldv_string.h"
 
+// The library aborts the process when anything it counts (the users of an object or of a script
+// type) reaches a million. Every such user is a handle slot of at least 8 bytes or an object of at
+// least 40, so 4 MiB of script heap keeps all of them far below that.
 struct ScriptLimits {
     int timeBudgetMs = 250;               // real time one call may run
-    size_t heapBytes = size_t{16} << 20;  // library heap a scene may add after its build
+    size_t heapBytes = size_t{4} << 20;   // library heap a scene may add after its build
     asUINT collectedObjects = 1000;       // script objects the garbage collector keeps at once
     asUINT callDepth = 256;               // nested script calls (asEP_MAX_CALL_STACK_SIZE)
     asUINT stackBytes = 1u << 20;         // the context's stack (asEP_MAX_STACK_SIZE)
@@ -47,4 +50,5 @@ private:
     std::chrono::steady_clock::time_point deadline;
     size_t heapLimit = 0;
     Stop stop = Stop::None;
+    unsigned lines = 0;  // line cues seen, wrapping
 };

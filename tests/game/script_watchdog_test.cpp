@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/k_clock.h"
+#include "game/scenes/ldv_script_string.h"
 #include "game/scenes/script_host.h"
 #include "game/scenes/script_memory.h"
 #include "tests/game/logged_world.h"
@@ -71,6 +72,9 @@ TEST(ScriptWatchdog, RunawayCallsAreStoppedAndTheSceneGoesOn) {
         EXPECT_EQ(world.countInLog(logged), before + 1);
         EXPECT_EQ(host.CallForText(kGetHint), "alive");
     }
+    // Every string the stopped calls made was given back to the text budget.
+    ASSERT_TRUE(host.BuildSceneModule("test", "void OnTick() {}"));
+    EXPECT_EQ(ScriptTextBytes(), 0u);
 }
 
 TEST(ScriptWatchdog, ScriptHeapGrowthIsBoundedFromTheBuild) {
@@ -90,6 +94,28 @@ TEST(ScriptWatchdog, ScriptHeapGrowthIsBoundedFromTheBuild) {
     // What the stopped call piled up is collected at once.
     EXPECT_LT(ScriptHeapBytes(), before + (size_t{1} << 20));
     EXPECT_EQ(host.CallForText(kGetHint), "alive");
+}
+
+std::string Repeat(const std::string& piece, int times);
+
+// Each object here points at one target from 2,500 slots; the library aborts the whole process
+// once a million handles point at one object, which 16 MiB of such objects would reach.
+TEST(ScriptWatchdog, HandlesPilingOntoOneObjectAreStoppedByTheMemoryBudget) {
+    LoggedWorld world;
+    ScriptHost host;
+    ASSERT_TRUE(host.InitScriptHost());
+    constexpr int kSlots = 2500;
+    std::string members, fills;
+    for (int i = 0; i < kSlots; ++i) {
+        members += "H@ m" + std::to_string(i) + ";";
+        fills += "@h.m" + std::to_string(i) + "=t;\n";
+    }
+    const std::string script = "class H {" + members + "}\n"
+                               "void Fill(H@ h, H@ t) {\n" + fills + "}\n"
+                               "void OnTick() { H t; H@ keep = null; while (true) { H h; Fill(h, t); @h.m0 = keep; @keep = h; } }\n";
+    ASSERT_TRUE(host.BuildSceneModule("test", script));
+    host.CallVoid(kTick);
+    EXPECT_EQ(world.countInLog("Script test: void OnTick() stopped: used more than its 4 MiB of memory"), 1);
 }
 
 TEST(ScriptWatchdog, AnEndlessGlobalInitialiserIsStoppedAndTheSceneRunsWithoutScript) {
