@@ -5,6 +5,8 @@
 // - ScriptLoopWatched / ScriptLoopUnwatched: 10,000 loop iterations with and without the
 //   watchdog's line callback, for its share of the cost.
 // - ScriptBuildScene: building a 200-line scene script into the module (once per scene load).
+// - ScriptEndlessCallStopped: an OnTick that never ends, until the watchdog stops it (budget 250 ms;
+//   milliseconds, for how far past the budget the stop lands).
 // Microseconds per call; `make bench` reports medians over repetitions.
 #include <benchmark/benchmark.h>
 
@@ -98,6 +100,14 @@ void ScriptBuildScene(benchmark::State& state) {
     for (auto _ : state) host.BuildSceneModule("bench", script);
 }
 BENCHMARK(ScriptBuildScene)->Unit(benchmark::kMicrosecond);
+
+void ScriptEndlessCallStopped(benchmark::State& state) {
+    ResetFrameForTesting();
+    ScriptHost host;
+    BuildOrSkip(state, host, "void OnTick() { int n = 0; while (true) n++; }");
+    for (auto _ : state) host.CallVoid("void OnTick()");
+}
+BENCHMARK(ScriptEndlessCallStopped)->Iterations(4)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -104,10 +104,13 @@ bool ScriptHost::MakeContext() {
 bool ScriptHost::InitialiseGlobals() {
     watchdog.Begin();
     if (module->ResetGlobalVars(context.get()) >= 0) return true;
+    // The library has logged which variable failed, without naming the script.
     if (watchdog.Reason() != ScriptWatchdog::Stop::None) {
         Log(Label("global variables") + " stopped: " + watchdog.Describe());
+    } else {
+        Log(Label("global variables") + " failed");
     }
-    CollectGarbage(true);
+    context->Unprepare();
     return false;
 }
 

@@ -42,6 +42,7 @@ TEST_F(ScriptHostTest, StringMethodsAndStrGiveTheirTexts) {
         {"STR(-12.345f)", " -12.35"},
         {"STR(1.5f)", "   1.50"},
         {"STR(1234.5f)", "1234.50"},
+        {"STR(1.5)", "   1.50"},
         {"\"ab\" + \"cd\"", "abcd"},
         {"\"abcdefg\".Left(3)", "abc"},
         {"\"abc\".Left(9)", "abc"},

@@ -118,7 +118,7 @@ TEST(ScriptWatchdog, HandlesPilingOntoOneObjectAreStoppedByTheMemoryBudget) {
     EXPECT_EQ(world.countInLog("Script test: void OnTick() stopped: used more than its 4 MiB of memory"), 1);
 }
 
-TEST(ScriptWatchdog, AnEndlessGlobalInitialiserIsStoppedAndTheSceneRunsWithoutScript) {
+TEST(ScriptWatchdog, GlobalInitialisersThatDoNotFinishLeaveTheSceneWithoutScript) {
     LoggedWorld world;
     ScriptHost host;
     ASSERT_TRUE(host.InitScriptHost());
@@ -129,6 +129,9 @@ TEST(ScriptWatchdog, AnEndlessGlobalInitialiserIsStoppedAndTheSceneRunsWithoutSc
     EXPECT_EQ(world.countInLog("Script test: global variables stopped: ran past its 250 ms budget"), 1);
     host.CallWithPoint("void OnLeftClick(int x, int y)", 1, 1);
     EXPECT_EQ(world.countInLog("Trouble calling func : void OnLeftClick(int x, int y)"), 1);
+
+    EXPECT_FALSE(host.BuildSceneModule("test", "class T { int n; }\nT@ none;\nint broken = none.n;\nvoid OnTick() {}"));
+    EXPECT_EQ(world.countInLog("Script test: global variables failed"), 1);
 }
 
 struct HostileText {
