@@ -334,3 +334,48 @@ TEST_F(DispatchedButton, AClickWhileNotEnabledDoesNotFireOnceEnabled) {
     EXPECT_TRUE(state.heard.empty());
     EXPECT_EQ(state.clicks, 2);
 }
+
+namespace {
+
+// A tap as a touchpad or xdotool gives it: the pointer arrives, presses and releases within one
+// frame, so every step of that frame already reads the button as up.
+void TapAt(int at) {
+    for (int32_t type : {K_EVENT_MOUSEMOVE, K_EVENT_MOUSEDOWN, K_EVENT_MOUSEUP}) {
+        KEvent event = MouseEvent(type, at, at);
+        noteMouseEvent(event);
+        GameEventHandler(&event);
+    }
+    UpdateOverlays();
+    DispatchEvents();
+}
+
+struct KindCase {
+    const char* what;
+    int32_t kind;
+    bool toggles;
+};
+const KindCase kKinds[] = {
+    {"plain push button", 9999, false}, {"hover frames", 1, false}, {"toggle", 3, true},
+    {"toggle with hover", 4, true},     {"glowing", kButtonKindGlow, false},
+};
+
+}  // namespace
+
+TEST_F(DispatchedButton, ATapWithinOneFrameClicksEveryKindOfButton) {
+    button.enabled = true;
+    for (const KindCase& c : kKinds) {
+        SCOPED_TRACE(c.what);
+        button.kind = c.kind;
+        button.pressed = false;
+        state.heard.clear();
+        state.clicks = 0;
+        TapAt(kInside);
+        ASSERT_EQ(state.heard.size(), 1u);
+        EXPECT_EQ(state.heard[0], &button);
+        EXPECT_EQ(state.clicks, 0);
+        EXPECT_EQ(button.pressed, c.toggles);
+        TapAt(kOutside);
+        EXPECT_EQ(state.heard.size(), 1u) << "a tap beside the button is an ordinary click";
+        EXPECT_EQ(state.clicks, 1);
+    }
+}

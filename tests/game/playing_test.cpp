@@ -50,10 +50,15 @@ bool WaitForEndButtons(PlayWorld& world) {
                            kLevelEndLimit);
 }
 
+LDvPoint Centre(LDvOverlay& overlay) {
+    const LDvRect box = overlay.GetBounds();
+    return {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+}
+
 void ClickButton(PlayWorld& world, LDvOverlay& button) {
-    const LDvRect box = button.GetBounds();
-    world.moveMouse((box.left + box.right) / 2, (box.top + box.bottom) / 2);
-    world.click((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    const LDvPoint centre = Centre(button);
+    world.moveMouse(centre.x, centre.y);
+    world.click(centre.x, centre.y);
 }
 
 // A level table of one short design, so time runs out quickly.
@@ -465,3 +470,50 @@ TEST(PlayScreen, TheOptionsDialogOfTheMenuRestartsOrLeavesTheLevel) {
         }
     }
 }
+
+// A tap (press and release within one step, as a touchpad or xdotool gives it) takes the
+// level-end buttons, the menu button and the buttons of the options dialog it opens.
+TEST(PlayScreen, ATapWithinOneStepTakesEveryButtonOfTheScreen) {
+    for (const bool retry : {true, false}) {
+        SCOPED_TRACE(retry ? "retry" : "back to camp");
+        const MirroredData data;
+        UseShortLevels(data, "0:01");
+        PlayWorld world(data.path());
+        ASSERT_TRUE(world.started());
+        Playing& play = world.play();
+        ASSERT_TRUE(world.waitForPlay());
+        ASSERT_TRUE(world.stepUntil([&play] { return play.values.lost; }, 200));
+        ASSERT_TRUE(WaitForEndButtons(world));
+        const LDvPoint at = Centre(retry ? play.retryButton : play.leaveButton);
+        world.tap(at.x, at.y);
+        EXPECT_EQ(play.values.lost, !retry);
+        EXPECT_EQ(play.values.left, !retry);
+    }
+
+    PlayWorld world;
+    ASSERT_TRUE(world.started());
+    Playing& play = world.play();
+    ASSERT_TRUE(world.waitForPlay());
+    world.steps(60);
+    int frames = 0;  // of the options dialog's modal run
+    LoopHooks hooks;
+    hooks.afterPresent = [&](int) {
+        auto* dialog = dynamic_cast<GameOptionsDialog*>(Frame().currentState);
+        if (dialog == nullptr) return;
+        if (++frames == 25) {
+            const LDvPoint at = Centre(dialog->closeButton);
+            Frame().window->deliverEvent(KTestInput::mouseEvent(K_EVENT_MOUSEMOVE, 0, at.x, at.y));
+            Frame().window->deliverEvent(KTestInput::mouseEvent(K_EVENT_MOUSEDOWN, 1, at.x, at.y));
+            Frame().window->deliverEvent(KTestInput::mouseEvent(K_EVENT_MOUSEUP, 1, at.x, at.y));
+        }
+        if (frames > 600) Frame().window->requestQuit();
+    };
+    SetLoopHooks(std::move(hooks));
+    const LDvPoint menu = Centre(play.menuButton);
+    world.tap(menu.x, menu.y);
+    SetLoopHooks({});
+    EXPECT_GT(frames, 0) << "the menu opened";
+    EXPECT_LT(frames, 30) << "the tap on its close button closed it";
+    EXPECT_EQ(Frame().currentState, &play);
+}
+
