@@ -65,7 +65,8 @@ LDvGame::LDvGame(const char* gameName, const char* title, long versionMajor, lon
     frame.versionMajor = versionMajor;
     frame.versionMinor = versionMinor;
     CreateSaveFolders();
-    frame.settings = std::make_unique<LDvIniFile>(GetSaveFolder() + "settings.ini");
+    frame.settings = std::make_unique<LDvIniFile>();
+    frame.settings->LoadExisting(GetSaveFolder() + "settings.ini");
     frame.settings->SetAutoSave(true);
     frame.settingsLoaded = true;
 }
@@ -73,7 +74,10 @@ LDvGame::LDvGame(const char* gameName, const char* title, long versionMajor, lon
 LDvGame::~LDvGame() {
     FrameContext& frame = Frame();
     frame.window.reset();
-    frame.settings.reset();  // saves first if a change is still unwritten
+    // Both save a change still unwritten now, while the logs are open; left to the end of the
+    // process they would try again after the logs are gone.
+    frame.settings.reset();
+    frame.progress.reset();
     frame.settingsLoaded = false;
     if (frame.game == this) frame.game = nullptr;
 }
