@@ -116,6 +116,7 @@ void Playing::startLevel() {
     warnings.reset();
     pendingBeeps = beepGap = 0;
     dragArmed = false;
+    closeTip();
     levelEnd.close();
     hideEndButtons();
     startText.stop();
@@ -147,7 +148,10 @@ void Playing::Update() {
     }
     if (!values.levelOver) {
         ++playTicks;
-        if (board->countColouredCells()) values.levelOver = values.levelWon = true;
+        if (board->countColouredCells()) {
+            values.levelOver = values.levelWon = true;
+            closeTip();
+        }
     }
     checkWin();
     timerStep();

@@ -2,7 +2,9 @@
 // leaving the screen.
 #include "game/match3/playing.h"
 
+#include "framework/core/frame_context.h"
 #include "framework/core/game_log.h"
+#include "framework/core/state_control.h"
 #include "framework/data/player_profiles.h"
 #include "framework/ui/ldv_sound.h"
 #include "game/app/match3.h"
@@ -38,7 +40,11 @@ bool TipSeen(const char* key) { return IsPlayerSelected() && GetPlayerInt("TIPS"
 
 }  // namespace
 
-bool Playing::offer(const TipRequest& tip) { return offerTip ? offerTip(tip) : false; }
+bool Playing::offer(const TipRequest& tip) { return offerTip && !values.levelOver ? offerTip(tip) : false; }
+
+void Playing::closeTip() {
+    if (Frame().secondary != nullptr) CloseSecondary();
+}
 
 void Playing::levelStartSequence() {
     PlayGameSound(kLevelStartSound);
@@ -127,6 +133,7 @@ void Playing::beginOutro() {
 void Playing::loseLevel() {
     if (values.lost) return;
     values.levelOver = values.lost = true;
+    closeTip();
     stopMusic();
     board->startOutro();
     levelEnd.showLoss();
@@ -142,6 +149,7 @@ void Playing::leaveLevel(bool won, bool fromEditor) {
     if (values.left) return;
     values.left = true;
     values.levelOver = true;
+    closeTip();
     if (won) {
         ++values.levelNumber;
         ++values.setLevel;

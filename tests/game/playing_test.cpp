@@ -517,3 +517,27 @@ TEST(PlayScreen, ATapWithinOneStepTakesEveryButtonOfTheScreen) {
     EXPECT_EQ(Frame().currentState, &play);
 }
 
+// The first tip of a level floats until the first move; a level that ends before takes it along.
+TEST(PlayScreen, AFloatingTipClosesWhenItsLevelEnds) {
+    enum class End { Lost, Restarted, Left };
+    for (const End end : {End::Lost, End::Restarted, End::Left}) {
+        SCOPED_TRACE(static_cast<int>(end));
+        const MirroredData data;
+        UseShortLevels(data, "0:02");
+        PlayWorld world(data.path(), [] { SetPlayerInt(nullptr, "SHOW_TIPS", 1); });
+        ASSERT_TRUE(world.started());
+        Playing& play = world.play();
+        play.runMenu = [end](const LDvString&, const LDvString&) {
+            return end == End::Restarted ? Playing::MenuAnswer::Restart : Playing::MenuAnswer::Leave;
+        };
+        ASSERT_TRUE(world.waitForPlay());
+        ASSERT_EQ(Frame().secondary, &world.game().tipDialog) << "the instructions float over the board";
+        if (end == End::Lost) {
+            ASSERT_TRUE(world.stepUntil([&play] { return play.values.lost; }, 200));
+        } else {
+            world.steps(60);  // the menu sign has dropped in
+            ClickButton(world, play.menuButton);
+        }
+        EXPECT_EQ(Frame().secondary, nullptr);
+    }
+}
