@@ -1,5 +1,6 @@
 #include "framework/core/ldv_game.h"
 
+#include "engine/display_watch.h"
 #include "engine/k_files.h"
 #include "engine/k_graphic.h"
 #include "engine/k_system.h"
@@ -51,6 +52,15 @@ std::unique_ptr<KWindow> OpenWindowWithFallback() {
     return nullptr;
 }
 
+// The display is gone under the running game: what is unsaved is saved and the logs close.
+void EndAfterLostDisplay() {
+    Log("=== Game Ended: the display went away ===");
+    FrameContext& frame = Frame();
+    if (frame.settings != nullptr) frame.settings->Save();
+    if (frame.progress != nullptr) frame.progress->Save();
+    StopLogging();
+}
+
 }  // namespace
 
 LDvGame::LDvGame(const char* gameName, const char* title, long versionMajor, long versionMinor) {
@@ -94,6 +104,7 @@ bool LDvGame::InitGame(bool fullScreen) {
     frame.window = OpenWindowWithFallback();
     if (frame.window == nullptr) return false;
     KWindow& window = *frame.window;
+    watchDisplay(EndAfterLostDisplay);
     if (fullScreen) window.toggleFullScreen(true);
     window.setMaxFrameRate(-1);
     setMousePosition(frame.width / 2, frame.height / 2);
