@@ -40,6 +40,7 @@ test: setup $(TEST_BUILD)/CMakeCache.txt
 # Part of `make test`: the fuzz targets built with clang as `make fuzz` builds them, each run for a
 # few seconds, so the fuzz build cannot rot unnoticed. New inputs stay in the build folder.
 fuzz-briefly: setup $(FUZZ_BUILD)/CMakeCache.txt
+	@grep -q fuzz_targets $(FUZZ_BUILD)/Makefile || cmake $(FUZZ_BUILD) > /dev/null  # a folder older than the target
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
 	tests/fuzz/run_all.sh $(FUZZ_BUILD) $(FUZZ_TEST_SECONDS) $(FUZZ_BUILD)/new-inputs
 
@@ -55,6 +56,7 @@ $(FUZZ_BUILD)/CMakeCache.txt: | setup
 	      -DQV_TESTS=OFF $(CMAKE_FLAGS)
 
 fuzz: setup $(FUZZ_BUILD)/CMakeCache.txt
+	@grep -q fuzz_targets $(FUZZ_BUILD)/Makefile || cmake $(FUZZ_BUILD) > /dev/null
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
 	tests/fuzz/run_all.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
