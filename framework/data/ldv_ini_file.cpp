@@ -70,7 +70,7 @@ LDvIniFile::~LDvIniFile() {
 void LDvIniFile::Load(const LDvString& filePath) {
     Clear();
     path = filePath;
-    loaded = readFailed = dirty = saveFailing = false;
+    loaded = readFailed = dirty = saveFailing = partial = false;
     if (!CreateFileIfMissing(filePath)) {
         Log("Can't create file " + filePath);
         MediaMissing(filePath);
@@ -79,10 +79,11 @@ void LDvIniFile::Load(const LDvString& filePath) {
     Read();
 }
 
-void LDvIniFile::LoadExisting(const LDvString& filePath) {
+void LDvIniFile::LoadExisting(const LDvString& filePath, bool globalsOnly) {
     Clear();
     path = filePath;
     loaded = readFailed = dirty = saveFailing = false;
+    partial = globalsOnly;
     if (FileExists(filePath)) {
         Read();
     } else {
@@ -99,34 +100,38 @@ void LDvIniFile::Read() {
         return;
     }
     file.Close();
-    Parse(text.data(), text.size());
+    ParseText(text.data(), text.size(), partial);
     loaded = true;
 }
 
-void LDvIniFile::Parse(const char* text, size_t size) {
+void LDvIniFile::Parse(const char* text, size_t size) { ParseText(text, size, false); }
+
+void LDvIniFile::ParseText(const char* text, size_t size, bool globalsOnly) {
     if (size >= kByteOrderMarkSize && LDvString(text, kByteOrderMarkSize) == kByteOrderMark) {
         text += kByteOrderMarkSize;
         size -= kByteOrderMarkSize;
     }
     LDvIniSection* current = &global;
     ForEachIniLine(text, size, [&](const LDvString& line) {
-        if (line[0] == ';') return;
+        if (line[0] == ';') return true;
         if (line[0] == '[') {
+            if (globalsOnly) return false;
             // The last character goes whether or not it closes the bracket.
             const LDvString name = line.size() >= 2 ? line.substr(1, line.size() - 2) : LDvString();
             current = FindOrAddSection(name);
-            return;
+            return true;
         }
         LDvString key;
         LDvString value;
         SplitIniKeyValue(line, key, value);
         FindOrAddValue(key, current)->value = std::move(value);
+        return true;
     });
 }
 
 bool LDvIniFile::Save() {
     if (!dirty) return true;
-    if (path.empty()) return false;  // a store that was never given a file
+    if (path.empty() || partial) return false;  // a store never given a file, or a glance at one
     if (readFailed) {
         LogSaveFailure("Not writing INI file " + path + ": it could not be read");
         return false;
@@ -170,7 +175,9 @@ void LDvIniFile::Assign(const LDvIniFile& other) {
         path = other.path;
         autoSave = other.autoSave;
         checksum = other.checksum;
-        readFailed = other.readFailed;  // the copy must not overwrite what the original could not read
+        // The copy must not overwrite what the original could not read, or read only in part.
+        readFailed = other.readFailed;
+        partial = other.partial;
         saveFailing = false;
     }
     for (const auto& value : other.global.values) global.Append(std::make_unique<LDvIniValue>(*value));

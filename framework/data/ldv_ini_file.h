@@ -53,8 +53,9 @@ public:
     void Load(const LDvString& path);
     // Load for the files the game writes (settings, profiles): a missing file is not created, the
     // INI starts empty and its first save creates the file whole, so an interrupted first start
-    // never leaves an empty save file behind.
-    void LoadExisting(const LDvString& path);
+    // never leaves an empty save file behind. With `globalsOnly` only the values before the first
+    // section header are read (a glance at a large profile's name); such an INI is never saved.
+    void LoadExisting(const LDvString& path, bool globalsOnly = false);
     // Parses text as if it were the contents of a file (a leading UTF-8 byte-order mark, as some
     // editors write, is skipped); nothing is cleared first.
     void Parse(const char* text, size_t size);
@@ -100,6 +101,7 @@ private:
     using SectionList = LDvList<std::unique_ptr<LDvIniSection>>;
 
     void Read();
+    void ParseText(const char* text, size_t size, bool globalsOnly);
     LDvIniSection* SectionFor(const char* section) const;
     LDvIniSection* AppendSection(std::unique_ptr<LDvIniSection> section);
     void StoreChecksum();
@@ -109,6 +111,7 @@ private:
     bool autoSave = false;    // every setter writes the whole file
     bool loaded = false;      // set after a successful parse
     bool readFailed = false;  // the file exists but could not be read: never written back
+    bool partial = false;     // only the global values were read: never written back
     bool dirty = false;       // set by every setter, cleared by a save
     bool checksum = false;    // a save stores "__SCRC__"
     bool saveFailing = false; // the last save failed and was logged

@@ -55,7 +55,7 @@ LDvString PlayerFolderPath(int slot) { return GetSaveFolder() + SlotName(slot); 
 bool PlayerExists(int slot) {
     if (!folderExists(GetSaveFolder()) || !FileExists(PlayerIniPath(slot))) return false;
     LDvIniFile profile;
-    profile.LoadExisting(PlayerIniPath(slot));
+    profile.LoadExisting(PlayerIniPath(slot), true);  // the name is a global value
     return profile.ReadFailed() || !profile.GetString(nullptr, kPlayerNameKey, "").empty();
 }
 
@@ -86,12 +86,11 @@ void SelectPlayer(int slot) {
         return;
     }
     game->selectedPlayer = slot;
-    LDvIniFile profile;
-    profile.LoadExisting(PlayerIniPath(slot));
-    // The store keeps the refusal to write: the game goes on, the file stays as it is.
-    if (profile.ReadFailed()) TellUnreadableProfile(profile.Path());
+    // Read straight into the store (as a copy of the file would be, without the copy). A file
+    // that cannot be read leaves a store that refuses to write: the game goes on, the file stays.
     LDvIniFile& store = Store();
-    store.Assign(profile);
+    store.LoadExisting(PlayerIniPath(slot));
+    if (store.ReadFailed()) TellUnreadableProfile(store.Path());
     store.SetAutoSave(true);
     store.SetChecksum(true);
     createFolder(PlayerFolderPath(slot));
@@ -109,7 +108,7 @@ void DeletePlayer(int slot) {
 
 LDvString GetPlayerNameOf(int slot) {
     LDvIniFile profile;
-    profile.LoadExisting(PlayerIniPath(slot));
+    profile.LoadExisting(PlayerIniPath(slot), true);
     return profile.GetString(nullptr, kPlayerNameKey, "");
 }
 

@@ -265,6 +265,20 @@ TEST_F(IniFileTest, LoadExistingCreatesNothingUntilTheFirstSave) {
     ini.SetInt("SFX_VOLUME", 40);
     ASSERT_TRUE(ini.Save());
     EXPECT_EQ(dataHome.read("settings.ini"), "SFX_VOLUME=40\n\n");
+
+    // A glance at the global values only (a large profile's name) is never written back.
+    dataHome.write("player00.ini", "PlayerName=Ana\n[MAP]\nX=1\n");
+    LDvIniFile glance;
+    glance.LoadExisting(dataHome.file("player00.ini"), true);
+    EXPECT_EQ(glance.GetString(nullptr, "PlayerName", ""), "Ana");
+    EXPECT_EQ(glance.SectionCount(), 0);
+    glance.SetString(nullptr, "PlayerName", "Bo");
+    EXPECT_FALSE(glance.Save());
+    LDvIniFile copy;
+    copy.Assign(glance);
+    copy.SetString(nullptr, "PlayerName", "Bo");
+    EXPECT_FALSE(copy.Save());
+    EXPECT_EQ(dataHome.read("player00.ini"), "PlayerName=Ana\n[MAP]\nX=1\n");
 }
 
 TEST_F(IniFileTest, UncreatableFileIsMissingMediaAndUnreadableFileStaysEmpty) {
