@@ -50,6 +50,13 @@ bool WaitForEndButtons(PlayWorld& world) {
                            kLevelEndLimit);
 }
 
+// Lets the sand of a short level run out until the retry and leave buttons show.
+bool PlayUntilLost(PlayWorld& world) {
+    Playing& play = world.play();
+    return world.waitForPlay() && world.stepUntil([&play] { return play.values.lost; }, 200) &&
+           WaitForEndButtons(world);
+}
+
 LDvPoint Centre(LDvOverlay& overlay) {
     const LDvRect box = overlay.GetBounds();
     return {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
@@ -212,9 +219,7 @@ TEST(PlayScreen, RetryAfterALossStartsTheLevelAfresh) {
     PlayWorld world(data.path());
     ASSERT_TRUE(world.started());
     Playing& play = world.play();
-    ASSERT_TRUE(world.waitForPlay());
-    ASSERT_TRUE(world.stepUntil([&play] { return play.values.lost; }, 200));
-    ASSERT_TRUE(WaitForEndButtons(world));
+    ASSERT_TRUE(PlayUntilLost(world));
     ClickButton(world, play.retryButton);
     EXPECT_FALSE(play.values.lost);
     EXPECT_TRUE(play.board->revealing);
@@ -481,9 +486,7 @@ TEST(PlayScreen, ATapWithinOneStepTakesEveryButtonOfTheScreen) {
         PlayWorld world(data.path());
         ASSERT_TRUE(world.started());
         Playing& play = world.play();
-        ASSERT_TRUE(world.waitForPlay());
-        ASSERT_TRUE(world.stepUntil([&play] { return play.values.lost; }, 200));
-        ASSERT_TRUE(WaitForEndButtons(world));
+        ASSERT_TRUE(PlayUntilLost(world));
         const LDvPoint at = Centre(retry ? play.retryButton : play.leaveButton);
         world.tap(at.x, at.y);
         EXPECT_EQ(play.values.lost, !retry);
