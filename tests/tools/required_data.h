@@ -1,7 +1,8 @@
 #pragma once
 // Every data path the game's loaders ask for, written as the loader names it. The data test maps
 // each to the stored file (pictures live lower-cased under "img/", sound paths use "/") and fails
-// on any that is missing. When a screen starts loading a new file, add it here.
+// on any that is missing. When a screen starts loading a new file, add it here. The shared effect
+// and music sounds are not listed: the test reads them from the game's own sound table.
 // The levels are not listed: the test follows levels.ini to every design it orders.
 
 enum class DataKind {
@@ -188,59 +189,6 @@ inline constexpr RequiredData kRequiredData[] = {
     {DataKind::kPicture, "fx/csmoke.png"},
     {DataKind::kPicture, "fx/whiteflower.png"},
     {DataKind::kPicture, "fx/wavebit.png"},
-
-    // Effect sounds, then music (the last two effects are music files played as samples).
-    {DataKind::kSound, "sounds\\sfx\\landing_click1.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\landing_click2.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\landing_click3.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\level_start.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\level_win.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\pieces_vanish.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\pieces_match0.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\pieces_match1.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\pieces_match2.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\pieces_match3.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\colors_vanish.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\mouseover.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\button_click.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\construction.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\break_single_lock.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\break_double_lock.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\explode_crystal.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\explode_crystal_small.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\crystal_appears.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\crystal_appears_small.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\board_reveal.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\building_done.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\landmass_appears.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\take.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\combine.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\cantcombine.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\placemarker_popin.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\placemarker_popout.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\new_discovery.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\icon_appears.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\test_bell.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\dismiss.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\score_counting.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\timer_warning.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\windbonus.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\hint_enabled.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\skip_enabled.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\pageturn.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\open_guide.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\collected_disc.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\goodcombo.ogg"},
-    {DataKind::kSound, "sounds\\sfx\\greatcombo.ogg"},
-    {DataKind::kSound, "sounds\\music\\good_end.ogg"},
-    {DataKind::kSound, "sounds\\music\\bad_end.ogg"},
-    {DataKind::kSound, "sounds\\music\\title.ogg"},
-    {DataKind::kSound, "sounds\\music\\camp.ogg"},
-    {DataKind::kSound, "sounds\\music\\play1.ogg"},
-    {DataKind::kSound, "sounds\\music\\play2.ogg"},
-    {DataKind::kSound, "sounds\\music\\play3.ogg"},
-    {DataKind::kSound, "sounds\\music\\play4.ogg"},
-    {DataKind::kSound, "sounds\\music\\play5.ogg"},
 
     // Named-sound folders.
     {DataKind::kSoundFolder, "sounds/movie"},
