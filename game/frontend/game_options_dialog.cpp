@@ -197,7 +197,7 @@ void GameOptionsDialog::Close(bool leave, bool quit) {
 // volumes the dialog opened with and the next start would lose the player's choice.
 void GameOptionsDialog::ApplyVolumes() {
     for (int i = 0; i < kSliderCount; ++i) Group(i).volume = Group(i).settingVolume = knobs[i].value;
-    match3.ambience.settingVolume = knobs[kEffectsSlider].value;
+    Group(kAmbienceSlider).settingVolume = knobs[kEffectsSlider].value;
     for (int i = 0; i < kSliderCount; ++i) SetVolumeSetting(kVolumeKeys[i], Group(i).volume);
     for (int i = 0; i < kSliderCount; ++i) ApplyGroupVolume(Group(i));
 }
