@@ -13,6 +13,9 @@
 
 namespace {
 
+// The task bar and window switcher show the icon the desktop menus use.
+constexpr const char* kWindowIcon = "icons/hicolor/64x64/apps/quorvane.png";
+
 constexpr const char* kFirstPlayerName = "Player";
 
 // The volumes the options dialog stored (100 when missing or empty) before anything plays.
@@ -42,6 +45,7 @@ void SelectStartingPlayer() {
 Match3::Match3() : LDvGame("Quorvane", "Quorvane", 0, 2) {
     FrameContext& frame = Frame();
     frame.imageFolder = "img";
+    frame.windowIcon = kWindowIcon;
     frame.updatesPerSecond = kUpdatesPerSecond;
     frame.width = kCanvasWidth;
     frame.height = kCanvasHeight;

@@ -196,6 +196,10 @@ int RunProgram(int argc, const char* const* argv) {
         std::fputs(ProgramUsage(), stdout);
         return 0;
     }
+    if (options.version) {
+        std::printf("quorvane %s\n", QV_VERSION);
+        return 0;
+    }
     const std::unique_ptr<KTestInput> testInput = MakeTestInput(options, error);
     if (!error.empty()) {
         std::fprintf(stderr, "quorvane: %s\n", error.c_str());

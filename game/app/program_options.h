@@ -21,6 +21,7 @@ struct ProgramOptions {
     bool emptyShell = false;         // --empty-shell: run the bare shell on an empty state, loading nothing
     bool reportLoadTimes = false;    // --report-load-times: print how long each start-up loading step took
     bool help = false;               // --help
+    bool version = false;            // --version
 };
 
 // False with a message in `error` for an unknown option or a missing or malformed value.
