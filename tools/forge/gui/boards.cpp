@@ -1,5 +1,7 @@
 // The digit sheet and the wooden signs that hang from the top of the camp, map and play screens
 // (level board, score board, menu button), and the skip button of the intro movie.
+#include "tools/forge/gui/boards.h"
+
 #include <cmath>
 #include <string>
 
@@ -141,12 +143,16 @@ RgbaImage boardWithCounter(const RgbaImage& board, const RgbaImage& digits, cons
 
 }  // namespace
 
+RgbaImage levelBoardPicture() { return counterBoard(124, "Level", 5); }
+RgbaImage scoreBoardPicture() { return counterBoard(216, "Resources", 6); }
+RgbaImage menuButtonPicture() { return menuButton(); }
+
 FORGE_STEP(gui_boards) {
     if (!fontsPresent(forge)) return;
     const RgbaImage digits = digitSheet();
-    const RgbaImage level = counterBoard(124, "Level", 5);
-    const RgbaImage score = counterBoard(216, "Resources", 6);
-    const RgbaImage menu = menuButton();
+    const RgbaImage level = levelBoardPicture();
+    const RgbaImage score = scoreBoardPicture();
+    const RgbaImage menu = menuButtonPicture();
     const RgbaImage skip = skipButton();
     forge.writePng("img/gui/numbers.png", digits);
     forge.writePng("img/gui/level_board.png", level);
