@@ -66,8 +66,11 @@ void iconWindow(cairo_t* cr, double cx, double cy, double r, const IconPainter& 
     paintGloss(cr, cx - r * 0.35, cy - r * 0.45, r * 0.35, r * 0.2, 0.45);
 }
 
+}  // namespace
+
 // A sign rising from the bottom edge: the board on top, a post under it down past the edge.
-RgbaImage signButton(int width, int restY, const std::string& label, const IconPainter& icon, uint32_t seed) {
+RgbaImage signButton(int width, int restY, const std::string& label, const IconPainter& icon, uint32_t seed,
+                     Rgb board) {
     const int height = kCanvasBottom - restY + 10;
     Canvas canvas(width, height);
     cairo_t* cr = canvas.cr();
@@ -81,6 +84,7 @@ RgbaImage signButton(int width, int restY, const std::string& label, const IconP
     plank.h = kBoardHeight - 6;
     plank.radius = 14;
     plank.seed = seed;
+    plank.color = board;
     canvas.drawImage(woodPlank(plank), 0, 0);
     drawBrassRivet(cr, 14, 15, 3.5);
     drawBrassRivet(cr, width - 18, 15, 3.5);
@@ -91,6 +95,8 @@ RgbaImage signButton(int width, int restY, const std::string& label, const IconP
     drawHeadingLine(cr, label, width / 2.0 - 2, 110, labelStyle(size));
     return canvas.toImage();
 }
+
+namespace {
 
 RgbaImage playButton() {
     constexpr int kWidth = 252;
