@@ -120,11 +120,5 @@ RgbaImage mapButtonPicture(const std::string& file) {
 
 FORGE_STEP(map_buttons) {
     if (!fontsPresent(forge)) return;
-    const std::vector<MapPicture> pictures = mapButtonPictures();
-    std::vector<SheetEntry> sheet;
-    for (const MapPicture& named : pictures) {
-        forge.writePng("img/states/map/" + named.file + ".png", named.picture);
-        sheet.push_back({named.file, &named.picture});
-    }
-    forge.addContactSheet("map_buttons", contactSheet(sheet, 4, 260));
+    writeMapPictures(forge, mapButtonPictures(), "map_buttons", 4, 260, nullptr);
 }

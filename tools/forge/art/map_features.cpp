@@ -42,6 +42,29 @@ constexpr double kHillScale = 70;  // pixels of height per unit
 
 double forestNoise(double x, double y) { return fractalNoise(x / 190.0, y / 190.0, 33, 3); }
 
+// A place where something may grow: a point of a grid moved at random, with three random values
+// of its own (0..1) for its size, its look and whether it grows at all.
+struct Spot {
+    double x, y, a, b, c;
+};
+
+// Visits the spots of a grid of the given spacing over the land, each moved by up to jitter.
+template <class Visit>
+void forEachSpot(const FloatMask& land, double spacing, double jitter, uint32_t seed, Visit&& visit) {
+    ForgeRandom random(seed);
+    for (double gy = 0; gy < land.height; gy += spacing) {
+        for (double gx = 0; gx < land.width; gx += spacing) {
+            Spot s;
+            s.x = gx + random.uniform(-jitter, jitter);
+            s.y = gy + random.uniform(-jitter, jitter);
+            s.a = random.unit();
+            s.b = random.unit();
+            s.c = random.unit();
+            visit(s);
+        }
+    }
+}
+
 constexpr int kFieldStep = 4;  // pixels between the points of the coarse fields
 
 }  // namespace
@@ -149,45 +172,32 @@ Rgb Terrain::groundColour(int x, int y) const {
 
 std::vector<MapSprite> Terrain::trees() const {
     std::vector<MapSprite> sprites;
-    ForgeRandom random(0x7ee5);
-    for (double gy = 0; gy < land.height; gy += kTreeSpacing) {
-        for (double gx = 0; gx < land.width; gx += kTreeSpacing) {
-            const double x = gx + random.uniform(-9, 9);
-            const double y = gy + random.uniform(-9, 9);
-            const double r = random.uniform(11, 17);
-            const double pick = random.unit();
-            const double tint = random.unit();
-            if (deepInland.sample(x, y) < 0.93 || marshness(x, y) > 0.2 || lakeness(x, y) > 0 || underPeak(x, y) ||
-                keptClear(x, y, r)) {
-                continue;
-            }
-            // Dense forest, glades with a tree here and there, and open meadows on the hills.
-            const double density = smoothstep(0.38, 0.6, forest.at(x, y)) * (1 - 0.8 * height.at(x, y)) + 0.06;
-            if (pick > density) continue;
-            sprites.push_back({y + r * 0.6, [=](cairo_t* cr) { paintCrown(cr, x, y, r, tint); }});
+    forEachSpot(land, kTreeSpacing, 9, 0x7ee5, [&](const Spot& s) {
+        const double r = 11 + 6 * s.a;
+        if (deepInland.sample(s.x, s.y) < 0.93 || marshness(s.x, s.y) > 0.2 || lakeness(s.x, s.y) > 0 ||
+            underPeak(s.x, s.y) || keptClear(s.x, s.y, r)) {
+            return;
         }
-    }
+        // Dense forest, glades with a tree here and there, and open meadows on the hills.
+        const double density = smoothstep(0.38, 0.6, forest.at(s.x, s.y)) * (1 - 0.8 * height.at(s.x, s.y)) + 0.06;
+        if (s.b > density) return;
+        const double x = s.x, y = s.y, tint = s.c;
+        sprites.push_back({y + r * 0.6, [=](cairo_t* cr) { paintCrown(cr, x, y, r, tint); }});
+    });
     return sprites;
 }
 
 std::vector<MapSprite> Terrain::palms() const {
     std::vector<MapSprite> sprites;
-    ForgeRandom random(0xba1a);
-    for (double gy = 0; gy < land.height; gy += kPalmSpacing) {
-        for (double gx = 0; gx < land.width; gx += kPalmSpacing) {
-            const double x = gx + random.uniform(-12, 12);
-            const double y = gy + random.uniform(-12, 12);
-            const double size = random.uniform(40, 54);
-            const double lean = random.uniform(-0.35, 0.35);
-            const double keep = random.unit();
-            const double b = shoreBlur.sample(x, y);
-            if (b < 0.7 || b > 0.9 || keep > 0.7 || cliffness(x, y) > 0.3 || marshness(x, y) > 0.1 || lakeness(x, y) > 0 ||
-                keptClear(x, y, 4)) {
-                continue;
-            }
-            sprites.push_back({y, [=](cairo_t* cr) { paintMapPalm(cr, x, y, size, lean); }});
+    forEachSpot(land, kPalmSpacing, 12, 0xba1a, [&](const Spot& s) {
+        const double b = shoreBlur.sample(s.x, s.y);
+        if (b < 0.7 || b > 0.9 || s.c > 0.7 || cliffness(s.x, s.y) > 0.3 || marshness(s.x, s.y) > 0.1 ||
+            lakeness(s.x, s.y) > 0 || keptClear(s.x, s.y, 4)) {
+            return;
         }
-    }
+        const double x = s.x, y = s.y, size = 40 + 14 * s.a, lean = -0.35 + 0.7 * s.b;
+        sprites.push_back({y, [=](cairo_t* cr) { paintMapPalm(cr, x, y, size, lean); }});
+    });
     return sprites;
 }
 

@@ -79,7 +79,7 @@ const std::vector<CampPoint>& islandCoast() {
         // the east coast below the hills
         {2310, 396}, {2440, 452}, {2520, 576}, {2548, 736}, {2496, 880}, {2530, 1036}, {2500, 1196},
         // Tortuga's cove
-        {2440, 1306}, {2370, 1390}, {2280, 1438}, {2190, 1396}, {2110, 1440}, {2060, 1530},
+        {2440, 1306}, {2380, 1396}, {2290, 1430}, {2210, 1360}, {2130, 1420}, {2060, 1530},
         // the south coast and the camp's bay
         {1920, 1586}, {1770, 1612}, {1620, 1600}, {1520, 1640}, {1410, 1584}, {1300, 1548}, {1180, 1570},
         {1080, 1626}, {960, 1598}, {830, 1570},
@@ -109,8 +109,8 @@ const std::vector<RegionSeed>& regionSeeds() {
         {"MANGROVE_MARSH", 1800, 860}, {"MANGROVE_MARSH", 1640, 800},
         {"WIND_CLIFFS", 1760, 470}, {"WIND_CLIFFS", 2000, 250}, {"WIND_CLIFFS", 1740, 190},
         {"SMOKING_PEAKS", 1250, 560}, {"SMOKING_PEAKS", 1160, 720}, {"SMOKING_PEAKS", 1420, 660},
-        {"SMOKING_PEAKS", 1260, 330},
-        {"FAR_SHORE", 550, 300}, {"FAR_SHORE", 760, 560}, {"FAR_SHORE", 920, 380}, {"FAR_SHORE", 300, 700},
+        {"SMOKING_PEAKS", 1260, 330}, {"SMOKING_PEAKS", 980, 640}, {"SMOKING_PEAKS", 1560, 560},
+        {"FAR_SHORE", 550, 300}, {"FAR_SHORE", 760, 560}, {"FAR_SHORE", 820, 330}, {"FAR_SHORE", 300, 700},
         {"FAR_SHORE", 520, 900},
     };
     return seeds;
@@ -128,7 +128,7 @@ Volcano smokingPeak() { return {1250, 400, 800, 300}; }
 
 const std::vector<CampPoint>& riverCourse() {
     static const std::vector<CampPoint> course = {
-        {2200, 880}, {2236, 960}, {2226, 1060}, {2214, 1150}, {2196, 1250}, {2170, 1330}, {2160, 1420},
+        {2200, 880}, {2236, 960}, {2226, 1060}, {2214, 1150}, {2200, 1250}, {2196, 1330}, {2206, 1420},
     };
     return course;
 }

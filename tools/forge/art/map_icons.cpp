@@ -213,11 +213,6 @@ FORGE_STEP(map_icons) {
             if (!painted) forge.fail("map.ini: the icon " + icon.name + " has no picture");
         }
     }
-    std::vector<SheetEntry> sheet;
-    for (const MapPicture& named : pictures) {
-        forge.writePng("img/states/map/" + named.file + ".png", named.picture);
-        sheet.push_back({named.file, &named.picture});
-    }
     const Rgb land{0.45, 0.66, 0.32};
-    forge.addContactSheet("map_icons", contactSheet(sheet, 4, 200, &land));
+    writeMapPictures(forge, pictures, "map_icons", 4, 200, &land);
 }

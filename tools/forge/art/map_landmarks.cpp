@@ -193,8 +193,8 @@ void marshSprites(std::vector<MapSprite>& sprites, const Islet& m) {
 void fallsSprite(std::vector<MapSprite>& sprites) {
     const CampPoint top = waterfallTop();
     sprites.push_back({top.y + 40, [=](cairo_t* cr) {
-        paintMapRock(cr, top.x - 48, top.y - 8, 38, 30);
-        paintMapRock(cr, top.x + 14, top.y - 6, 40, 30);
+        paintMapRock(cr, top.x - 40, top.y - 2, 30, 20);
+        paintMapRock(cr, top.x + 11, top.y, 32, 20);
         cairo_rectangle(cr, top.x - 12, top.y, 24, 38);
         fillVerticalGradient(cr, top.y, top.y + 38, {0.85, 0.95, 0.98}, {0.55, 0.82, 0.92});
         cairo_new_path(cr);

@@ -1,9 +1,9 @@
 // The map's markers: location_current, location_grey, location_new and location_found (60 x 60,
 // drawn centred on their place), qmark (one row of map_layout::kQuestionMarkFrames frames of
 // 44 x 56, a question mark bobbing and swaying, drawn centred over a new place), clickpointer (the
-// cursor's golden arrow pointing down and right at the place), prof_head (108 x 96, the professor
-// on a brass-rimmed badge) and icon_arrow (24 x 40, the golden spike under him that points at his
-// place).
+// cursor's golden arrow pointing down and right at the place, 60 x 60), prof_head (108 x 95, the
+// professor on a brass-rimmed badge) and icon_arrow (24 x 40, the golden spike under him that points
+// at his place).
 #include "tools/forge/art/map_markers.h"
 
 #include <cmath>
@@ -29,6 +29,8 @@ constexpr int kHeadWidth = 108;
 constexpr int kHeadHeight = 95;
 constexpr int kArrowWidth = 24;
 constexpr int kArrowHeight = 40;
+constexpr int kPointerMargin = 4;   // trimmed off the cursor frame's top and left
+constexpr int kPointerSize = 60;
 
 constexpr Rgb kStoneGrey{0.58, 0.59, 0.60};
 constexpr Rgb kFoundGreen{0.24, 0.64, 0.32};
@@ -137,7 +139,8 @@ RgbaImage questionMarkStrip() {
                       questionMarkFrame);
 }
 
-RgbaImage clickPointer() { return cursorFrame(kCursorArrowSouthEast); }
+// The cursor's arrow without the empty margin round it, so its tip comes close to the place.
+RgbaImage clickPointer() { return cropImage(cursorFrame(kCursorArrowSouthEast), kPointerMargin, kPointerMargin, kPointerSize, kPointerSize); }
 
 RgbaImage professorHead() {
     const RgbaImage bust = professorPortrait();
@@ -203,14 +206,18 @@ std::vector<MapPicture> mapMarkerPictures() {
     };
 }
 
-FORGE_STEP(map_markers) {
-    if (!fontAvailable(lettering::kDisplayFont)) return forge.fail("map markers: the display font is missing");
-    const std::vector<MapPicture> pictures = mapMarkerPictures();
-    std::vector<SheetEntry> sheet;
+void writeMapPictures(Forge& forge, const std::vector<MapPicture>& pictures, const char* sheet, int columns, int cell,
+                      const Rgb* backdrop) {
+    std::vector<SheetEntry> entries;
     for (const MapPicture& named : pictures) {
         forge.writePng("img/states/map/" + named.file + ".png", named.picture);
-        sheet.push_back({named.file, &named.picture});
+        entries.push_back({named.file, &named.picture});
     }
+    forge.addContactSheet(sheet, contactSheet(entries, columns, cell, backdrop));
+}
+
+FORGE_STEP(map_markers) {
+    if (!fontAvailable(lettering::kDisplayFont)) return forge.fail("map markers: the display font is missing");
     const Rgb land{0.45, 0.66, 0.32};
-    forge.addContactSheet("map_markers", contactSheet(sheet, 4, 260, &land));
+    writeMapPictures(forge, mapMarkerPictures(), "map_markers", 4, 260, &land);
 }

@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "tools/forge/core/rgba_image.h"
+#include "tools/forge/core/style.h"
+
+class Forge;
 
 struct MapPicture {
     std::string file;  // in img/states/map/, without ".png"
@@ -22,5 +25,10 @@ RgbaImage professorHead();
 RgbaImage headArrow();
 
 std::vector<MapPicture> mapMarkerPictures();
+// Writes the pictures to img/states/map/ and shows them on a contact sheet of that name, each on
+// the backdrop (or a checkerboard when it is null).
+void writeMapPictures(Forge& forge, const std::vector<MapPicture>& pictures, const char* sheet, int columns, int cell,
+                      const Rgb* backdrop);
+
 // The map screen's buttons and the expedition dialog's icon by file name (map_buttons.cpp).
 RgbaImage mapButtonPicture(const std::string& file);

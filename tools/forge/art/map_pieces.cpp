@@ -11,8 +11,8 @@ namespace {
 constexpr int kFeatherRadius = 9;   // blur radius of the fade past a landmass's border
 constexpr int kGlowMargin = 26;     // the glow reaches this far beyond the land
 constexpr int kGlowRadius = 7;
-constexpr Rgb kGlowInner{1.0, 0.93, 0.66};
-constexpr Rgb kGlowHalo{1.0, 0.78, 0.30};
+constexpr Rgb kGlowInner{1.0, 0.88, 0.50};
+constexpr Rgb kGlowHalo{1.0, 0.72, 0.22};
 
 struct Box {
     int left, top, right, bottom;  // right and bottom exclusive
