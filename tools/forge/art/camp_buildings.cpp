@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "tools/forge/art/camp_house.h"
+#include "tools/forge/art/camp_paint.h"
 #include "tools/forge/art/camp_landmarks.h"
 #include "tools/forge/core/canvas.h"
 #include "tools/forge/core/forge.h"
@@ -15,26 +16,13 @@
 
 namespace {
 
-constexpr Rgb kBamboo{0.84, 0.72, 0.48};
-constexpr Rgb kStraw{0.88, 0.70, 0.38};
-constexpr Rgb kPlanks{0.72, 0.52, 0.32};
-constexpr Rgb kRedShingles{0.72, 0.34, 0.24};
-constexpr Rgb kTarShingles{0.36, 0.36, 0.40};
+using namespace campPalette;
+
 
 HouseSpec thatchedHut(double width, double depth, double wall, double roof, double stilts, uint32_t seed) {
-    HouseSpec spec;
-    spec.width = width;
-    spec.depth = depth;
-    spec.wallHeight = wall;
-    spec.roofHeight = roof;
-    spec.overhang = width * 0.15;
-    spec.stilts = stilts;
-    spec.wall = WallKind::Bamboo;
-    spec.roof = RoofKind::Thatch;
-    spec.wallColor = kBamboo;
-    spec.roofColor = kStraw;
-    spec.seed = seed;
-    return spec;
+    return {.width = width, .depth = depth, .wallHeight = wall, .roofHeight = roof, .overhang = width * 0.15,
+            .stilts = stilts, .wall = WallKind::Bamboo, .roof = RoofKind::Thatch, .wallColor = kBamboo,
+            .roofColor = kStraw, .seed = seed};
 }
 
 // The same hut rebuilt in planks under a shingled roof, over the old one.

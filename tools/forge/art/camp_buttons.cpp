@@ -38,16 +38,6 @@ constexpr int kDialogIconWidth = 168;  // the build dialog has 170 pixels left o
 constexpr int kLabIconWidth = 150;     // the dialog shifts the lab's icon 30 pixels right
 constexpr int kDialogIconHeight = 200;
 
-HeadingStyle labelStyle(double size) {
-    HeadingStyle style;
-    style.size = size;
-    style.outlineWidth = 3;
-    style.top = guiPalette::kCream;
-    style.bottom = guiPalette::kGoldLight;
-    style.shadow = 0;
-    return style;
-}
-
 // The round window: a brass ring round a light backdrop, the icon inside.
 void iconWindow(cairo_t* cr, double cx, double cy, double r, const IconPainter& icon) {
     cairo_new_path(cr);
@@ -75,24 +65,16 @@ RgbaImage signButton(int width, int restY, const std::string& label, const IconP
     Canvas canvas(width, height);
     cairo_t* cr = canvas.cr();
     paintPost(cr, {width / 2.0, static_cast<double>(height)}, height - kBoardHeight + 10, 16, palette::kWoodDark);
-    PlankSpec plank;
-    plank.width = width;
-    plank.height = kBoardHeight + 8;
-    plank.x = 3;
-    plank.y = 3;
-    plank.w = width - 8;
-    plank.h = kBoardHeight - 6;
-    plank.radius = 14;
-    plank.seed = seed;
-    plank.color = board;
-    canvas.drawImage(woodPlank(plank), 0, 0);
+    canvas.drawImage(woodPlank({.width = width, .height = kBoardHeight + 8, .x = 3, .y = 3, .w = width - 8.0,
+                                .h = kBoardHeight - 6.0, .radius = 14, .color = board, .seed = seed}),
+                     0, 0);
     drawBrassRivet(cr, 14, 15, 3.5);
     drawBrassRivet(cr, width - 18, 15, 3.5);
     iconWindow(cr, width / 2.0 - 2, 48, 34, icon);
     double size = 22;
     selectFace(cr, Face::Heading, size);
     while (size > 14 && textWidth(cr, label) > width - 24) selectFace(cr, Face::Heading, --size);
-    drawHeadingLine(cr, label, width / 2.0 - 2, 110, labelStyle(size));
+    drawHeadingLine(cr, label, width / 2.0 - 2, 110, carvedLabelStyle(size));
     return canvas.toImage();
 }
 
@@ -105,17 +87,9 @@ RgbaImage playButton() {
     Canvas canvas(kWidth, height);
     cairo_t* cr = canvas.cr();
     for (double x : {54.0, kWidth - 58.0}) paintPost(cr, {x, static_cast<double>(height)}, height - kBoard + 10, 16, palette::kWoodDark);
-    PlankSpec plank;
-    plank.width = kWidth;
-    plank.height = kBoard + 10;
-    plank.x = 4;
-    plank.y = 4;
-    plank.w = kWidth - 10;
-    plank.h = kBoard - 4;
-    plank.radius = 22;
-    plank.color = guiPalette::kLacquer;
-    plank.seed = 41;
-    canvas.drawImage(woodPlank(plank), 0, 0);
+    canvas.drawImage(woodPlank({.width = kWidth, .height = kBoard + 10, .x = 4, .y = 4, .w = kWidth - 10.0,
+                                .h = kBoard - 4.0, .radius = 22, .color = guiPalette::kLacquer, .seed = 41}),
+                     0, 0);
     roundedRectPath(cr, 12, 12, kWidth - 26, kBoard - 20, 16);
     setColor(cr, guiPalette::kGoldLight, 0.8);
     cairo_set_line_width(cr, 2.5);
@@ -124,17 +98,11 @@ RgbaImage playButton() {
         drawBrassRivet(cr, x, 22, 4.5);
         drawBrassRivet(cr, x, kBoard - 22, 4.5);
     }
-    HeadingStyle style = labelStyle(58);
+    HeadingStyle style = carvedLabelStyle(58);
     style.outlineWidth = 4.5;
     style.bottom = palette::kGold;
     drawHeadingLine(cr, "Play", kWidth / 2.0 - 22, 82, style);
-    polygonPath(cr, {{kWidth - 74.0, 40}, {kWidth - 44.0, 60}, {kWidth - 74.0, 80}});
-    setColor(cr, palette::kInk);
-    cairo_set_line_width(cr, 7);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke_preserve(cr);
-    fillVerticalGradient(cr, 40, 80, guiPalette::kCream, palette::kGold);
-    cairo_new_path(cr);
+    drawArrowHead(cr, kWidth - 74.0, 60, 30, 20, 7);
     return canvas.toImage();
 }
 

@@ -9,11 +9,11 @@
 
 namespace {
 
+using namespace campPalette;
+
 constexpr double kDepthX = 0.62;  // the depth direction: to the back is up and to the right
 constexpr double kDepthY = -0.34;
-constexpr Rgb kTimber{0.58, 0.40, 0.24};
-constexpr Rgb kStone{0.62, 0.60, 0.55};
-constexpr Rgb kDoorway{0.18, 0.11, 0.07};
+constexpr Rgb kFooting{0.62, 0.60, 0.55};
 constexpr double kPictureMargin = 8;
 
 using P = CampPoint;
@@ -79,7 +79,7 @@ void base(cairo_t* cr, const HouseSpec& s, const Corners& c, double built) {
         const double h = 7 * built + 2;
         polygonPath(cr, {shifted(c.groundFront, -3, 0), shifted(c.groundRight, 3, 0), shifted(c.groundBack, 3, 0),
                      shifted(c.groundBack, 3, -h), shifted(c.groundRight, 3, -h), shifted(c.groundFront, -3, -h)});
-        fillVerticalGradient(cr, s.ground - h, s.ground, lighten(kStone, 0.2), darken(kStone, 0.15));
+        fillVerticalGradient(cr, s.ground - h, s.ground, lighten(kFooting, 0.2), darken(kFooting, 0.15));
         strokeInk(cr, 1.3);
         cairo_new_path(cr);
         return;
@@ -133,9 +133,23 @@ void face(cairo_t* cr, const HouseSpec& s, P a, P b, double height, double shade
     const Rgb color = darken(s.wallColor, shade);
     fillVerticalGradient(cr, a.y - height, a.y, lighten(color, 0.12), darken(color, 0.08));
     wallTexture(cr, s, a, b, height, shade > 0);
+    // The eaves keep the top of the wall in shade.
+    polygonPath(cr, {shifted(a, 0, -height + 14), shifted(b, 0, -height + 14), shifted(b, 0, -height), shifted(a, 0, -height)});
+    cairo_pattern_t* eave = cairo_pattern_create_linear(0, a.y - height, 0, a.y - height + 14);
+    cairo_pattern_add_color_stop_rgba(eave, 0, palette::kInk.r, palette::kInk.g, palette::kInk.b, 0.35);
+    cairo_pattern_add_color_stop_rgba(eave, 1, palette::kInk.r, palette::kInk.g, palette::kInk.b, 0);
+    cairo_set_source(cr, eave);
+    cairo_fill(cr);
+    cairo_pattern_destroy(eave);
     polygonPath(cr, {a, b, shifted(b, 0, -height), shifted(a, 0, -height)});
     strokeInk(cr, 1.4);
     cairo_new_path(cr);
+}
+
+// The side wall, in the shade, then the sunlit front.
+void walls(cairo_t* cr, const HouseSpec& s, const Corners& c) {
+    face(cr, s, c.floorRight, c.floorBack, s.wallHeight, 0.25);
+    face(cr, s, c.floorLeft, c.floorRight, s.wallHeight, 0.0);
 }
 
 void door(cairo_t* cr, const HouseSpec& s, const Corners& c) {
@@ -174,10 +188,24 @@ void sideWindows(cairo_t* cr, const HouseSpec& s, const Corners& c) {
     }
 }
 
-// The triangle of wall under the roof's front edge.
+// The triangle of wall under the roof's front edge, with a small round vent.
 void gable(cairo_t* cr, const HouseSpec& s, const Corners& c) {
-    polygonPath(cr, {c.topLeft, c.topRight, shifted(c.apex, 0, s.roofHeight * 0.1)});
+    const P top = shifted(c.apex, 0, s.roofHeight * 0.1);
+    polygonPath(cr, {c.topLeft, c.topRight, top});
     fillVerticalGradient(cr, c.apex.y, c.topLeft.y, darken(s.wallColor, 0.1), s.wallColor);
+    cairo_save(cr);
+    cairo_clip_preserve(cr);
+    cairo_new_path(cr);
+    for (double y = c.topLeft.y - 8; y > top.y; y -= 9) {
+        strokeLine(cr, {c.topLeft.x, y}, {c.topRight.x, y}, darken(s.wallColor, 0.45), 1.0, 0.45);
+    }
+    cairo_restore(cr);
+    strokeInk(cr, 1.2);
+    cairo_new_path(cr);
+    const double r = std::max(3.0, s.roofHeight * 0.09);
+    cairo_arc(cr, top.x, c.topLeft.y - (c.topLeft.y - top.y) * 0.38, r, 0, 2 * M_PI);
+    setColor(cr, kDoorway);
+    cairo_fill_preserve(cr);
     strokeInk(cr, 1.2);
     cairo_new_path(cr);
 }
@@ -309,8 +337,7 @@ void rebuildStages(cairo_t* cr, const HouseSpec& s, const Corners& c, int stage)
         ladder(cr, s, c);
         return;
     }
-    face(cr, s, c.floorRight, c.floorBack, s.wallHeight, 0.25);
-    face(cr, s, c.floorLeft, c.floorRight, s.wallHeight, 0.0);
+    walls(cr, s, c);
     door(cr, s, c);
     rafters(cr, s, c);
     scaffold(cr, s, c);
@@ -357,16 +384,14 @@ void paintHouse(cairo_t* cr, const HouseSpec& s, int stage) {
         cairo_save(cr);
         cairo_rectangle(cr, 0, c.floorLeft.y - s.wallHeight * 0.45, 4000, s.wallHeight);
         cairo_clip(cr);
-        face(cr, s, c.floorRight, c.floorBack, s.wallHeight, 0.25);
-        face(cr, s, c.floorLeft, c.floorRight, s.wallHeight, 0.0);
+        walls(cr, s, c);
         cairo_restore(cr);
         frameOnly(cr, s, c);
         rafters(cr, s, c);
         ladder(cr, s, c);
         return;
     }
-    face(cr, s, c.floorRight, c.floorBack, s.wallHeight, 0.25);
-    face(cr, s, c.floorLeft, c.floorRight, s.wallHeight, 0.0);
+    walls(cr, s, c);
     sideWindows(cr, s, c);
     door(cr, s, c);
     gable(cr, s, c);

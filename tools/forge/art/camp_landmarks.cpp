@@ -12,12 +12,11 @@
 
 namespace {
 
-constexpr Rgb kTimber{0.58, 0.40, 0.24};
+using namespace campPalette;
+
 constexpr Rgb kTowerWall{0.93, 0.90, 0.82};  // whitewashed
 constexpr Rgb kCopper{0.36, 0.66, 0.58};
 constexpr Rgb kBrass{0.86, 0.66, 0.28};
-constexpr Rgb kWhitewash{0.96, 0.94, 0.88};
-constexpr Rgb kMedicGreen{0.22, 0.62, 0.36};
 
 // The observatory: a round stone tower, its copper dome open for the brass telescope.
 void observatory(cairo_t* cr, double cx, double ground, double radius, double height, int stage) {
@@ -28,7 +27,11 @@ void observatory(cairo_t* cr, double cx, double ground, double radius, double he
     cairo_new_path(cr);
     cairo_move_to(cr, cx - radius, top);
     cairo_line_to(cr, cx - radius, ground);
-    cairo_arc_negative(cr, cx, ground, radius, M_PI, 0);  // the front of the base, seen from above
+    cairo_save(cr);  // the front of the base curves towards us, seen a little from above
+    cairo_translate(cr, cx, ground);
+    cairo_scale(cr, 1, squash);
+    cairo_arc_negative(cr, 0, 0, radius, M_PI, 0);
+    cairo_restore(cr);
     cairo_line_to(cr, cx + radius, top);
     cairo_close_path(cr);
     cairo_pattern_t* round = cairo_pattern_create_linear(cx - radius, 0, cx + radius, 0);
@@ -40,13 +43,11 @@ void observatory(cairo_t* cr, double cx, double ground, double radius, double he
     cairo_pattern_destroy(round);
     cairo_save(cr);
     cairo_clip_preserve(cr);
-    for (double y = ground - 14; y > top; y -= 26) {  // bands of timber round the whitewash
-        cairo_new_path(cr);
-        ellipsePath(cr, cx, y, radius, radius * squash);
-        setColor(cr, kTimber, 0.8);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
-    }
+    cairo_new_path(cr);  // a timber cornice under the dome
+    ellipsePath(cr, cx, top + 6, radius, radius * squash);
+    setColor(cr, kTimber, 0.9);
+    cairo_set_line_width(cr, 5);
+    cairo_stroke(cr);
     cairo_restore(cr);
     strokeInk(cr, 1.4);
     cairo_new_path(cr);
@@ -61,7 +62,12 @@ void observatory(cairo_t* cr, double cx, double ground, double radius, double he
         return;
     }
     if (stage != 3) return;
-    // Round windows, the dome, its slit and the telescope.
+    // A door, a round window, the dome, its slit and the telescope.
+    roundedRectPath(cr, cx - radius * 0.55, ground - height * 0.34, radius * 0.42, height * 0.34 + radius * 0.3, 4);
+    setColor(cr, kDoorway);
+    cairo_fill_preserve(cr);
+    strokeInk(cr, 1.2);
+    cairo_new_path(cr);
     cairo_new_path(cr);
     cairo_arc(cr, cx - radius * 0.2, top + height * 0.42, radius * 0.22, 0, 2 * M_PI);
     shadeWithInk(cr, cx - radius * 0.2, top + height * 0.42, radius * 0.22, {0.42, 0.62, 0.78}, 1.2);
@@ -110,20 +116,9 @@ void labTower(cairo_t* cr, const HouseSpec& spec, int stage) {
 }
 
 HouseSpec labHouse() {
-    HouseSpec spec;
-    spec.width = 120;
-    spec.depth = 84;
-    spec.wallHeight = 70;
-    spec.roofHeight = 50;
-    spec.overhang = 12;
-    spec.wall = WallKind::Planks;
-    spec.roof = RoofKind::Shingles;
-    spec.wallColor = {0.80, 0.63, 0.42};
-    spec.roofColor = {0.34, 0.44, 0.56};
-    spec.doorAt = 0.66;
-    spec.sideWindows = 2;
-    spec.seed = 11;
-    return spec;
+    return {.width = 120, .depth = 84, .wallHeight = 70, .roofHeight = 50, .overhang = 12, .wall = WallKind::Planks,
+            .roof = RoofKind::Shingles, .wallColor = {0.80, 0.63, 0.42}, .roofColor = {0.34, 0.44, 0.56}, .doorAt = 0.66,
+            .sideWindows = 2, .seed = 11};
 }
 
 void clinicDetails(cairo_t* cr, const HouseSpec& spec, int stage) {
@@ -153,20 +148,9 @@ void clinicDetails(cairo_t* cr, const HouseSpec& spec, int stage) {
 }
 
 HouseSpec clinicHouse() {
-    HouseSpec spec;
-    spec.width = 140;
-    spec.depth = 86;
-    spec.wallHeight = 62;
-    spec.roofHeight = 50;
-    spec.overhang = 12;
-    spec.wall = WallKind::Plaster;
-    spec.roof = RoofKind::Shingles;
-    spec.wallColor = kWhitewash;
-    spec.roofColor = {0.36, 0.60, 0.50};
-    spec.doorAt = 0.5;
-    spec.sideWindows = 2;
-    spec.seed = 13;
-    return spec;
+    return {.width = 140, .depth = 86, .wallHeight = 62, .roofHeight = 50, .overhang = 12, .wall = WallKind::Plaster,
+            .roof = RoofKind::Shingles, .wallColor = kWhitewash, .roofColor = {0.36, 0.60, 0.50}, .doorAt = 0.5,
+            .sideWindows = 2, .seed = 13};
 }
 
 }  // namespace

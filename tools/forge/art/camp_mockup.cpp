@@ -52,14 +52,22 @@ void drawGroup(Canvas& canvas, const BuildGroupEntry& group, int stage) {
     }
 }
 
+// What every preview shares: the background, the buttons and a frame of each palm strip.
+struct Parts {
+    RgbaImage back;
+    std::vector<CampPicture> pictures;
+    std::vector<RgbaImage> palms;
+};
+
 // The drawing order of the camp: background, group 0, palms, boards, buttons, groups 1 to 9.
-RgbaImage compose(const RgbaImage& back, const std::vector<BuildGroupEntry>& groups,
-                  const std::vector<CampPicture>& pictures, const Scene& scene) {
+RgbaImage compose(const Parts& parts, const std::vector<BuildGroupEntry>& groups, const Scene& scene) {
+    const RgbaImage& back = parts.back;
+    const std::vector<CampPicture>& pictures = parts.pictures;
     Canvas canvas(back.width, back.height);
     canvas.drawImage(back, 0, 0);
     const auto stageOf = [&](size_t g) { return g < scene.groupStage.size() ? scene.groupStage[g] : 0; };
     if (!groups.empty()) drawGroup(canvas, groups[0], stageOf(0));
-    for (const PalmPlace& palm : kPalms) drawPalm(canvas, campPalmFrame(palm.strip, 0), palm);
+    for (const PalmPlace& palm : kPalms) drawPalm(canvas, parts.palms[static_cast<size_t>(palm.strip - 1)], palm);
     canvas.drawImage(menuButtonPicture(), kMenuButtonX, kBoardRestY);
     canvas.drawImage(levelBoardPicture(), kLevelBoardX, kBoardRestY);
     canvas.drawImage(scoreBoardPicture(), kScoreBoardX, kBoardRestY);
@@ -104,12 +112,12 @@ FORGE_STEP(camp_mockup) {
     std::vector<BuildGroupEntry> groups;
     std::string error;
     if (!forge.readContent("build.ini", text) || !readBuildTable(text, groups, error)) return;
-    const RgbaImage back = campBackground(groups);
-    const std::vector<CampPicture> pictures = campButtonPictures();
-    forge.addContactSheet("camp_mockup", compose(back, groups, pictures, everythingBuilt(groups.size())));
+    Parts parts{campBackground(groups), campButtonPictures(), {}};
+    for (int strip = 1; strip <= 4; ++strip) parts.palms.push_back(campPalmFrame(strip, 0));
+    forge.addContactSheet("camp_mockup", compose(parts, groups, everythingBuilt(groups.size())));
     std::vector<RgbaImage> stages;
     for (const Scene& scene : {newCamp(), hutsBuiltInBuildMenu(), labGoingUp()}) {
-        stages.push_back(scaledCopy(compose(back, groups, pictures, scene), 1280, 720));
+        stages.push_back(scaledCopy(compose(parts, groups, scene), 1280, 720));
     }
     forge.addContactSheet("camp_mockup_stages", previewRow(stages, 1300));
 }

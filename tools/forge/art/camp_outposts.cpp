@@ -10,12 +10,8 @@
 
 namespace {
 
-constexpr Rgb kTimber{0.58, 0.40, 0.24};
-constexpr Rgb kPole{0.70, 0.55, 0.35};
-constexpr Rgb kRope{0.85, 0.75, 0.55};
-constexpr Rgb kCanvasCloth{0.95, 0.93, 0.84};
-constexpr Rgb kStraw{0.88, 0.70, 0.38};
-constexpr Rgb kFlagRed{0.86, 0.26, 0.22};
+using namespace campPalette;
+
 
 double builtShare(int stage) { return stage == 1 ? 0.28 : stage == 2 ? 0.7 : 1.0; }
 
@@ -82,14 +78,14 @@ void paintWardTent(cairo_t* cr, int /*width*/, int height, int stage) {
     if (stage == 1) {  // poles, pegs and the folded canvas wait on the sand
         for (int k = 0; k < 3; ++k) strokeLine(cr, {x0 + 6, ground - 4 - k * 5}, {x0 + 110, ground - 18 - k * 5}, kPole, 3.5);
         roundedRectPath(cr, x0 + 60, ground - 26, 56, 20, 6);
-        fillVerticalGradient(cr, ground - 26, ground - 6, kCanvasCloth, darken(kCanvasCloth, 0.2));
+        fillVerticalGradient(cr, ground - 26, ground - 6, kCanvas, darken(kCanvas, 0.2));
         strokeInk(cr, 1.3);
         cairo_new_path(cr);
         return;
     }
     // The side of the tent, then the front with its flaps tied open.
     polygonPath(cr, {apex, apexBack, {x0 + w + dx, ground + dy}, {x0 + w, ground}});
-    fillVerticalGradient(cr, apexBack.y, ground, darken(kCanvasCloth, 0.08), darken(kCanvasCloth, 0.3));
+    fillVerticalGradient(cr, apexBack.y, ground, darken(kCanvas, 0.08), darken(kCanvas, 0.3));
     strokeInk(cr, 1.4);
     if (stage == 2) {
         strokeLine(cr, {x0, ground}, apex, kPole, 3);
@@ -99,7 +95,7 @@ void paintWardTent(cairo_t* cr, int /*width*/, int height, int stage) {
     }
     paintMedicSign(cr, apex.x + dx * 0.55 + 8, apex.y + dy * 0.55 + h * 0.45, 11);
     polygonPath(cr, {{x0, ground}, apex, {x0 + w, ground}});
-    fillVerticalGradient(cr, apex.y, ground, lighten(kCanvasCloth, 0.1), darken(kCanvasCloth, 0.1));
+    fillVerticalGradient(cr, apex.y, ground, lighten(kCanvas, 0.1), darken(kCanvas, 0.1));
     strokeInk(cr, 1.4);
     polygonPath(cr, {{x0 + w * 0.3, ground}, {apex.x, apex.y + 14}, {x0 + w * 0.7, ground}});
     setColor(cr, {0.22, 0.16, 0.12});
@@ -116,22 +112,26 @@ void paintWardTent(cairo_t* cr, int /*width*/, int height, int stage) {
 void paintLookout(cairo_t* cr, int width, int height, int stage) {
     const double cx = width / 2.0;
     const double ground = height - 16.0;
-    const double deck = 104;
+    const double deck = 126;
     groundShadow(cr, cx + 30, ground, 62, 14, 0.4);
     const double built = builtShare(stage);
     const double legTop = ground - (ground - deck) * built;
     const double spread = 44;
     const double narrow = 24;
     const auto legX = [&](double side, double y) { return cx + side * (narrow + (spread - narrow) * (y - deck) / (ground - deck)); };
-    for (double side : {-1.0, 1.0}) strokeLine(cr, {legX(side, ground) + side * -12, ground - 10}, {legX(side, legTop) + side * -8, legTop}, darken(kPole, 0.3), 5);
+    const auto leg = [&](CampPoint a, CampPoint b, Rgb wood, double width) {
+        strokeLine(cr, a, b, palette::kInk, width + 2.5, 0.9);
+        strokeLine(cr, a, b, wood, width);
+    };
+    for (double side : {-1.0, 1.0}) leg({legX(side, ground) + side * -12, ground - 10}, {legX(side, legTop) + side * -8, legTop}, darken(kPole, 0.3), 5);
     if (stage == 1) {
         for (int k = 0; k < 3; ++k) strokeLine(cr, {cx - 50, ground - 4 - k * 5}, {cx + 40, ground + 2 - k * 5}, kPole, 4.5);
     }
-    for (double side : {-1.0, 1.0}) strokeLine(cr, {legX(side, ground), ground}, {legX(side, legTop), legTop}, kPole, 6);
+    for (double side : {-1.0, 1.0}) leg({legX(side, ground), ground}, {legX(side, legTop), legTop}, kPole, 7);
     if (stage == 1) return;
     for (double y = ground - 40; y > deck + 20; y -= 56) {  // cross braces
-        strokeLine(cr, {legX(-1, y), y}, {legX(1, y - 40), y - 40}, kPole, 3);
-        strokeLine(cr, {legX(1, y), y}, {legX(-1, y - 40), y - 40}, kPole, 3);
+        leg({legX(-1, y), y}, {legX(1, y - 40), y - 40}, kPole, 3.5);
+        leg({legX(1, y), y}, {legX(-1, y - 40), y - 40}, kPole, 3.5);
     }
     polygonPath(cr, {{cx - 40, deck}, {cx + 40, deck}, {cx + 50, deck - 12}, {cx - 30, deck - 12}});
     fillVerticalGradient(cr, deck - 12, deck, lighten(kTimber, 0.3), kTimber);
@@ -186,18 +186,27 @@ void paintJetty(cairo_t* cr, int width, int height, int stage) {
     }
     if (stage == 2) return;
     // The jolly boat tied alongside, and a lantern on a post at the end.
-    const double bx = endA.x - 70;
-    const double by = endA.y + 8;
-    cairo_new_path(cr);
-    cairo_move_to(cr, bx, by);
-    cairo_curve_to(cr, bx + 20, by + 18, bx + 60, by + 18, bx + 78, by - 4);
-    cairo_curve_to(cr, bx + 56, by + 2, bx + 20, by + 2, bx, by);
-    cairo_close_path(cr);
-    fillVerticalGradient(cr, by - 4, by + 16, {0.30, 0.55, 0.70}, {0.16, 0.32, 0.45});
+    const double bx = endA.x - 84;
+    const double by = endA.y + 12;
+    const auto hull = [&](double inset) {  // pointed at both ends, seen from above and a little aside
+        cairo_new_path(cr);
+        cairo_move_to(cr, bx + inset * 1.6, by);
+        cairo_curve_to(cr, bx + 20, by - 14 + inset, bx + 60, by - 18 + inset, bx + 84 - inset * 1.6, by - 10);
+        cairo_curve_to(cr, bx + 64, by + 6 - inset, bx + 24, by + 10 - inset, bx + inset * 1.6, by);
+        cairo_close_path(cr);
+    };
+    groundShadow(cr, bx + 44, by + 4, 46, 8, 0.3);
+    hull(0);
+    fillVerticalGradient(cr, by - 18, by + 10, palette::kWhite, {0.72, 0.80, 0.86});
     strokeInk(cr, 1.4);
-    cairo_new_path(cr);
-    strokeLine(cr, {bx + 14, by + 1}, {bx + 66, by - 1}, {0.93, 0.87, 0.7}, 2);
-    strokeLine(cr, {bx + 76, by - 3}, {endA.x - 8, endA.y - 4}, kRope, 1.2);
+    hull(4);
+    fillVerticalGradient(cr, by - 14, by + 6, lighten(kTimber, 0.3), kTimber);
+    strokeInk(cr, 1.0);
+    for (const double t : {0.35, 0.62}) {  // the thwarts
+        strokeLine(cr, {bx + 84 * t - 2, by - 13 + 8 * t}, {bx + 84 * t + 3, by + 5 - 4 * t}, darken(kTimber, 0.3), 3);
+    }
+    strokeLine(cr, {bx + 28, by - 4}, {bx + 70, by - 18}, kPole, 2.5);  // an oar across the seats
+    strokeLine(cr, {bx + 82, by - 9}, {endA.x - 8, endA.y - 4}, kRope, 1.2);
     strokeLine(cr, {endB.x - 4, endB.y}, {endB.x - 4, endB.y - 44}, palette::kWoodDark, 3);
     roundedRectPath(cr, endB.x - 10, endB.y - 58, 12, 14, 3);
     fillVerticalGradient(cr, endB.y - 58, endB.y - 44, {1.0, 0.92, 0.6}, palette::kGold);
@@ -211,7 +220,7 @@ std::vector<BuildingArt> outpostArts() {
     return {
         canvasArt("weather_mast", 100, 240, 50, 226, 36, 12, paintWeatherMast),
         canvasArt("ward_tent", 200, 150, 84, 116, 80, 26, paintWardTent),
-        canvasArt("lookout", 150, 330, 75, 312, 60, 16, paintLookout),
+        canvasArt("lookout", 170, 352, 85, 334, 60, 16, paintLookout),
         canvasArt("jetty", 250, 170, 120, 90, 0, 0, paintJetty),
     };
 }

@@ -3,12 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-constexpr Rgb kSignWhite{0.96, 0.94, 0.88};
-constexpr Rgb kSignGreen{0.22, 0.62, 0.36};
-
-}  // namespace
 
 void smoothPath(cairo_t* cr, const std::vector<CampPoint>& points, bool closed) {
     const size_t n = points.size();
@@ -61,13 +55,13 @@ void paintPost(cairo_t* cr, CampPoint bottom, double height, double width, Rgb w
 void paintMedicSign(cairo_t* cr, double cx, double cy, double r) {
     cairo_new_path(cr);
     cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
-    shadeWithInk(cr, cx, cy, r, kSignWhite, 1.4);
+    shadeWithInk(cr, cx, cy, r, campPalette::kWhitewash, 1.4);
     const double a = r * 0.62;
     const double b = r * 0.22;
     polygonPath(cr, {{cx - b, cy - a}, {cx + b, cy - a}, {cx + b, cy - b}, {cx + a, cy - b}, {cx + a, cy + b},
                      {cx + b, cy + b}, {cx + b, cy + a}, {cx - b, cy + a}, {cx - b, cy + b}, {cx - a, cy + b},
                      {cx - a, cy - b}, {cx - b, cy - b}});
-    fillVerticalGradient(cr, cy - a, cy + a, lighten(kSignGreen, 0.2), kSignGreen);
+    fillVerticalGradient(cr, cy - a, cy + a, lighten(campPalette::kMedicGreen, 0.2), campPalette::kMedicGreen);
     strokeInk(cr, 1.0);
     cairo_new_path(cr);
 }

@@ -8,6 +8,24 @@
 
 #include "tools/forge/core/style.h"
 
+// The camp's materials, shared by every building so the camp reads as one place.
+namespace campPalette {
+constexpr Rgb kTimber{0.58, 0.40, 0.24};      // posts, beams, decks
+constexpr Rgb kPole{0.70, 0.55, 0.35};        // unpainted poles and ladders
+constexpr Rgb kRope{0.85, 0.75, 0.55};
+constexpr Rgb kBamboo{0.84, 0.72, 0.48};
+constexpr Rgb kStraw{0.88, 0.70, 0.38};       // thatch
+constexpr Rgb kPlanks{0.72, 0.52, 0.32};      // plank walls
+constexpr Rgb kWhitewash{0.96, 0.94, 0.88};
+constexpr Rgb kCanvas{0.95, 0.93, 0.84};      // tents and sails
+constexpr Rgb kStone{0.55, 0.54, 0.50};
+constexpr Rgb kDoorway{0.18, 0.11, 0.07};     // dark openings
+constexpr Rgb kMedicGreen{0.22, 0.62, 0.36};  // the clinic's cross and awning
+constexpr Rgb kFlagRed{0.86, 0.26, 0.22};
+constexpr Rgb kRedShingles{0.72, 0.34, 0.24};
+constexpr Rgb kTarShingles{0.36, 0.36, 0.40};
+}  // namespace campPalette
+
 struct CampPoint {
     double x, y;
 };

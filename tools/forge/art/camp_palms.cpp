@@ -140,15 +140,11 @@ void coconuts(cairo_t* cr, double size) {
     }
 }
 
-RgbaImage paintPalm(const PalmSpec& spec, int frame) {
-    const int last = camp_layout::kPalmFrames - 1;
-    const double phase = static_cast<double>(frame) / last;
-    const double sway = -std::cos(M_PI * phase);  // eased at both turns
+// The palm with its crown moved by sway (-1 .. 1) at phase (0 .. 1) of its swing.
+void paintPalmAt(cairo_t* cr, const PalmSpec& spec, double footX, double footY, double sway, double phase) {
     const double crownX = spec.crownX + spec.sway * sway;
     const double crownY = spec.crownY + 0.6 * std::abs(sway);
-    Canvas canvas(kCampPalmFrameWidth, kCampPalmFrameHeight);
-    cairo_t* cr = canvas.cr();
-    paintPalmTrunk(cr, kFootX, kFootY, crownX, crownY, spec.size * 1.05);
+    paintPalmTrunk(cr, footX, footY, crownX, crownY, spec.size * 1.05);
     cairo_save(cr);
     cairo_translate(cr, crownX, crownY);
     for (const Frond& f : ringOfFronds(spec, sway, phase)) {
@@ -159,6 +155,13 @@ RgbaImage paintPalm(const PalmSpec& spec, int frame) {
     paintFeatherFrond(cr, {2.45 + 0.07 * sway, spec.size * 0.5, spec.size * spec.droop * 0.6}, spec.light, spec.dark);
     paintFeatherFrond(cr, {0.7 + 0.07 * sway, spec.size * 0.52, spec.size * spec.droop * 0.6}, spec.light, spec.dark);
     cairo_restore(cr);
+}
+
+RgbaImage paintPalm(const PalmSpec& spec, int frame) {
+    const int last = camp_layout::kPalmFrames - 1;
+    const double phase = static_cast<double>(frame) / last;
+    Canvas canvas(kCampPalmFrameWidth, kCampPalmFrameHeight);
+    paintPalmAt(canvas.cr(), spec, kFootX, kFootY, -std::cos(M_PI * phase), phase);  // eased at both turns
     return canvas.toImage();
 }
 
@@ -182,6 +185,11 @@ RgbaImage campPalmFrame(int strip, int frame) {
 RgbaImage campPalmStrip(int strip) {
     return paintSheet(camp_layout::kPalmFrames, 1, camp_layout::kPalmFrames,
                       [strip](int frame) { return campPalmFrame(strip, frame); });
+}
+
+void paintFeatherPalm(cairo_t* cr, double footX, double footY, double crownX, double crownY, double size, Rgb light,
+                      Rgb dark, unsigned seed) {
+    paintPalmAt(cr, {crownX, crownY, size, 0.34, 0, 9, light, dark, seed}, footX, footY, 0, 0);
 }
 
 CampPalmFoot campPalmFoot(int index) {

@@ -2,17 +2,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "tools/forge/art/camp_paint.h"
+#include "tools/forge/art/camp_palms.h"
 #include "tools/forge/paint/glow.h"
 #include "tools/forge/paint/plants.h"
 #include "tools/forge/paint/scenery.h"
 
 namespace {
 
+using namespace campPalette;
+
 constexpr Rgb kHaze{0.74, 0.86, 0.90};
-constexpr Rgb kCanvas{0.93, 0.88, 0.74};
-constexpr Rgb kStone{0.55, 0.54, 0.50};
+constexpr Rgb kTarp{0.93, 0.88, 0.74};
 
 void smokePlume(cairo_t* cr, double x, double y) {
     for (int k = 0; k < 9; ++k) {
@@ -76,7 +79,7 @@ void paintWreck(cairo_t* cr, ForgeRandom& random, double x, double y, double siz
     cairo_line_to(cr, l * 0.3, -l * 0.55);
     cairo_line_to(cr, l * 0.16, -l * 0.3);
     cairo_close_path(cr);
-    fillVerticalGradient(cr, -l * 1.1, -l * 0.3, lighten(kCanvas, 0.2), mix(kCanvas, palette::kSandShade, 0.5));
+    fillVerticalGradient(cr, -l * 1.1, -l * 0.3, lighten(kTarp, 0.2), mix(kTarp, palette::kSandShade, 0.5));
     strokeInk(cr, 1.2, 0.7);
     cairo_new_path(cr);
     // The hull: a long curve of dark planks with a cream stripe under the rail.
@@ -151,36 +154,66 @@ void paintJungleEdge(cairo_t* cr, ForgeRandom& random, double left, double right
     cairo_new_path(cr);
     // Palms of the interior stick out above the canopy.
     for (double x = left + 60; x < right; x += random.uniform(110, 170)) {
-        const double foot = topAt(x) + 40;
-        paintPalm(cr, x, foot, x + random.uniform(-12, 12), foot - random.uniform(70, 100), 90,
-                  mix(palette::kLeaf, kHaze, 0.3), mix(palette::kJungle, kHaze, 0.3));
+        const double foot = topAt(x) + 50;
+        paintFeatherPalm(cr, x, foot, x + random.uniform(-12, 12), foot - random.uniform(70, 100), 80,
+                         mix(palette::kLeaf, kHaze, 0.25), mix(palette::kJungle, kHaze, 0.25),
+                         static_cast<unsigned>(x));
     }
     // Rows of clumps, the back ones hazier and smaller, the front ones rich and dark.
     for (int row = 0; row < 4; ++row) {
-        const Rgb leaf = mix(row % 2 == 0 ? palette::kJungle : darken(palette::kLeaf, 0.2), kHaze, 0.3 - 0.1 * row);
+        const Rgb leaf = mix(row % 2 == 0 ? palette::kJungle : darken(palette::kLeaf, 0.25), kHaze, 0.18 - 0.06 * row);
         for (double x = left + random.uniform(0, 30); x < right + 30; x += random.uniform(40, 64)) {
             const double y = topAt(x) + 26 + row * (bottomAt(x) - topAt(x)) * 0.22 + random.uniform(-8, 8);
             if (y > bottomAt(x) - 14) continue;
             foliageClump(cr, random, x, y, random.uniform(30, 44) - row * 2, leaf, 0.15 + 0.07 * row);
         }
     }
-    // Big leaves and ferns spill over the lower edge onto the sand.
-    for (double x = left + 10; x < right; x += random.uniform(28, 44)) {
-        const double y = bottomAt(x) + 4;
-        const double a = -M_PI / 2 + random.uniform(-1.1, 1.1);
-        const Rgb light = mix(palette::kLeaf, palette::kGold, random.uniform(0, 0.2));
-        paintBroadLeaf(cr, x, y, a, random.uniform(40, 70), random.uniform(9, 14), light, palette::kJungle);
+    // Ferns and young leaves spill over the lower edge onto the sand.
+    for (double x = left + 10; x < right; x += random.uniform(16, 26)) {
+        const double y = bottomAt(x) + 6;
+        const double a = -M_PI / 2 + random.uniform(-1.2, 1.2);
+        const Rgb light = mix(palette::kLeaf, palette::kGold, random.uniform(0, 0.15));
+        paintBroadLeaf(cr, x, y, a, random.uniform(26, 42), random.uniform(6, 9), light, darken(palette::kJungle, 0.1));
     }
+}
+
+void paintBoulder(cairo_t* cr, ForgeRandom& random, double x, double y, double w, double h) {
+    groundShadow(cr, x + w * 0.6, y + 2, w * 0.62, h * 0.2, 0.35);
+    std::vector<CampPoint> outline;
+    for (int k = 0; k < 8; ++k) {  // round the top, flat where it sits
+        const double a = M_PI + k * M_PI / 7;
+        const double r = random.uniform(0.85, 1.1);
+        outline.push_back({x + w / 2 + std::cos(a) * w / 2 * r, y + std::sin(a) * h * r});
+    }
+    cairo_new_path(cr);
+    smoothPath(cr, outline, true);
+    cairo_pattern_t* light = cairo_pattern_create_radial(x + w * 0.3, y - h * 0.8, h * 0.1, x + w * 0.5, y - h * 0.4, w * 0.7);
+    const Rgb lit = lighten(kStone, 0.3);
+    const Rgb shade = darken(kStone, 0.3);
+    cairo_pattern_add_color_stop_rgb(light, 0, lit.r, lit.g, lit.b);
+    cairo_pattern_add_color_stop_rgb(light, 1, shade.r, shade.g, shade.b);
+    cairo_set_source(cr, light);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(light);
+    cairo_save(cr);
+    cairo_clip_preserve(cr);
+    paintPuff(cr, x + w * 0.4, y - h * 0.95, w * 0.35, mix(palette::kLeaf, kStone, 0.3), 0.6);  // moss on top
+    cairo_restore(cr);
+    strokeInk(cr, 1.8);
+    cairo_new_path(cr);
+    cairo_move_to(cr, x + w * 0.55, y - h * 0.85);  // a crack
+    cairo_line_to(cr, x + w * 0.5, y - h * 0.5);
+    cairo_line_to(cr, x + w * 0.58, y - h * 0.25);
+    strokeRound(cr, palette::kInk, 1.2, 0.5);
 }
 
 void paintRockyPoint(cairo_t* cr, ForgeRandom& random) {
     struct Stone {
         double x, y, w, h;
     };
-    for (const Stone& s : {Stone{-20, 420, 110, 70}, Stone{60, 452, 80, 48}, Stone{-10, 520, 90, 60},
-                           Stone{100, 560, 70, 40}, Stone{30, 585, 60, 32}}) {
-        groundShadow(cr, s.x + s.w * 0.6, s.y + s.h, s.w * 0.6, s.h * 0.2, 0.3);
-        paintRock(cr, s.x, s.y, s.w, s.h);
+    for (const Stone& s : {Stone{-14, 470, 96, 52}, Stone{48, 482, 60, 30}, Stone{-6, 606, 80, 38},
+                           Stone{92, 616, 48, 22}, Stone{128, 402, 40, 18}}) {
+        paintBoulder(cr, random, s.x, s.y, s.w, s.h);
     }
     for (int k = 0; k < 10; ++k) paintGrassTuft(cr, random, random.uniform(10, 160), random.uniform(440, 600), 26);
 }
@@ -201,7 +234,7 @@ void paintTarpShelter(cairo_t* cr, double x, double y, double size) {
     cairo_line_to(cr, x + size * 1.2, y - size * 0.3);
     cairo_curve_to(cr, x + size * 0.8, y - size * 0.24, x + size * 0.4, y - size * 0.24, x + size * 0.1, y - size * 0.3);
     cairo_close_path(cr);
-    fillVerticalGradient(cr, y - size * 0.62, y - size * 0.24, lighten(kCanvas, 0.15), mix(kCanvas, palette::kSandShade, 0.6));
+    fillVerticalGradient(cr, y - size * 0.62, y - size * 0.24, lighten(kTarp, 0.15), mix(kTarp, palette::kSandShade, 0.6));
     strokeInk(cr, 2);
     cairo_new_path(cr);
 }

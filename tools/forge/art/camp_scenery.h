@@ -11,8 +11,11 @@ void paintFarMountain(cairo_t* cr, double peakX, double peakY, double baseY);
 // The schooner Wren aground on the reef, heeled over, her foremast broken; (x, y) is the keel's
 // middle at the waterline, size her length.
 void paintWreck(cairo_t* cr, ForgeRandom& random, double x, double y, double size);
-// A wall of jungle above the line bottom (points left to right) and below top.
+// A wall of jungle from left to right: its canopy rises from about top + 90 at the left to top at
+// the right, its foot from about bottom - 140 to bottom.
 void paintJungleEdge(cairo_t* cr, ForgeRandom& random, double left, double right, double top, double bottom);
+// A mossy boulder sitting on the ground line y, w wide and about h high.
+void paintBoulder(cairo_t* cr, ForgeRandom& random, double x, double y, double w, double h);
 // Tide-worn rocks with a little grass, for the point between the bays.
 void paintRockyPoint(cairo_t* cr, ForgeRandom& random);
 // The crew's first night ashore: a tarp stretched between poles, crates, barrels.

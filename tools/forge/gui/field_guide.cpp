@@ -2,7 +2,8 @@
 //   bookbase.png           1600 x 900, drawn centred: the professor's notebook lying open, leather
 //                          cover, two cream pages with faint rules under the text lines, a ribbon
 //   btn_tasks.png          a green index tab standing up from the top-left edge of the book
-//   task_tab_overlay.png   the same tab lit up, laid over it while the task page is open
+//   task_tab_overlay.png   the tab while the task page is open: page-coloured, as if it were part
+//                          of the open page, laid over the green one
 //   btn_close.png          a brass stud with a cross on the top-right corner of the right page
 //   btn_next.png, btn_prev.png   leather tabs with an arrow, under the pages' bottom corners
 //   checkmark.png          a green pen tick, drawn before a finished task
@@ -180,16 +181,10 @@ RgbaImage tab(Rgb color, bool lit) {
     cairo_curve_to(cr, kTabWidth - 8, 3, kTabWidth - 3, 5, kTabWidth - 3, 16);
     cairo_line_to(cr, kTabWidth - 3, kTabHeight);
     cairo_close_path(cr);
-    fillVerticalGradient(cr, 3, kTabHeight, lighten(color, lit ? 0.35 : 0.15), darken(color, 0.2));
+    if (lit) fillVerticalGradient(cr, 3, kTabHeight, lighten(kPaper, 0.3), kPaper);
+    else fillVerticalGradient(cr, 3, kTabHeight, lighten(color, 0.15), darken(color, 0.2));
     strokeInk(cr, 2);
     cairo_new_path(cr);
-    if (lit) {
-        cairo_move_to(cr, 8, 8);
-        cairo_line_to(cr, kTabWidth - 8, 8);
-        setColor(cr, guiPalette::kGoldLight, 0.9);
-        cairo_set_line_width(cr, 2.5);
-        cairo_stroke(cr);
-    }
     roundedRectPath(cr, 12, 18, 20, 20, 4);
     setColor(cr, guiPalette::kCream);
     cairo_fill_preserve(cr);
@@ -198,12 +193,15 @@ RgbaImage tab(Rgb color, bool lit) {
     cairo_move_to(cr, 16, 27);
     cairo_line_to(cr, 21, 33);
     cairo_line_to(cr, 30, 19);
-    strokeRound(cr, lit ? palette::kGold : kInkGreen, 3);
-    HeadingStyle style;
-    style.size = 23;
+    strokeRound(cr, kInkGreen, 3);
+    HeadingStyle style = carvedLabelStyle(23);
     style.outlineWidth = 2.5;
-    style.top = guiPalette::kCream;
-    style.bottom = lit ? palette::kGold : guiPalette::kGoldLight;
+    if (lit) {  // green ink on the page's paper
+        style.top = lighten(color, 0.2);
+        style.bottom = color;
+        style.outline = guiPalette::kCream;
+        style.outlineWidth = 1.5;
+    }
     drawHeadingLine(cr, "Tasks", 74, 38, style);
     return canvas.toImage();
 }
@@ -220,20 +218,13 @@ RgbaImage closeStud() {
     fillRoundShading(cr, c, c, c - 4, guiPalette::kBrass);
     strokeInk(cr, 1.8);
     cairo_new_path(cr);
-    for (const double turn : {M_PI / 4, -M_PI / 4}) {
-        const double dx = std::cos(turn) * 10;
-        const double dy = std::sin(turn) * 10;
-        cairo_move_to(cr, c - dx, c - dy);
-        cairo_line_to(cr, c + dx, c + dy);
+    for (const auto& [color, width] : {std::pair{palette::kInk, 6.0}, std::pair{guiPalette::kCream, 3.0}}) {
+        for (const double turn : {M_PI / 4, -M_PI / 4}) {
+            cairo_move_to(cr, c - std::cos(turn) * 10, c - std::sin(turn) * 10);
+            cairo_line_to(cr, c + std::cos(turn) * 10, c + std::sin(turn) * 10);
+        }
+        strokeRound(cr, color, width);
     }
-    strokeRound(cr, palette::kInk, 6);
-    for (const double turn : {M_PI / 4, -M_PI / 4}) {
-        const double dx = std::cos(turn) * 10;
-        const double dy = std::sin(turn) * 10;
-        cairo_move_to(cr, c - dx, c - dy);
-        cairo_line_to(cr, c + dx, c + dy);
-    }
-    strokeRound(cr, guiPalette::kCream, 3);
     return canvas.toImage();
 }
 
@@ -254,23 +245,10 @@ RgbaImage turnTab(const std::string& label, bool forward) {
     cairo_set_line_width(cr, 1.3);
     cairo_stroke(cr);
     cairo_set_dash(cr, nullptr, 0, 0);
-    const double arrowX = forward ? kW - 26.0 : 26.0;
     const double dir = forward ? 1 : -1;
-    cairo_move_to(cr, arrowX - dir * 7, 14);
-    cairo_line_to(cr, arrowX + dir * 7, 24);
-    cairo_line_to(cr, arrowX - dir * 7, 34);
-    cairo_close_path(cr);
-    setColor(cr, palette::kInk);
-    cairo_set_line_width(cr, 4);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke_preserve(cr);
-    fillVerticalGradient(cr, 14, 34, guiPalette::kCream, palette::kGold);
-    cairo_new_path(cr);
-    HeadingStyle style;
-    style.size = 22;
+    drawArrowHead(cr, (forward ? kW - 26.0 : 26.0) - dir * 7, 24, dir * 14, 10, 4);
+    HeadingStyle style = carvedLabelStyle(22);
     style.outlineWidth = 2.5;
-    style.top = guiPalette::kCream;
-    style.bottom = guiPalette::kGoldLight;
     drawHeadingLine(cr, label, forward ? kW / 2.0 - 10 : kW / 2.0 + 10, 32, style);
     return canvas.toImage();
 }
