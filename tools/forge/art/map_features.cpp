@@ -222,14 +222,16 @@ std::vector<MapSprite> Terrain::cliffRocks() const {
     std::vector<MapSprite> sprites;
     ForgeRandom random(0xc11f);
     const std::vector<CampPoint>& coast = coastPoints();
-    for (size_t i = 0; i < coast.size(); i += 5) {
+    for (size_t i = 0; i < coast.size(); i += 3) {
         const CampPoint p = coast[i], q = coast[(i + 1) % coast.size()];
-        const double w = random.uniform(26, 42), h = random.uniform(20, 32);
+        const double r = random.uniform(7, 14);
+        const double inland = random.uniform(2, 16);
+        const uint32_t seed = random.next();
         if (cliffness(p.x, p.y) < 0.55) continue;
         // A step inland: the land lies on the right of the coast's direction.
         const double len = std::max(1e-6, std::hypot(q.x - p.x, q.y - p.y));
-        const double x = p.x - (q.y - p.y) / len * 10, y = p.y + (q.x - p.x) / len * 10;
-        sprites.push_back({y + h / 2, [=](cairo_t* cr) { paintMapRock(cr, x - w / 2, y - h / 2, w, h); }});
+        const double x = p.x - (q.y - p.y) / len * inland, y = p.y + (q.x - p.x) / len * inland;
+        sprites.push_back({y + r, [=](cairo_t* cr) { paintCrag(cr, x, y, r, seed); }});
     }
     return sprites;
 }

@@ -343,6 +343,26 @@ void paintMound(cairo_t* cr, double footX, double footY, double w, double h) {
     cairo_new_path(cr);
 }
 
+void paintCrag(cairo_t* cr, double x, double y, double r, uint32_t seed) {
+    ForgeRandom random(seed);
+    const int corners = random.range(5, 7);
+    const double turn = random.uniform(0, 2 * M_PI);
+    const Rgb stone = mix(kStone, {0.52, 0.46, 0.40}, random.unit());
+    cairo_new_path(cr);
+    for (int k = 0; k < corners; ++k) {
+        const double a = turn + k * 2 * M_PI / corners;
+        const double reach = r * random.uniform(0.7, 1.05);
+        cairo_line_to(cr, x + reach * std::cos(a), y + reach * 0.8 * std::sin(a));
+    }
+    cairo_close_path(cr);
+    fillRoundShading(cr, x - r * 0.2, y - r * 0.3, r * 1.2, stone);
+    strokeInk(cr, 1.3);
+    cairo_new_path(cr);
+    cairo_move_to(cr, x - r * 0.3, y - r * 0.1);  // a crack
+    cairo_line_to(cr, x + r * 0.1, y + r * 0.25);
+    strokeRound(cr, darken(stone, 0.4), 1, 0.7);
+}
+
 void paintMarshWater(cairo_t* cr, const Islet& m) {
     ForgeRandom random(0x5a33);
     for (int k = 0; k < 40; ++k) {

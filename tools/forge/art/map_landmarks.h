@@ -26,6 +26,8 @@ void paintMapPalm(cairo_t* cr, double footX, double footY, double size, double l
 void paintMapHut(cairo_t* cr, double footX, double footY, double size, Rgb roof);  // foot = front middle
 void paintMapRock(cairo_t* cr, double x, double y, double w, double h);
 void paintMound(cairo_t* cr, double footX, double footY, double w, double h);  // a grassy hill
+// A broken lump of rock of about radius r, its own shape from the seed (the cliffs' crags).
+void paintCrag(cairo_t* cr, double x, double y, double r, uint32_t seed);
 void paintMarshWater(cairo_t* cr, const Islet& marsh);
 // A river along its course (source first), rising from a small pool.
 void paintRiver(cairo_t* cr, const std::vector<CampPoint>& course);
