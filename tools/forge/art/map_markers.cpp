@@ -122,7 +122,7 @@ RgbaImage questionMarkFrame(int frame) {
     cairo_translate(cr, kQuestionWidth / 2.0, kQuestionHeight / 2.0 + 4 - 4 * std::sin(phase));
     cairo_rotate(cr, 0.12 * std::sin(phase + M_PI / 2));
     LetteringStyle style;
-    style.size = 44;
+    style.size = 54;
     style.top = guiPalette::kGoldLight;
     style.bottom = palette::kSunset;
     style.outline = 4;

@@ -20,7 +20,9 @@ using map_layout::kCanvasWidth;
 
 constexpr int kPreviewScale = 2;  // the whole island at half size
 constexpr int kTipWidth = 450, kTipHeight = 300;
-constexpr int kTipLeft = 222, kTipBelow = 27 + 64;  // the tip box from its point, opening downwards
+// The tip box from its point: below it (the second map tip) or, for points low enough, above it,
+// kept on the screen as the map keeps it.
+constexpr int kTipLeft = 222, kTipBelow = 27 + 64, kTipAbove = 27 + 359, kTipLowestAbove = 350;
 
 // What a mock-up shows: the expedition count, the player's place (empty: no expedition running),
 // the icons discoveries have shown, the buttons at rest, and a tip pointing at a place.
@@ -29,7 +31,9 @@ struct MapScene {
     std::string player;
     std::vector<std::string> shownIcons;
     bool buttons = false;
-    std::string tipAt;
+    std::string tipAt;        // a place the tip points at from below
+    MapPoint tipScreen{-1, -1};  // or a point of the screen
+    std::string tipText;
 };
 
 bool landShown(const MapLandmass& land, int count) { return land.reveal <= count; }
@@ -77,9 +81,16 @@ void drawIcons(Canvas& canvas, const std::vector<MapLandmass>& table, const MapS
 }
 
 void drawTip(Canvas& canvas, const std::vector<MapLandmass>& table, const MapScene& scene, MapPoint view) {
+    double px = scene.tipScreen.x, py = scene.tipScreen.y;
     const MapLocation* place = findMapLocation(table, scene.tipAt);
-    if (place == nullptr) return;
-    const double x = place->point.x + view.x - kTipLeft, y = place->point.y + view.y + kTipBelow;
+    if (place != nullptr) {
+        px = place->point.x + view.x;
+        py = place->point.y + view.y;
+    }
+    if (px < 0) return;
+    const bool below = place != nullptr || py < kTipLowestAbove;
+    const double x = std::clamp(px - kTipLeft, 0.0, double(kCanvasWidth - kTipWidth));
+    const double y = std::clamp(below ? py + kTipBelow : py - kTipAbove, 0.0, double(kCanvasHeight - kTipHeight));
     cairo_t* cr = canvas.cr();
     roundedRectPath(cr, x, y, kTipWidth, kTipHeight, 18);
     setColor(cr, guiPalette::kDialogFill, 0.92);
@@ -87,10 +98,11 @@ void drawTip(Canvas& canvas, const std::vector<MapLandmass>& table, const MapSce
     setColor(cr, guiPalette::kBrass);
     cairo_set_line_width(cr, 5);
     cairo_stroke(cr);
-    drawCentredText(cr, "Click a marker to travel there.", x + kTipWidth / 2.0, y + 140, Face::Body, 22, palette::kWhite);
-    cairo_move_to(cr, x + 176 + 46, y - 50);
-    cairo_line_to(cr, x + 176 + 16, y + 6);
-    cairo_line_to(cr, x + 176 + 76, y + 6);
+    drawCentredText(cr, scene.tipText, x + kTipWidth / 2.0, y + 140, Face::Body, 22, palette::kWhite);
+    const double tipY = below ? y - 50 : y + kTipHeight + 50, baseY = below ? y + 6 : y + kTipHeight - 6;
+    cairo_move_to(cr, px, tipY);
+    cairo_line_to(cr, px - 30, baseY);
+    cairo_line_to(cr, px + 30, baseY);
     cairo_close_path(cr);
     setColor(cr, guiPalette::kGoldLight);
     cairo_fill(cr);
@@ -171,7 +183,15 @@ void addMapMockups(Forge& forge, const std::vector<MapLandmass>& table, const st
     first.count = 1;
     first.player = start.id;
     first.tipAt = "SUPPLY_BEACH";
+    first.tipText = "Click a marker to travel there.";
     forge.addContactSheet("map_mockup_first", composeScreen(table, pieces, first, viewOn(start.point)));
+
+    MapScene entering;
+    entering.buttons = true;
+    entering.tipScreen = {781, 376};
+    entering.tipText = "This is our map. Click Expedition.";
+    const MapLandmass& camp = table.front();
+    forge.addContactSheet("map_mockup_enter", composeScreen(table, pieces, entering, viewOn({camp.pos.x + camp.cpos.x, camp.pos.y + camp.cpos.y})));
 
     MapScene browsing;
     browsing.count = 5;

@@ -12,6 +12,8 @@ class Forge;
 
 RgbaImage islandSheet(const IslandPainting& island);
 RgbaImage landmassSheet(const std::vector<LandPiece>& pieces);
+// "map_mockup_enter": the first visit, the view on the camp with the first map tip;
+// "map_mockup_browse": the buttons at rest with half the island shown;
 // "map_mockup_first": the first expedition, the view on the camp, the first landmasses shown and
 // the markers round the camp; "map_mockup_full": the whole island revealed, every icon and marker.
 void addMapMockups(Forge& forge, const std::vector<MapLandmass>& table, const std::vector<LandPiece>& pieces);
