@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "framework/core/frame_context.h"
+#include "framework/core/state_control.h"
 #include "framework/data/player_profiles.h"
 #include "game/app/match3.h"
 #include "game/expedition/camp.h"
@@ -98,6 +99,11 @@ Camp& TheCamp(PlayWorld& world) { return world.game().camp; }
 
 bool WaitForCamp(PlayWorld& world) {
     return world.stepUntil([&world] { return InCamp(world) && !TheCamp(world).ScreenFading(); }, kFadeLimit);
+}
+
+bool EnterCamp(PlayWorld& world) {
+    SetState(&TheCamp(world), &world.game(), false);
+    return WaitForCamp(world);
 }
 
 bool Press(PlayWorld& world, SlidingUIGroup& group, int entry) {

@@ -47,6 +47,8 @@ bool InCamp(PlayWorld& world);
 Camp& TheCamp(PlayWorld& world);
 // Steps until the camp is in and its fade-in has ended.
 bool WaitForCamp(PlayWorld& world);
+// Enters the camp afresh (leaving it first when it is current), as after a level, and waits.
+bool EnterCamp(PlayWorld& world);
 // Waits until the button's entry can take a press, presses it and waits for its hold to end.
 bool Press(PlayWorld& world, SlidingUIGroup& group, int entry);
 bool PressPlay(PlayWorld& world);

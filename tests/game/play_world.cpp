@@ -34,7 +34,7 @@ constexpr int kRightButton = 2;
 constexpr int kSwapDragPixels = 20;
 constexpr int kRevealLimit = 1200;
 constexpr int kMoveLimit = 400;
-constexpr int kModalSettleFrames = 10;     // a dialog is answered once it has run this long
+constexpr int kModalSettleFrames = 4;      // a dialog is answered once it has run this long
 constexpr int kFramesBetweenEvents = 2;
 
 std::string ReadWhole(const std::string& path) {
