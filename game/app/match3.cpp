@@ -83,4 +83,9 @@ void Match3::EnterFirstState() {
     SetState(&camp, this, false);
 }
 
+void Match3::EnterPlayScreen() {
+    SelectStartingPlayer();
+    SetState(&playing, this, false);
+}
+
 LDvState* Match3::LevelEditorState() { return nullptr; }

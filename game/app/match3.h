@@ -46,6 +46,8 @@ public:
 
     // Enters the state the game starts in once the window is open; the only place that chooses it.
     void EnterFirstState();
+    // The same player on the play screen instead (for measuring the play screen).
+    void EnterPlayScreen();
     // What screens see of the game; the states they move to are chosen here alone.
     LDvGame& App() override { return *this; }
     LDvFont& Font(int n) override;

@@ -21,12 +21,6 @@ namespace {
 
 constexpr int kCampLayer = 1;              // under the dialog dimmer on 4; the order is the registration's
 
-constexpr int kMenuX = 212;
-constexpr float kMenuDropSpeed = -1.5f;
-constexpr int kLevelBoardX = 384;
-constexpr float kLevelDropSpeed = 0.0f;
-constexpr int kScoreBoardX = 518;
-constexpr float kScoreDropSpeed = -1.0f;
 constexpr int kScoreCountTicks = 60;
 
 constexpr const char* kPagesSection = "PAGES";
@@ -148,12 +142,8 @@ void Camp::ReadProgress() {
 }
 
 void Camp::DropBoards() {
-    SetUpHangingDrop(menuDrop, menuButton, kMenuX, menuButton.GetFrameHeight());
-    SetUpHangingDrop(levelDrop, levelBoard, kLevelBoardX, levelBoard.GetHeight());
-    SetUpHangingDrop(scoreDrop, scoreBoard, kScoreBoardX, scoreBoard.GetHeight());
-    StartHangingDrop(menuDrop, kMenuDropSpeed);
-    StartHangingDrop(levelDrop, kLevelDropSpeed);
-    StartHangingDrop(scoreDrop, kScoreDropSpeed);
+    boards.SetUp(menuButton, levelBoard, scoreBoard);
+    boards.Drop();
 }
 
 void Camp::ArmWaves() {

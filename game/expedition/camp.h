@@ -24,6 +24,7 @@
 #include "game/expedition/wave_top.h"
 #include "game/match3/level_board.h"
 #include "game/match3/score_board.h"
+#include "game/widgets/hanging_boards.h"
 #include "game/widgets/sliding_ui.h"
 #include "game/widgets/sliding_ui_group.h"
 
@@ -85,7 +86,8 @@ public:
     LDvSprite lowCashPicture, lockedPicture, builtPicture;
     LDvSprite hutIcon, hutUpgradeIcon, labIcon, clinicIcon, finishCampIcon;
 
-    SlidingUI menuDrop, levelDrop, scoreDrop, playSlide;
+    HangingBoards boards;
+    SlidingUI playSlide;
     FieldGuide fieldGuide;
 
 private:

@@ -86,9 +86,7 @@ void Camp::RunEntryChecks() {
 }
 
 void Camp::TickSlides() {
-    levelDrop.Tick();
-    scoreDrop.Tick();
-    menuDrop.Tick();
+    boards.Tick();
     playSlide.Tick();
     mainMenu.Tick();
     buildMenu.Tick();

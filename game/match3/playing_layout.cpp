@@ -41,12 +41,6 @@ constexpr int kEditInstructionsX = 1198;
 constexpr int kEditInstructionsY = 84;
 
 // The hanging signs drop in from above the screen and bounce, as in the camp.
-constexpr int kMenuX = 212;
-constexpr float kMenuDropSpeed = -1.5f;
-constexpr int kLevelBoardX = 384;
-constexpr float kLevelDropSpeed = 0.0f;
-constexpr int kScoreBoardX = 518;
-constexpr float kScoreDropSpeed = -1.0f;
 
 constexpr int kEndButtonsTop = 600;        // below the level-end panels
 constexpr int kEndButtonsGap = 40;
@@ -119,9 +113,7 @@ void Playing::layOutPanels() {
     friendCharacter.SetPosition(kFriendX, kFriendY);
     editNotifier.SetPosition(kEditNotifierX, kEditNotifierY);
     editInstructions.SetPosition(kEditInstructionsX, kEditInstructionsY);
-    SetUpHangingDrop(menuDrop, menuButton, kMenuX, menuButton.frameHeight);
-    SetUpHangingDrop(levelDrop, levelBoard, kLevelBoardX, levelBoard.GetHeight());
-    SetUpHangingDrop(scoreDrop, scoreBoard, kScoreBoardX, scoreBoard.GetHeight());
+    boards.SetUp(menuButton, levelBoard, scoreBoard);
     retryButton.text = GetText(kTextRestartLevel);
     leaveButton.text = GetText(kTextBackToCamp);
     continueButton.text = GetText(kTextContinue);
@@ -132,9 +124,7 @@ void Playing::layOutPanels() {
 }
 
 void Playing::dropPanels() {
-    StartHangingDrop(menuDrop, kMenuDropSpeed);
-    StartHangingDrop(levelDrop, kLevelDropSpeed);
-    StartHangingDrop(scoreDrop, kScoreDropSpeed);
+    boards.Drop();
 }
 
 // The button widths follow their texts, which are known only once the fonts are in.

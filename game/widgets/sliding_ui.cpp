@@ -9,8 +9,6 @@ namespace {
 constexpr float kSlideInGravity = 0.25f;
 constexpr float kBounceDamping = 0.3f;
 constexpr int32_t kDropBounces = 3;
-constexpr int kHangingRestY = -20;
-constexpr float kHangingGravity = 0.25f;
 
 }  // namespace
 
@@ -122,21 +120,4 @@ void SlidingUI::Draw() {
         overlay->Draw();
         overlay->MoveBy(-dx, -dy);
     }
-}
-
-void SetUpHangingDrop(SlidingUI& drop, LDvOverlay& overlay, int x, int height) {
-    drop.overlays.Clear();
-    drop.offsets.Clear();
-    drop.Attach(&overlay, {0, 0});
-    drop.startX = drop.endX = drop.currentX = static_cast<float>(x);
-    drop.startY = drop.currentY = static_cast<float>(-height);
-    drop.endY = static_cast<float>(kHangingRestY);
-    drop.PlaceOverlays();
-}
-
-void StartHangingDrop(SlidingUI& drop, float initialSpeed) {
-    drop.currentX = drop.startX;
-    drop.currentY = drop.startY;
-    drop.PlaceOverlays();
-    drop.Drop(initialSpeed, kHangingGravity);
 }

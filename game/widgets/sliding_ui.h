@@ -45,9 +45,3 @@ private:
     void StepDrop();
     void StepSlide();
 };
-
-// Boards and buttons hanging from the top of the screen drop onto a resting place 20 pixels above
-// it: SetUpHangingDrop carries `overlay` and starts it its own `height` above the screen at `x`;
-// StartHangingDrop lets it fall from there with the given initial speed (negative: a hop up first).
-void SetUpHangingDrop(SlidingUI& drop, LDvOverlay& overlay, int x, int height);
-void StartHangingDrop(SlidingUI& drop, float initialSpeed);

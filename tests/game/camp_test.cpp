@@ -173,14 +173,6 @@ TEST(CampScreen, ExploreWaitsForTheHutsAndTheLab) {
     }
 }
 
-// The build dialog as the player answers it: confirm when it can be used, else cancel.
-LDvOverlay* ConfirmWhenPossible(LDvState& dialog) {
-    if (auto* confirm = dynamic_cast<IconDlg*>(&dialog)) {
-        return confirm->confirmDisabled ? &confirm->cancelButton : &confirm->confirmButton;
-    }
-    return PlayWorld::closeStoriesAndTips(dialog);
-}
-
 TEST(CampScreen, HutsBoughtWithExactlyTheirPriceLeaveNothing) {
     struct Case {
         int resources;

@@ -7,12 +7,15 @@
 #include "framework/data/player_profiles.h"
 #include "game/app/match3.h"
 #include "game/expedition/camp.h"
+#include "game/expedition/icon_dlg.h"
+#include "game/match3/playing.h"
 
 namespace {
 
 constexpr int kSettleLimit = 400;
 constexpr int kHoldSteps = 20;             // a touch button answers 18 steps after the press
 constexpr int kFadeLimit = 120;
+constexpr int kLevelEndLimit = 900;
 
 struct Placeholder {
     const char* name;
@@ -111,6 +114,21 @@ bool Press(PlayWorld& world, SlidingUIGroup& group, int entry) {
     world.clickOn(*group.Entry(entry)->MainOverlay());
     world.steps(kHoldSteps);
     return true;
+}
+
+bool WinTheLevel(PlayWorld& world) {
+    Playing& play = world.play();
+    if (!world.waitForPlay() || !world.playToTheWin()) return false;
+    if (!world.stepUntil([&play] { return !play.continueButton.hidden; }, kLevelEndLimit)) return false;
+    world.clickOn(play.continueButton);
+    return true;
+}
+
+LDvOverlay* ConfirmWhenPossible(LDvState& dialog) {
+    if (auto* confirm = dynamic_cast<IconDlg*>(&dialog)) {
+        return confirm->confirmDisabled ? &confirm->cancelButton : &confirm->confirmButton;
+    }
+    return PlayWorld::closeStoriesAndTips(dialog);
 }
 
 bool PressPlay(PlayWorld& world) {

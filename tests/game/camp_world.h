@@ -52,3 +52,8 @@ bool EnterCamp(PlayWorld& world);
 // Waits until the button's entry can take a press, presses it and waits for its hold to end.
 bool Press(PlayWorld& world, SlidingUIGroup& group, int entry);
 bool PressPlay(PlayWorld& world);
+// Plays the current level to the win and continues from the level-end screen.
+bool WinTheLevel(PlayWorld& world);
+// Answers the build dialog as a player would: Build when it can be used, else Cancel; stories and
+// tips are closed.
+LDvOverlay* ConfirmWhenPossible(LDvState& dialog);
