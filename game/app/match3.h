@@ -25,6 +25,7 @@
 #include "game/frontend/survey.h"
 #include "game/match3/match3_images.h"
 #include "game/match3/playing.h"
+#include "game/scenes/script_host.h"
 #include "game/widgets/dialog_parts.h"
 
 constexpr int kEffectSoundCount = 44;
@@ -139,6 +140,8 @@ public:
 
     DialogParts dialogParts;             // what the dialogs show and reuse between showings
     TipDialog tipDialog{*this};          // the one tip, reused for every showing
+
+    ScriptHost scriptHost;               // runs the adventure scenes' scripts, started in OnInit
 
 private:
     void ConnectPlayScreen();

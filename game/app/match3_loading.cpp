@@ -170,11 +170,13 @@ void Match3::LoadFonts() {
     SetTextColor(&font8, 0.2f, 0.2f, 0.2f);
 }
 
-// The adventure scenes bring their text box, inventory and script engine; their steps keep their
-// place in the start-up order until then.
+// The adventure scenes bring their text box and inventory; their steps keep their place in the
+// start-up order until then.
 void Match3::HandFontToSceneTextBox() {}
 void Match3::LoadInventoryPictures() {}
-void Match3::StartScriptEngine() {}
+
+// The scene functions join through the host's registration hook, right after its own.
+void Match3::StartScriptEngine() { scriptHost.InitScriptHost(); }
 
 void Match3::SetUpBlackOuts() {
     SetUpBlackOut(screenFade, gui.black, this, 1.0f, kScreenFadeLayer);
