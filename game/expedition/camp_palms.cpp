@@ -1,6 +1,8 @@
 #include "game/expedition/camp_palms.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "framework/core/game_log.h"
 #include "framework/ui/overlay_images.h"
@@ -23,8 +25,24 @@ constexpr Planting kPlanting[CampPalms::kPalmCount] = {
 };
 
 constexpr int kTicksPerFrame = 4;
-constexpr int kOpacityPercent = 94;
+constexpr float kPalmOpacity = 0.94f;
 constexpr int kPlacementReach = 50;   // pixels
+
+// The palms are slightly see-through. Drawn at an opacity below 1 every palm takes the software
+// renderer's slow modulated path (half the camp's frame time), so the sheet's own alpha carries the
+// 94 % instead and the players draw it at full opacity. Only pixels not yet on the screen can be
+// changed; a sheet already drawn is left as it is.
+void BakeOpacity(LDvSprite& sheet, float opacity) {
+    KGraphic* picture = sheet.Picture();
+    if (picture == nullptr || picture->pixels().empty()) return;
+    std::vector<uint32_t> pixels = picture->pixels();
+    for (uint32_t& pixel : pixels) {
+        auto* bytes = reinterpret_cast<uint8_t*>(&pixel);  // R, G, B, A in memory
+        bytes[3] = static_cast<uint8_t>(static_cast<float>(bytes[3]) * opacity + 0.5f);
+    }
+    picture->loadPictureFromPixels(pixels.data(), static_cast<int>(picture->getWidth()),
+                                   static_cast<int>(picture->getHeight()));
+}
 
 }  // namespace
 
@@ -36,7 +54,7 @@ CampPalms::CampPalms() {
         palm->zoom = planting.scale;
         palm->angleDegrees = planting.angle;
         palm->ticksPerFrame = kTicksPerFrame;
-        palm->opacityPercent = kOpacityPercent;
+        palm->opacityPercent = 100;       // the sheets carry the palms' opacity
         palm->additive = false;
         palm->topLeft = true;
         palm->looping = true;
@@ -50,6 +68,7 @@ void CampPalms::Load() {
     for (int i = 0; i < kSheets; ++i) {
         if (sheets[i].loaded) continue;
         LoadFrames(&sheets[i], "states/camp/palm" + std::to_string(i + 1) + ".png", kFrames, 1, kFrames);
+        BakeOpacity(sheets[i], kPalmOpacity);
     }
     for (auto& palm : players) {
         palm->direction = 1;

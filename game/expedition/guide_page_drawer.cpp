@@ -24,28 +24,35 @@ constexpr int kShadowShift = 1;
 constexpr int kTitleText = 8;             // "Expedition Tasks"
 constexpr const char* kTaskIndent = "        - ";
 
-// Splits at blanks and line breaks; each line holds as many words as fit `width` at `scale`.
+// Splits at blanks and line breaks; each line holds as many words as fit `width` at `scale`. The
+// blanks a paragraph starts with indent each of its lines, so a task's text stays clear of the
+// check mark drawn before it.
 std::vector<LDvString> Wrap(LDvFont* font, const LDvString& text, int width, float scale) {
     std::vector<LDvString> lines;
+    const auto fits = [&](const LDvString& line) {
+        return static_cast<float>(GetTextWidth(line, font)) * scale <= static_cast<float>(width);
+    };
     size_t start = 0;
-    while (start <= text.size()) {
+    for (;;) {
         const size_t end = text.find('\n', start);
         const LDvString paragraph = text.substr(start, end == LDvString::npos ? LDvString::npos : end - start);
+        const size_t first = paragraph.find_first_not_of(' ');
+        const LDvString indent = paragraph.substr(0, first == LDvString::npos ? paragraph.size() : first);
         LDvString line;
-        size_t at = 0;
+        size_t at = indent.size();
         while (at < paragraph.size()) {
             const size_t blank = paragraph.find(' ', at);
             const LDvString word = paragraph.substr(at, blank == LDvString::npos ? LDvString::npos : blank - at);
             at = blank == LDvString::npos ? paragraph.size() : blank + 1;
-            const LDvString longer = line.empty() ? word : line + " " + word;
-            if (!line.empty() && static_cast<float>(GetTextWidth(longer, font)) * scale > static_cast<float>(width)) {
-                lines.push_back(line);
+            if (word.empty()) continue;
+            if (!line.empty() && !fits(indent + line + " " + word)) {
+                lines.push_back(indent + line);
                 line = word;
             } else {
-                line = longer;
+                line = line.empty() ? word : line + " " + word;
             }
         }
-        lines.push_back(line);
+        lines.push_back(indent + line);
         if (end == LDvString::npos) break;
         start = end + 1;
     }
