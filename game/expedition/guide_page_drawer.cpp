@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "framework/data/localization.h"
+#include "framework/ui/indented_wrap.h"
 #include "framework/ui/ldv_font.h"
 #include "game/expedition/field_guide.h"
 #include "game/expedition/guide_pages.h"
@@ -22,42 +23,6 @@ constexpr float kShadowAlpha = 0.25f;
 constexpr int kShadowShift = 1;
 
 constexpr int kTitleText = 8;             // "Expedition Tasks"
-constexpr const char* kTaskIndent = "        - ";
-
-// Splits at blanks and line breaks; each line holds as many words as fit `width` at `scale`. The
-// blanks a paragraph starts with indent each of its lines, so a task's text stays clear of the
-// check mark drawn before it.
-std::vector<LDvString> Wrap(LDvFont* font, const LDvString& text, int width, float scale) {
-    std::vector<LDvString> lines;
-    const auto fits = [&](const LDvString& line) {
-        return static_cast<float>(GetTextWidth(line, font)) * scale <= static_cast<float>(width);
-    };
-    size_t start = 0;
-    for (;;) {
-        const size_t end = text.find('\n', start);
-        const LDvString paragraph = text.substr(start, end == LDvString::npos ? LDvString::npos : end - start);
-        const size_t first = paragraph.find_first_not_of(' ');
-        const LDvString indent = paragraph.substr(0, first == LDvString::npos ? paragraph.size() : first);
-        LDvString line;
-        size_t at = indent.size();
-        while (at < paragraph.size()) {
-            const size_t blank = paragraph.find(' ', at);
-            const LDvString word = paragraph.substr(at, blank == LDvString::npos ? LDvString::npos : blank - at);
-            at = blank == LDvString::npos ? paragraph.size() : blank + 1;
-            if (word.empty()) continue;
-            if (!line.empty() && !fits(indent + line + " " + word)) {
-                lines.push_back(indent + line);
-                line = word;
-            } else {
-                line = line.empty() ? word : line + " " + word;
-            }
-        }
-        lines.push_back(indent + line);
-        if (end == LDvString::npos) break;
-        start = end + 1;
-    }
-    return lines;
-}
 
 // The shadow pass first, then the text in its grey.
 void DrawNote(LDvFont* font, const LDvString& text, int x, int y, int align, float grey) {
@@ -130,7 +95,7 @@ int GuidePageDrawer::DrawLines(const LDvString& text, int left, int top, float g
     if (font == nullptr) return top;
     const int lineHeight = ScaledLineHeight(font);
     int y = top;
-    for (const LDvString& line : Wrap(font, text, kPageWidth, kTextScale)) {
+    for (const LDvString& line : WrapIndented(font, text, kPageWidth, kTextScale)) {
         if (y + lineHeight > kPageBottom) break;
         DrawNote(font, line, left, y, kAlignLeft, grey);
         y += lineHeight;

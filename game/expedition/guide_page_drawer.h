@@ -16,6 +16,8 @@ public:
     static constexpr int kPageTop = 165;
     static constexpr int kPageBottom = 648;
     static constexpr float kTextScale = 0.75f;
+    // Leads every task; the check mark is drawn in the room its blanks leave.
+    static constexpr const char* kTaskIndent = "        - ";
 
     explicit GuidePageDrawer(FieldGuide& guide) : guide(guide) {}
 
