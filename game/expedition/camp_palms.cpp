@@ -30,8 +30,8 @@ constexpr int kPlacementReach = 50;   // pixels
 
 // The palms are slightly see-through. Drawn at an opacity below 1 every palm takes the software
 // renderer's slow modulated path (half the camp's frame time), so the sheet's own alpha carries the
-// 94 % instead and the players draw it at full opacity. Only pixels not yet on the screen can be
-// changed; a sheet already drawn is left as it is.
+// 94 % instead and the players draw it at full opacity. Every sheet owns its picture (pictures are
+// never shared), and it is changed once, right after loading.
 void BakeOpacity(LDvSprite& sheet, float opacity) {
     KGraphic* picture = sheet.Picture();
     if (picture == nullptr || picture->pixels().empty()) return;
