@@ -93,13 +93,16 @@ LDvFont& Match3::Font(int n) {
     return n >= 1 && n <= 8 ? *fonts[n - 1] : font1;
 }
 
-// Until the title screen exists the game goes straight to the boards with the remembered player.
+// Until the title screen exists the game goes straight to the camp with the remembered player.
 void Match3::EnterFirstState() {
     ApplyVolumeSettings(*this);
     SelectStartingPlayer();
-    SetState(&playing, this, false);
+    SetState(&camp, this, false);
 }
 
-LDvState* Match3::StateAfterLevel() { return &playing; }
+void Match3::EnterPlayScreen() {
+    SelectStartingPlayer();
+    SetState(&playing, this, false);
+}
 
 LDvState* Match3::LevelEditorState() { return nullptr; }
