@@ -117,6 +117,7 @@ private:
     bool opaque = false;           // every pixel fully covers: drawn straight, blending changes nothing
     bool copyingWithoutBlend = false;
     int appliedLinear = -1;        // sampling the texture was last given: 1 linear, 0 nearest
+    uint64_t contentId = 0;        // new with every picture loaded or made into this one (frame signatures)
 };
 
 // A new picture of the active renderer; empty when no renderer has been chosen is still usable.

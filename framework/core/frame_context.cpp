@@ -14,3 +14,12 @@ FrameContext& Frame() {
 }
 
 void ResetFrameForTesting() { Frame() = FrameContext(); }
+
+bool DrawsScaled() {
+    const FrameContext& frame = Frame();
+    return frame.displayScaled && !frame.canvasDrawing;
+}
+
+float DrawScale() { return DrawsScaled() ? Frame().displayScale : 1.0f; }
+
+bool DrawsCentreScaled() { return Frame().displayCentreScaling && !Frame().canvasDrawing; }

@@ -56,6 +56,8 @@ struct FrameContext {
     bool displayCentreScaling = false;       // the second scale flag: zoom about the picture centre
     float displayScale = 1.0f;
     float inverseDisplayScale = 1.0f;
+    bool canvasDrawing = false;              // the window maps the canvas itself: draws stay in canvas
+                                             // pixels and only the mouse takes the display scale
     int32_t drawOffsetX = 0;                 // added to every overlay position when drawn
     int32_t drawOffsetY = 0;
 
@@ -85,6 +87,12 @@ struct FrameContext {
 };
 
 FrameContext& Frame();
+
+// What draws multiply positions (and, with the centre-scaling flag, sizes) by: the display scale,
+// unless the window maps the canvas onto itself.
+bool DrawsScaled();
+float DrawScale();
+bool DrawsCentreScaled();
 
 // Tests start each case from a fresh context (the old window, settings and store are released).
 void ResetFrameForTesting();

@@ -1,8 +1,8 @@
 #pragma once
 // The whole game in this process, as a player starts it: the game object on a data folder, the
-// save folder in a temporary folder, a software-rendered 1600 x 900 window on SDL's dummy driver,
-// and the mouse, the keyboard and the window focus simulated through the engine's own event
-// path. Each step is one fixed logic step followed by the dispatch of the queued input, as in
+// save folder in a temporary folder, a software-rendered 1600 x 900 window on SDL's dummy driver
+// (or the window a smaller desktop gets, or the accelerated renderer under the tests' Xvfb), and
+// the mouse, the keyboard and the window focus simulated through the engine's own event path. Each step is one fixed logic step followed by the dispatch of the queued input, as in
 // the main loop; frames are drawn only when a test looks at one, which keeps long plays fast.
 //
 // Set QV_TEST_FRAMES to a folder to keep the frames the tests look at as PNG files.
@@ -14,6 +14,7 @@
 
 #include "framework/core/ldv_string.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/xvfb_display.h"
 
 class Match3;
 class Playing;
@@ -22,11 +23,22 @@ struct Pixel {
     int r = 0, g = 0, b = 0;
 };
 
+// The window the game opens: by renderer, and sized as the program sizes it for a desktop.
+struct PlayWindow {
+    TestRenderer renderer = TestRenderer::Software;
+    int desktopWidth = 1600;
+    int desktopHeight = 900;
+};
+
 class PlayWorld {
 public:
     // `prepare` runs once the player is selected and before the play screen is entered; it sets
     // progress values. Tips are switched off unless `prepare` switches them on again.
-    explicit PlayWorld(const std::string& dataFolder = QV_DATA_DIR, const std::function<void()>& prepare = {});
+    explicit PlayWorld(const std::string& dataFolder = QV_DATA_DIR, const std::function<void()>& prepare = {},
+                       const PlayWindow& window = {});
+    // The accelerated renderer needs the tests' Xvfb: without it the world does not start.
+    explicit PlayWorld(const PlayWindow& window, const std::function<void()>& prepare = {})
+        : PlayWorld(QV_DATA_DIR, prepare, window) {}
     ~PlayWorld();
     PlayWorld(const PlayWorld&) = delete;
     PlayWorld& operator=(const PlayWorld&) = delete;
@@ -64,6 +76,7 @@ public:
 private:
     void deliverMouse(int type, int button, int x, int y);
 
+    std::unique_ptr<OnXvfb> xvfb;
     TempDir home;
     ScopedEnv xdg;
     std::unique_ptr<Match3> match3;
