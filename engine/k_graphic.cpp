@@ -84,28 +84,45 @@ KWindow* drawWindow(Values... values) {
     return window;
 }
 
+SDL_BlendMode composed(SDL_BlendFactor source, SDL_BlendFactor destination, SDL_BlendFactor sourceAlpha,
+                       SDL_BlendFactor destinationAlpha) {
+    return SDL_ComposeCustomBlendMode(source, destination, SDL_BLENDOPERATION_ADD, sourceAlpha, destinationAlpha,
+                                      SDL_BLENDOPERATION_ADD);
+}
+
+// Every mode as its exact factors, which a renderer on a graphics card takes as they are.
 SDL_BlendMode sdlBlendMode(int mode) {
     switch (mode) {
         case K_BLEND_ADDITIVE:
         case K_BLEND_ADDITIVE_ALT:
-            return SDL_BLENDMODE_ADD;
+            return composed(SDL_BLENDFACTOR_SRC_ALPHA, SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE);
         case K_BLEND_PREMULTIPLIED:
-            return SDL_ComposeCustomBlendMode(SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA,
-                                              SDL_BLENDOPERATION_ADD, SDL_BLENDFACTOR_ONE,
-                                              SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDOPERATION_ADD);
+            return composed(SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDFACTOR_ONE,
+                            SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA);
         case K_BLEND_ERASE:
-            return SDL_ComposeCustomBlendMode(SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA,
-                                              SDL_BLENDOPERATION_ADD, SDL_BLENDFACTOR_ZERO,
-                                              SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDOPERATION_ADD);
+            return composed(SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDFACTOR_ZERO,
+                            SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA);
         case K_BLEND_MULTIPLY:
-            return SDL_BLENDMODE_MOD;
+            return composed(SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_SRC_COLOR, SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE);
         default:
             return SDL_BLENDMODE_BLEND;
     }
 }
 
-// The mode a renderer without custom blend modes uses instead (see the header).
-SDL_BlendMode fallbackBlendMode(int mode) { return mode == K_BLEND_ERASE ? SDL_BLENDMODE_MUL : SDL_BLENDMODE_BLEND; }
+// What SDL's software renderer, which takes no custom modes, uses instead (see the header).
+SDL_BlendMode fallbackBlendMode(int mode) {
+    switch (mode) {
+        case K_BLEND_ADDITIVE:
+        case K_BLEND_ADDITIVE_ALT:
+            return SDL_BLENDMODE_ADD;
+        case K_BLEND_MULTIPLY:
+            return SDL_BLENDMODE_MOD;
+        case K_BLEND_ERASE:
+            return SDL_BLENDMODE_MUL;
+        default:
+            return SDL_BLENDMODE_BLEND;
+    }
+}
 
 SDL_RendererFlip flipOf(bool flipX, bool flipY) {
     return static_cast<SDL_RendererFlip>((flipX ? SDL_FLIP_HORIZONTAL : 0) | (flipY ? SDL_FLIP_VERTICAL : 0));

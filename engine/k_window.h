@@ -118,8 +118,6 @@ public:
     uint32_t opaqueTextureFormat() const { return opaquePixelFormat; }
     bool drawsIntoPicture() const { return targetActive; }
     bool turnsSmoothly() const { return rendererKind != K_RENDERER_SOFTWARE; }  // see k_graphic.h
-    // Custom blend modes run on the card; the software renderer approximates them (k_graphic.h).
-    bool blendsExactly() const { return rendererKind != K_RENDERER_SOFTWARE; }
     void setDrawsIntoPicture(bool active);
     // The frame ready to take a draw: begun (cleared) at the first one, the render target again
     // after a picture was drawn into or the frame was read.

@@ -22,4 +22,6 @@ bool DrawsScaled() {
 
 float DrawScale() { return DrawsScaled() ? Frame().displayScale : 1.0f; }
 
+float WindowPixelScale() { return Frame().canvasDrawing ? 1.0f : Frame().displayScale; }
+
 bool DrawsCentreScaled() { return Frame().displayCentreScaling && !Frame().canvasDrawing; }

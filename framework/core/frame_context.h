@@ -93,6 +93,9 @@ FrameContext& Frame();
 bool DrawsScaled();
 float DrawScale();
 bool DrawsCentreScaled();
+// What turns canvas pixels into the window pixels the skeletal animations draw in: the display
+// scale, or 1 where the window maps the canvas itself.
+float WindowPixelScale();
 
 // Tests start each case from a fresh context (the old window, settings and store are released).
 void ResetFrameForTesting();

@@ -214,6 +214,48 @@ TEST_P(GraphicFrame, WorldViewZoomsAndMovesDestinations) {
     EXPECT_TRUE(Near(screen->sample(15, 15), kBackground, 0));
 }
 
+// The card takes the exact factors of premultiplied alpha and erase; SDL's software renderer draws
+// them as plain alpha blending and as a black multiply (see k_graphic.h).
+TEST_P(GraphicFrame, PremultipliedAndEraseBlendExactlyOnTheCard) {
+    auto premultiplied = solidPicture(64, 64, 100, 0, 0, 128);
+    premultiplied->setBlitBlend(K_BLEND_PREMULTIPLIED);
+    premultiplied->blitAlphaRect(0, 0, 64, 64, 100, 600);
+    auto eraser = solidPicture(64, 64, 255, 255, 255, 128);
+    eraser->setBlitBlend(K_BLEND_ERASE);
+    eraser->blitAlphaRect(0, 0, 64, 64, 300, 600);
+
+    ASSERT_TRUE(screen->grab());
+    const bool card = GetParam() == TestRenderer::Accelerated;
+    // Premultiplied: source + destination x (1 - 128 / 255); plain blending mixes half and half instead.
+    EXPECT_TRUE(Near(screen->sample(130, 630), card ? Rgba{120, 40, 60, 255} : Rgba{70, 40, 60, 255}, 2));
+    EXPECT_TRUE(Near(screen->sample(330, 630), Rgba{20, 40, 60, 255}, 2)) << "destination x (1 - alpha)";
+}
+
+// A turned picture whose halves differ: sampled smoothly on the card, their colours mix along the
+// line where they meet; the software renderer's nearest sampling keeps them apart.
+TEST_P(GraphicFrame, TheCardTurnsPicturesSmoothly) {
+    auto bar = twoToned(64, 32);
+    bar->setTextureQuality(true);
+    bar->blitAlphaRectFx(0, 0, 64, 32, 700, 600, 30.0f, 1.0f, 1.0f);
+    ASSERT_TRUE(screen->grab());
+    int mixed = 0;
+    for (int y = 580; y < 660; ++y) {
+        for (int x = 680; x < 780; ++x) {
+            const Rgba c = screen->sample(x, y);
+            if (c.r > 60 && c.r < 200 && c.b > 60 && c.b < 200) ++mixed;
+        }
+    }
+    if (GetParam() == TestRenderer::Accelerated) {
+        EXPECT_GT(mixed, 10);
+    } else {
+        EXPECT_EQ(mixed, 0);
+    }
+}
+
+TEST_P(GraphicFrame, OnlyTheCardWaitsForTheDisplayToPresent) {
+    EXPECT_EQ(screen->window().presentWaitsForDisplay(), GetParam() == TestRenderer::Accelerated) << "vsync";
+}
+
 INSTANTIATE_TEST_SUITE_P(BothRenderers, GraphicFrame,
                          ::testing::Values(TestRenderer::Software, TestRenderer::Accelerated),
                          [](const auto& info) { return RendererLabel(info.param); });
