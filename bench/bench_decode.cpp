@@ -3,9 +3,6 @@
 // process, timed over repetitions). Our decoders must not be slower.
 #include <benchmark/benchmark.h>
 #include <jpeglib.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -14,9 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/child_process_timing.h"
 #include "engine/image_codec.h"
-
-extern char** environ;
 
 namespace {
 
@@ -99,24 +95,7 @@ void decodeWithUs(benchmark::State& state, const std::string& path) {
 }
 
 void decodeWithImageMagick(benchmark::State& state, const std::string& path) {
-    const std::string output = "rgba:/dev/null";
-    double childCpuMs = 0.0;
-    for (auto _ : state) {
-        char* arguments[] = {const_cast<char*>("convert"), const_cast<char*>(path.c_str()),
-                             const_cast<char*>(output.c_str()), nullptr};
-        pid_t child = 0;
-        if (posix_spawnp(&child, "convert", nullptr, nullptr, arguments, environ) != 0) {
-            state.SkipWithError("convert not found");
-            break;
-        }
-        int status = 0;
-        rusage usage{};
-        wait4(child, &status, 0, &usage);
-        childCpuMs += (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-                      (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-    }
-    // The work happens in the child, so its processor time is reported beside the wall time.
-    state.counters["child_cpu_ms"] = benchmark::Counter(childCpuMs, benchmark::Counter::kAvgIterations);
+    timeChildProcess(state, {"convert", path, "rgba:/dev/null"});
 }
 
 void BM_DecodePng(benchmark::State& state) { decodeWithUs(state, pictures().png); }

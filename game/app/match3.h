@@ -13,6 +13,7 @@
 #include "framework/ui/ldv_named_sounds.h"
 #include "framework/ui/ldv_wave_group.h"
 #include "game/app/blank_state.h"
+#include "game/app/game_view.h"
 #include "game/app/start_up_progress.h"
 #include "game/assets/effect_pictures.h"
 #include "game/assets/game_bundles.h"
@@ -23,12 +24,13 @@
 #include "game/frontend/survey.h"
 #include "game/match3/match3_images.h"
 #include "game/match3/playing.h"
+#include "game/scenes/script_host.h"
 #include "game/widgets/dialog_parts.h"
 
 constexpr int kEffectSoundCount = 44;
 constexpr int kMusicCount = 7;
 
-class Match3 : public LDvGame {
+class Match3 : public LDvGame, public GameView {
 public:
     static constexpr int kUpdatesPerSecond = 60;
     static constexpr int kCanvasWidth = 1600;
@@ -44,18 +46,40 @@ public:
 
     // Enters the state the game starts in once the window is open; the only place that chooses it.
     void EnterFirstState();
+    // What screens see of the game; the states they move to are chosen here alone.
+    LDvGame& App() override { return *this; }
+    LDvFont& Font(int n) override;
+    CursorSprite& Cursor() override { return cursor; }
+    BlackOut& ScreenFade() override { return screenFade; }
+    BlackOut& DialogDimmer() override { return dialogDimmer; }
+    BlackOut& MessageDimmer() override { return messageDimmer; }
+    LDvSoundGroup& Effects() override { return effects; }
+    LDvMusicGroup& Music() override { return music; }
+    LDvSoundGroup& Ambience() override { return ambience; }
+    LDvNamedSounds& NamedEffects() override { return namedEffects; }
+    LDvNamedSounds& NamedAmbience() override { return namedAmbience; }
+    GuiPictures& Gui() override { return gui; }
+    EffectPictures& EffectArt() override { return effectPictures; }
+    Match3Images& BoardArt() override { return match3Images; }
+    WinLoseBundle& WinLose() override { return winLoseBundle; }
+    IntroMovieBundle& IntroMovie() override { return introMovieBundle; }
+    DialogParts& Parts() override { return dialogParts; }
+    TipDialog& Tip() override { return tipDialog; }
+
     // Where the screen fades when the player leaves a level. The camp belongs there; until it
     // exists the next board follows at once.
-    LDvState* StateAfterLevel();
+    LDvState* StateAfterLevel() override;
     // The level editor, which the editor's test play returns to; null until the editor exists.
-    LDvState* LevelEditorState();
+    LDvState* LevelEditorState() override;
+    // Where the chapter card leads; the blank state stands in until the map screen exists.
+    LDvState& MapState() override { return blankState; }
+    // Where the credits (and later the options' "Main Menu") fade to: the title screen once it
+    // exists, the blank state until then.
+    LDvState* TitleState() override { return &blankState; }
 
     // The system pointer when the player chose it ("HIDE_CUSTOM_CURSORS"), else the game's cursor;
     // the choice is written back as "true" or "false".
-    void ChooseCursor();
-
-    // Font n (1..8) as the screens number them; out of range gives font 1.
-    LDvFont& Font(int n);
+    void ChooseCursor() override;
 
     // The screens, in the order they stand here: the level editor, the play screen, the map, the
     // chapters, the title, the movie, the adventure scene, the camp, the credits and the survey.
@@ -65,12 +89,6 @@ public:
     Chapters chapters{*this};
     Credits credits{*this};
     Survey survey{*this};
-
-    // Where the chapter card leads; the blank state stands in until the map screen exists.
-    LDvState& MapState() { return blankState; }
-    // Where the credits (and later the options' "Main Menu") fade to: the title screen once it
-    // exists, the blank state until then.
-    LDvState* TitleState() { return &blankState; }
 
     // The hidden-object list of the adventure scenes and its items come with the scenes.
 
@@ -116,6 +134,8 @@ public:
 
     DialogParts dialogParts;             // what the dialogs show and reuse between showings
     TipDialog tipDialog{*this};          // the one tip, reused for every showing
+
+    ScriptHost scriptHost;               // runs the adventure scenes' scripts, started in OnInit
 
 private:
     void ConnectPlayScreen();

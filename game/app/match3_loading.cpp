@@ -17,6 +17,7 @@
 #include "framework/ui/overlay_registry.h"
 #include "framework/ui/picture_batch.h"
 #include "game/assets/game_sounds.h"
+#include "game/assets/sound_paths.h"
 #include "game/widgets/framed_widget_art.h"
 
 namespace {
@@ -30,33 +31,8 @@ constexpr const char* kWinLosePictures[] = {
 };
 constexpr const char* kWinLoseFolder = "states/playing/winlose/";
 
-constexpr std::array<const char*, kEffectSoundCount> kEffectSoundPaths = {
-    "sounds\\sfx\\landing_click1.ogg", "sounds\\sfx\\landing_click2.ogg", "sounds\\sfx\\landing_click3.ogg",
-    "sounds\\sfx\\level_start.ogg", "sounds\\sfx\\level_win.ogg", "sounds\\sfx\\pieces_vanish.ogg",
-    "sounds\\sfx\\pieces_match0.ogg", "sounds\\sfx\\pieces_match1.ogg", "sounds\\sfx\\pieces_match2.ogg",
-    "sounds\\sfx\\pieces_match3.ogg", "sounds\\sfx\\colors_vanish.ogg", "sounds\\sfx\\mouseover.ogg",
-    "sounds\\sfx\\button_click.ogg", "sounds\\sfx\\construction.ogg", "sounds\\sfx\\break_single_lock.ogg",
-    "sounds\\sfx\\break_double_lock.ogg", "sounds\\sfx\\explode_crystal.ogg",
-    "sounds\\sfx\\explode_crystal_small.ogg", "sounds\\sfx\\crystal_appears.ogg",
-    "sounds\\sfx\\crystal_appears_small.ogg", "sounds\\sfx\\board_reveal.ogg", "sounds\\sfx\\building_done.ogg",
-    "sounds\\sfx\\landmass_appears.ogg", "sounds\\sfx\\take.ogg", "sounds\\sfx\\combine.ogg",
-    "sounds\\sfx\\cantcombine.ogg", "sounds\\sfx\\placemarker_popin.ogg", "sounds\\sfx\\placemarker_popout.ogg",
-    "sounds\\sfx\\new_discovery.ogg", "sounds\\sfx\\icon_appears.ogg", "sounds\\sfx\\test_bell.ogg",
-    "sounds\\sfx\\dismiss.ogg", "sounds\\sfx\\score_counting.ogg", "sounds\\sfx\\timer_warning.ogg",
-    "sounds\\sfx\\windbonus.ogg", "sounds\\sfx\\hint_enabled.ogg", "sounds\\sfx\\skip_enabled.ogg",
-    "sounds\\sfx\\pageturn.ogg", "sounds\\sfx\\open_guide.ogg", "sounds\\sfx\\collected_disc.ogg",
-    "sounds\\sfx\\goodcombo.ogg", "sounds\\sfx\\greatcombo.ogg", "sounds\\music\\good_end.ogg",
-    "sounds\\music\\bad_end.ogg",
-};
-
-constexpr std::array<const char*, kMusicCount> kMusicPaths = {
-    "sounds\\music\\title.ogg", "sounds\\music\\camp.ogg", "sounds\\music\\play1.ogg", "sounds\\music\\play4.ogg",
-    "sounds\\music\\play3.ogg", "sounds\\music\\play2.ogg", "sounds\\music\\play5.ogg",
-};
-
-constexpr const char* kTestBellPath = "sounds\\sfx\\test_bell.ogg";
-constexpr const char* kHoverSoundPath = "sounds\\sfx\\mouseover.ogg";
-constexpr const char* kClickSoundPath = "sounds\\sfx\\button_click.ogg";
+static_assert(sounds::kEffectSounds.size() == kEffectSoundCount);
+static_assert(sounds::kMusic.size() == kMusicCount);
 
 // The black-outs zoom the small black picture about the canvas centre until it covers the canvas.
 constexpr float kBlackOutZoom = 13.0f;
@@ -164,20 +140,20 @@ void Match3::NameBundles() {
 
 void Match3::LoadEffectSounds() {
     std::vector<std::string> paths;
-    for (const char* path : kEffectSoundPaths) paths.push_back(GetDataRoot() + path);
+    for (const char* path : sounds::kEffectSounds) paths.push_back(GetDataRoot() + path);
     KSound::decodeSamplesAhead(paths, [this] { progress.Tick(); });
-    for (size_t i = 0; i < kEffectSoundPaths.size(); ++i) {
-        effectSounds[i] = LoadGameSound(effects, kEffectSoundPaths[i], false);
+    for (size_t i = 0; i < sounds::kEffectSounds.size(); ++i) {
+        effectSounds[i] = LoadGameSound(effects, sounds::kEffectSounds[i], false);
     }
 }
 
 void Match3::LoadMusic() {
-    for (size_t i = 0; i < kMusicPaths.size(); ++i) {
-        musicSounds[i] = LoadGameSound(music, kMusicPaths[i], true);
+    for (size_t i = 0; i < sounds::kMusic.size(); ++i) {
+        musicSounds[i] = LoadGameSound(music, sounds::kMusic[i], true);
         progress.Tick();
     }
-    musicTestBell = AddSound(music, GetDataRoot() + kTestBellPath, false);
-    ambienceTestBell = AddSound(ambience, GetDataRoot() + kTestBellPath, false);
+    musicTestBell = AddSound(music, GetDataRoot() + sounds::kTestBell, false);
+    ambienceTestBell = AddSound(ambience, GetDataRoot() + sounds::kTestBell, false);
 }
 
 void Match3::LoadNamedSoundFolders() {
@@ -218,11 +194,13 @@ void Match3::LoadFonts() {
     SetTextColor(&font8, 0.2f, 0.2f, 0.2f);
 }
 
-// The adventure scenes bring their text box, inventory and script engine; their steps keep their
-// place in the start-up order until then.
+// The adventure scenes bring their text box and inventory; their steps keep their place in the
+// start-up order until then.
 void Match3::HandFontToSceneTextBox() {}
 void Match3::LoadInventoryPictures() {}
-void Match3::StartScriptEngine() {}
+
+// The scene functions join through the host's registration hook, right after its own.
+void Match3::StartScriptEngine() { scriptHost.InitScriptHost(); }
 
 void Match3::SetUpBlackOuts() {
     SetUpBlackOut(screenFade, gui.black, this, 1.0f, kScreenFadeLayer);
@@ -268,4 +246,4 @@ void Match3::EnsurePrimitivePicture() {
     if (frame.primitivePicture == nullptr) frame.primitivePicture = createKGraphic();
 }
 
-void Match3::SetButtonSounds() { SetDefaultButtonSounds(GameSound(kHoverSoundPath), GameSound(kClickSoundPath)); }
+void Match3::SetButtonSounds() { SetDefaultButtonSounds(GameSound(sounds::kMouseOver), GameSound(sounds::kButtonClick)); }

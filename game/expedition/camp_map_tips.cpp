@@ -3,8 +3,8 @@
 #include "framework/data/localization.h"
 #include "game/expedition/tip_dialog.h"
 
-bool ShowCampMapTip(Match3& game, const TipSpot& tip) { return ShowCampMapTip(game, tip, tip.point); }
+bool ShowCampMapTip(GameView& game, const TipSpot& tip) { return ShowCampMapTip(game, tip, tip.point); }
 
-bool ShowCampMapTip(Match3& game, const TipSpot& tip, LDvPoint point) {
+bool ShowCampMapTip(GameView& game, const TipSpot& tip, LDvPoint point) {
     return ShowTipOnce(game, tip.key, GetText(tip.text), point, false, tip.below, false);
 }

@@ -4,7 +4,7 @@
 // runs modally.
 #include "framework/core/ldv_string.h"
 
-class Match3;
+class GameView;
 
 struct TipSpot {
     const char* key;
@@ -24,5 +24,5 @@ inline constexpr TipSpot kSecondMapTip{"SECOND_MAP_TIP", 55, {0, 0}, true};
 inline constexpr TipSpot kWhyExploreTip{"WHY_EXPLORE_TIP", 46, {1236, 750}, false};
 
 // Shows the tip once (ShowTipOnce), floating over the current screen; true when it was shown.
-bool ShowCampMapTip(Match3& game, const TipSpot& tip);
-bool ShowCampMapTip(Match3& game, const TipSpot& tip, LDvPoint point);
+bool ShowCampMapTip(GameView& game, const TipSpot& tip);
+bool ShowCampMapTip(GameView& game, const TipSpot& tip, LDvPoint point);

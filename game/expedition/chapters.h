@@ -4,11 +4,11 @@
 #include "framework/core/ldv_state.h"
 #include "framework/ui/ldv_overlay.h"
 
-class Match3;
+class GameView;
 
 class Chapters : public LDvState {
 public:
-    explicit Chapters(Match3& game);
+    explicit Chapters(GameView& game);
 
     void OnFirstEnter() override;
     void OnClick(int x, int y) override;
@@ -17,5 +17,5 @@ public:
     LDvSprite back;                     // "states/chapters/back.png"
 
 private:
-    Match3& match3;
+    GameView& game;
 };

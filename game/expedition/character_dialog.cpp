@@ -4,7 +4,7 @@
 #include "framework/data/localization.h"
 #include "framework/ui/ldv_font.h"
 #include "framework/ui/overlay_images.h"
-#include "game/app/match3.h"
+#include "game/app/game_view.h"
 #include "game/widgets/dialog_backdrop.h"
 #include "game/widgets/dialog_parts.h"
 
@@ -43,7 +43,7 @@ void SetRectangle(TypeoutTextDisplay& display, int left, int top, int right, int
 
 }  // namespace
 
-CharacterDialog::CharacterDialog(Match3& game) : match3(game), parts(game.dialogParts.character) {
+CharacterDialog::CharacterDialog(GameView& view) : game(view), parts(view.Parts().character) {
     SetLayers({&parts.frame, &parts.background, &parts.captain, &parts.professor, &parts.pageButton, &titleDisplay,
                &bodyDisplay},
               kLayer);
@@ -68,7 +68,7 @@ void CharacterDialog::SetSpeaker(int32_t who) { speaker = who; }
 void CharacterDialog::AppendPage(const LDvString& text) { pages.Add(text); }
 
 void CharacterDialog::OnEnter() {
-    DimIn(match3.dialogDimmer);
+    DimIn(game.DialogDimmer());
     UseDialogFill();
     currentPage = 0;
     LoadPictures();
@@ -143,7 +143,7 @@ void CharacterDialog::OnButton(LDvOverlay* button) {
     if (OnLastPage()) parts.pageButton.text = GetText(kTextOk);
 }
 
-void CharacterDialog::OnLeave(LDvState*) { DimOut(match3.dialogDimmer); }
+void CharacterDialog::OnLeave(LDvState*) { DimOut(game.DialogDimmer()); }
 
 void CharacterDialog::ToggleOverlays() {
     ToggleOverlayList({&parts.frame, &parts.background, &parts.captain, &parts.professor, &parts.pageButton,

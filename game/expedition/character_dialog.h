@@ -13,7 +13,7 @@
 #include "game/widgets/button_base.h"
 #include "game/widgets/dialog_base.h"
 
-class Match3;
+class GameView;
 struct LDvFont;
 
 // Owned by the game; the three pictures are loaded the first time a character dialog is entered.
@@ -31,7 +31,7 @@ public:
     static constexpr int32_t kCaptain = 0;
     static constexpr int32_t kProfessor = 1;
 
-    explicit CharacterDialog(Match3& game);
+    explicit CharacterDialog(GameView& game);
 
     void SetTitle(const LDvString& text);
     void SetBodyFont(LDvFont* font);    // drawn in dark grey
@@ -58,6 +58,6 @@ private:
     void ShowSpeaker(int left, int top);
     bool OnLastPage() const;
 
-    Match3& match3;
+    GameView& game;
     CharacterDialogParts& parts;
 };

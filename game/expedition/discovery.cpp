@@ -6,6 +6,7 @@
 #include "framework/data/ldv_ini_file.h"
 #include "framework/data/player_profiles.h"
 #include "game/assets/game_sounds.h"
+#include "game/assets/sound_paths.h"
 #include "game/expedition/discovery_dlg.h"
 #include "game/expedition/info_dlg.h"
 #include "game/expedition/path_blocking_dlg.h"
@@ -18,7 +19,6 @@ constexpr const char* kIconsSection = "ICONS";
 constexpr const char* kMapSection = "MAP";
 constexpr const char* kExpeditionCountKey = "EXPEDITION_COUNT";
 constexpr const char* kNoDescription = "NONE";
-constexpr const char* kDiscoverySound = "sounds\\sfx\\new_discovery.ogg";
 
 DialogRunner& Runner() {
     static DialogRunner runner;
@@ -35,7 +35,7 @@ void Record(const char* section, const LDvString& key) {
     if (IsPlayerSelected()) SetPlayerBool(section, key, true);
 }
 
-void ShowBlocker(Match3& game, const LDvIniFile& table, const LDvString& blocker) {
+void ShowBlocker(GameView& game, const LDvIniFile& table, const LDvString& blocker) {
     PathBlockingDlg dialog(game);
     dialog.text.text = table.GetString(blocker.c_str(), "BLOCKER", kNoDescription);
     for (const RewardEntry& reward : ParseRewardList(table.GetString(blocker.c_str(), "REWARDS", ""))) {
@@ -44,7 +44,7 @@ void ShowBlocker(Match3& game, const LDvIniFile& table, const LDvString& blocker
     Run(dialog);
 }
 
-void PassBlocker(Match3& game, const LDvIniFile& table, const LDvString& id) {
+void PassBlocker(GameView& game, const LDvIniFile& table, const LDvString& id) {
     Record(kDiscoveriesSection, id);
     InfoDlg dialog(game);
     dialog.text.text = table.GetString(id.c_str(), "DESCRIPTION", "");
@@ -55,14 +55,14 @@ void PassBlocker(Match3& game, const LDvIniFile& table, const LDvString& id) {
 }
 
 // The rows show the rewards as owned from now on, with their check marks.
-void ShowDiscovery(Match3& game, const LDvIniFile& table, const LDvString& id) {
+void ShowDiscovery(GameView& game, const LDvIniFile& table, const LDvString& id) {
     DiscoveryDlg dialog(game);
     dialog.text.text = table.GetString(id.c_str(), "DESCRIPTION", kNoDescription);
     for (const RewardEntry& reward : ParseRewardList(table.GetString(id.c_str(), "REWARDS", ""))) {
         dialog.AddRow(reward.key, reward.text, true, true);
         Record(kRewardsSection, reward.key);
     }
-    PlayGameSound(kDiscoverySound);
+    PlayGameSound(sounds::kNewDiscovery);
     Run(dialog);
     const LDvString icon = table.GetString(id.c_str(), "ICON", "");
     if (!icon.empty()) Record(kIconsSection, icon);
@@ -84,7 +84,7 @@ void LoadDiscoveryTable(LDvIniFile& table) {
     table.Load(path);
 }
 
-DiscoveryOutcome Discover(Match3& game, const LDvString& id) {
+DiscoveryOutcome Discover(GameView& game, const LDvString& id) {
     LDvIniFile table;
     LoadDiscoveryTable(table);
     const LDvString blocker = table.GetString(id.c_str(), "BLOCKER", "");

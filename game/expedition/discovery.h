@@ -9,7 +9,7 @@
 
 class LDvDialog;
 class LDvIniFile;
-class Match3;
+class GameView;
 
 inline constexpr const char* kDiscoveryTable = "discoveries.ini";
 
@@ -22,7 +22,7 @@ enum class DiscoveryOutcome {
 // Reads the table from the data folder into `table`; a missing file leaves it empty (logged).
 void LoadDiscoveryTable(LDvIniFile& table);
 
-DiscoveryOutcome Discover(Match3& game, const LDvString& id);
+DiscoveryOutcome Discover(GameView& game, const LDvString& id);
 
 // How Discover runs its dialogs: modally, unless a test looks at them instead. Empty restores it.
 using DialogRunner = std::function<void(LDvDialog& dialog)>;

@@ -1,5 +1,6 @@
 #include "game/expedition/discovery_dlg.h"
 
-#include "game/app/match3.h"
+#include "game/app/game_view.h"
+#include "game/assets/gui_pictures.h"
 
-const LDvOverlay& DiscoveryDlg::TitlePicture() const { return match3.gui.newDiscoveryText; }
+const LDvOverlay& DiscoveryDlg::TitlePicture() const { return game.Gui().newDiscoveryText; }

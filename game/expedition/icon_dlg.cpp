@@ -3,7 +3,8 @@
 #include "framework/core/state_control.h"
 #include "framework/data/localization.h"
 #include "framework/ui/overlay_images.h"
-#include "game/app/match3.h"
+#include "game/app/game_view.h"
+#include "game/assets/gui_pictures.h"
 #include "game/widgets/dialog_backdrop.h"
 
 namespace {
@@ -33,7 +34,7 @@ constexpr int kCancelText = 9;
 
 }  // namespace
 
-IconDlg::IconDlg(Match3& game) : bodyFont(&game.font1), titleFont(&game.font4), match3(game) {
+IconDlg::IconDlg(GameView& view) : bodyFont(&view.Font(1)), titleFont(&view.Font(4)), game(view) {
     for (LDvOverlay* overlay : std::initializer_list<LDvOverlay*>{&frame, &iconDrawer, &title, &description,
                                                                   &priceSlot, &body, &confirmButton, &cancelButton}) {
         overlay->layer = kDialogLayer;
@@ -48,12 +49,12 @@ void IconDlg::OnEnter() {
     cancelled = true;
     UseDialogFill();
     if (iconPicture != nullptr) SharePicture(&iconDrawer.icon, iconPicture);
-    SharePicture(&priceSlot, &match3.gui.iconDlgPriceSlot);
+    SharePicture(&priceSlot, &game.Gui().iconDlgPriceSlot);
     Layout();
-    DimIn(match3.dialogDimmer);
+    DimIn(game.DialogDimmer());
 }
 
-void IconDlg::OnLeave(LDvState*) { DimOut(match3.dialogDimmer); }
+void IconDlg::OnLeave(LDvState*) { DimOut(game.DialogDimmer()); }
 
 void IconDlg::Layout() {
     iconDrawer.placeX = kIconPlaceX;

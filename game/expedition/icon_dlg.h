@@ -12,12 +12,12 @@
 #include "game/widgets/button_base.h"
 #include "game/widgets/dialog_base.h"
 
-class Match3;
+class GameView;
 struct LDvFont;
 
 class IconDlg : public LDvDialog {
 public:
-    explicit IconDlg(Match3& game);
+    explicit IconDlg(GameView& game);
 
     void OnEnter() override;
     void OnLeave(LDvState* next) override;
@@ -52,5 +52,5 @@ private:
     void Layout();
     void PlaceButtons();
 
-    Match3& match3;
+    GameView& game;
 };

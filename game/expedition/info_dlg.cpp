@@ -2,7 +2,7 @@
 
 #include "framework/core/state_control.h"
 #include "framework/data/localization.h"
-#include "game/app/match3.h"
+#include "game/app/game_view.h"
 #include "game/widgets/dialog_backdrop.h"
 
 namespace {
@@ -21,14 +21,14 @@ constexpr int kContinueText = 10;
 
 }  // namespace
 
-InfoDlg::InfoDlg(Match3& game) {
+InfoDlg::InfoDlg(GameView& game) {
     for (LDvOverlay* overlay : std::initializer_list<LDvOverlay*>{&frame, &text, &continueButton}) {
         overlay->layer = kDialogLayer;
     }
     frame.SetPosition(kFrameX, kFrameY);
     frame.width = kFrameWidth;
     frame.height = kFrameHeight;
-    text.font = &game.font1;
+    text.font = &game.Font(1);
     continueButton.enabled = true;
 }
 

@@ -7,11 +7,11 @@
 #include "game/widgets/button_base.h"
 #include "game/widgets/dialog_base.h"
 
-class Match3;
+class GameView;
 
 class InfoDlg : public LDvDialog {
 public:
-    explicit InfoDlg(Match3& game);
+    explicit InfoDlg(GameView& game);
 
     void OnEnter() override;
     void ToggleOverlays() override;

@@ -3,7 +3,7 @@
 #include "framework/core/state_control.h"
 #include "framework/data/localization.h"
 #include "framework/ui/ldv_font.h"
-#include "game/app/match3.h"
+#include "game/app/game_view.h"
 #include "game/widgets/dialog_backdrop.h"
 #include "game/widgets/dialog_parts.h"
 
@@ -19,7 +19,7 @@ constexpr int kTextOk = 6;
 
 }  // namespace
 
-MessageDialog::MessageDialog(Match3& game) : match3(game), parts(game.dialogParts.message) {
+MessageDialog::MessageDialog(GameView& view) : game(view), parts(view.Parts().message) {
     SetLayers({&parts.frame, &parts.button, &display}, kLayer);
     parts.button.enabled = true;
 }
@@ -29,7 +29,7 @@ void MessageDialog::SetMessage(const LDvString& text) { message = text; }
 void MessageDialog::SetFont(LDvFont* font) { display.font = font; }
 
 void MessageDialog::OnEnter() {
-    DimIn(match3.messageDimmer);
+    DimIn(game.MessageDimmer());
     UseDialogFill();
     parts.frame.SetPosition(kFrameX, kFrameY);
     parts.frame.width = kFrameWidth;
@@ -50,6 +50,6 @@ void MessageDialog::OnButton(LDvOverlay* button) {
     if (button == &parts.button) EndModal();
 }
 
-void MessageDialog::OnLeave(LDvState*) { DimOut(match3.messageDimmer); }
+void MessageDialog::OnLeave(LDvState*) { DimOut(game.MessageDimmer()); }
 
 void MessageDialog::ToggleOverlays() { ToggleOverlayList({&parts.frame, &parts.button, &display}, this); }

@@ -9,7 +9,7 @@
 #include "game/widgets/button_base.h"
 #include "game/widgets/dialog_base.h"
 
-class Match3;
+class GameView;
 struct LDvFont;
 
 struct MessageDialogParts {
@@ -19,7 +19,7 @@ struct MessageDialogParts {
 
 class MessageDialog : public LDvDialog {
 public:
-    explicit MessageDialog(Match3& game);
+    explicit MessageDialog(GameView& game);
 
     void SetMessage(const LDvString& text);
     void SetFont(LDvFont* font);
@@ -33,6 +33,6 @@ public:
     LDvString message;
 
 private:
-    Match3& match3;
+    GameView& game;
     MessageDialogParts& parts;
 };

@@ -3,7 +3,8 @@
 #include "framework/core/state_control.h"
 #include "framework/data/localization.h"
 #include "framework/ui/overlay_images.h"
-#include "game/app/match3.h"
+#include "game/app/game_view.h"
+#include "game/assets/gui_pictures.h"
 #include "game/expedition/reward_list.h"
 #include "game/widgets/dialog_backdrop.h"
 
@@ -33,7 +34,7 @@ constexpr int kContinueText = 10;
 
 }  // namespace
 
-PathBlockingDlg::PathBlockingDlg(Match3& game) : match3(game) {
+PathBlockingDlg::PathBlockingDlg(GameView& view) : game(view) {
     for (LDvOverlay* overlay : std::initializer_list<LDvOverlay*>{&frame, &title, &text, &okButton, &continueButton}) {
         overlay->layer = kDialogLayer;
     }
@@ -41,19 +42,19 @@ PathBlockingDlg::PathBlockingDlg(Match3& game) : match3(game) {
     frame.width = kFrameWidth;
     frame.height = kFrameHeight;
     okButton.enabled = continueButton.enabled = true;
-    text.font = &match3.font1;
+    text.font = &game.Font(1);
 }
 
-const LDvOverlay& PathBlockingDlg::TitlePicture() const { return match3.gui.jungleText; }
+const LDvOverlay& PathBlockingDlg::TitlePicture() const { return game.Gui().jungleText; }
 
 RewardLine& PathBlockingDlg::AddRow(const LDvString& key, const LDvString& rowText, bool owned, bool markShown) {
     auto row = std::make_unique<RewardLine>();
     row->layer = kDialogLayer;
-    row->SharePictures(match3.gui, RewardPicture(match3.gui, key));
+    row->SharePictures(game.Gui(), RewardPicture(game.Gui(), key));
     row->text = rowText;
     row->owned = owned;
     row->markShown = markShown;
-    row->font = &match3.font1;
+    row->font = &game.Font(1);
     return *rows.Add(std::move(row));
 }
 
@@ -63,10 +64,10 @@ void PathBlockingDlg::OnEnter() {
     okButton.text = GetText(kOkText);
     continueButton.text = GetText(kContinueText);
     Layout();
-    DimIn(match3.dialogDimmer);
+    DimIn(game.DialogDimmer());
 }
 
-void PathBlockingDlg::OnLeave(LDvState*) { DimOut(match3.dialogDimmer); }
+void PathBlockingDlg::OnLeave(LDvState*) { DimOut(game.DialogDimmer()); }
 
 // Top down: the title, the text in whatever room the rows leave, the rows, then the buttons.
 void PathBlockingDlg::Layout() {

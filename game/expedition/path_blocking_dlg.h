@@ -14,11 +14,11 @@
 #include "game/widgets/button_base.h"
 #include "game/widgets/dialog_base.h"
 
-class Match3;
+class GameView;
 
 class PathBlockingDlg : public LDvDialog {
 public:
-    explicit PathBlockingDlg(Match3& game);
+    explicit PathBlockingDlg(GameView& game);
 
     void OnEnter() override;
     void OnLeave(LDvState* next) override;
@@ -38,7 +38,7 @@ public:
 protected:
     virtual const LDvOverlay& TitlePicture() const;
 
-    Match3& match3;
+    GameView& game;
 
 private:
     void Layout();

@@ -6,7 +6,8 @@
 #include "framework/data/player_profiles.h"
 #include "framework/ui/ldv_font.h"
 #include "framework/ui/overlay_images.h"
-#include "game/app/match3.h"
+#include "game/app/game_view.h"
+#include "game/assets/gui_pictures.h"
 #include "game/widgets/dialog_backdrop.h"
 
 namespace {
@@ -43,7 +44,7 @@ bool TipsTurnedOff() {
     return IsPlayerSelected() && GetPlayerInt(nullptr, kShowTipsKey, 1) == 0;
 }
 
-TipDialog::TipDialog(Match3& game) : match3(game) {
+TipDialog::TipDialog(GameView& view) : game(view) {
     SetLayers({&frame, &header, &arrow, &okButton, &checkBox, &checkBoxLabel, &display}, kLayer);
     frame.width = kBoxWidth;
     frame.height = kBoxHeight;
@@ -63,7 +64,7 @@ void TipDialog::Prepare(const LDvString& tipText, LDvPoint point, bool showOk, b
 }
 
 void TipDialog::OnFirstEnter() {
-    GuiPictures& gui = match3.gui;
+    GuiPictures& gui = game.Gui();
     SharePicture(&header, &gui.tipDialog);
     SharePicture(&arrow, &gui.tipDownArrow);
     SharePicture(&checkBox, &gui.checkbox);
@@ -138,19 +139,19 @@ void TipDialog::ToggleOverlays() {
                       Frame().currentState);
 }
 
-bool ShowTipOnce(Match3& game, const LDvString& key, const LDvString& text, LDvPoint point, bool okButton,
+bool ShowTipOnce(GameView& game, const LDvString& key, const LDvString& text, LDvPoint point, bool okButton,
                  bool below, bool modal) {
     if (TipsTurnedOff()) {
         SetPlayerInt(kTipsSection, key, 1);
         return false;
     }
-    TipDialog& tip = game.tipDialog;
+    TipDialog& tip = game.Tip();
     if (Frame().secondary == &tip) CloseSecondary();
     if (GetPlayerInt(kTipsSection, key, 0) != 0) return false;
     SetPlayerInt(kTipsSection, key, 1);
-    SetTextColor(&game.font1, 1.0f, 1.0f, 1.0f);
-    tip.display.font = &game.font1;
-    tip.checkBoxLabel.font = &game.font1;
+    SetTextColor(&game.Font(1), 1.0f, 1.0f, 1.0f);
+    tip.display.font = &game.Font(1);
+    tip.checkBoxLabel.font = &game.Font(1);
     tip.Prepare(text, point, okButton, below);
     if (modal) {
         RunModal(&tip);

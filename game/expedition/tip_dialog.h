@@ -14,13 +14,13 @@
 #include "game/widgets/button_base.h"
 #include "game/widgets/dialog_base.h"
 
-class Match3;
+class GameView;
 
 class TipDialog : public LDvDialog {
 public:
     static constexpr int32_t kPointOffset = 27;   // pixels between the tip point and the arrow's end
 
-    explicit TipDialog(Match3& game);
+    explicit TipDialog(GameView& game);
 
     // What the next showing says and where it points; called by ShowTipOnce.
     void Prepare(const LDvString& tipText, LDvPoint point, bool showOk, bool placeBelow);
@@ -50,13 +50,13 @@ private:
     void PlaceText(int boxX, int boxY);
     void Close();
 
-    Match3& match3;
+    GameView& game;
 };
 
 // Shows the tip `key` (a key of the player's "TIPS" section) unless the player saw it already, and
 // marks it seen. With tips turned off it is only marked seen. An open tip is closed either way.
 // True when the tip was shown; a modal tip has been closed again by then.
-bool ShowTipOnce(Match3& game, const LDvString& key, const LDvString& text, LDvPoint point, bool okButton,
+bool ShowTipOnce(GameView& game, const LDvString& key, const LDvString& text, LDvPoint point, bool okButton,
                  bool below, bool modal);
 
 // True when the selected player turned tips off ("SHOW_TIPS" present and 0).

@@ -3,7 +3,7 @@
 #include "framework/core/state_control.h"
 #include "framework/data/localization.h"
 #include "framework/ui/ldv_font.h"
-#include "game/app/match3.h"
+#include "game/app/game_view.h"
 #include "game/widgets/dialog_backdrop.h"
 #include "game/widgets/dialog_parts.h"
 #include "game/widgets/framed_widget_art.h"
@@ -25,7 +25,7 @@ constexpr int kTextExpertDescription = 5;
 
 }  // namespace
 
-CasualExpertDlg::CasualExpertDlg(Match3& game) : match3(game), parts(game.dialogParts.casualExpert) {
+CasualExpertDlg::CasualExpertDlg(GameView& view) : game(view), parts(view.Parts().casualExpert) {
     SetLayers({&parts.frame, &parts.casualButton, &parts.expertButton, &parts.heading, &parts.casualText,
                &parts.expertText},
               kLayer);
@@ -34,7 +34,7 @@ CasualExpertDlg::CasualExpertDlg(Match3& game) : match3(game), parts(game.dialog
 }
 
 void CasualExpertDlg::OnEnter() {
-    DimIn(match3.dialogDimmer);
+    DimIn(game.DialogDimmer());
     UseDialogFill();
     casualChosen = false;
     parts.frame.SetPosition(kFrameX, kFrameY);
@@ -49,7 +49,7 @@ void CasualExpertDlg::OnEnter() {
 }
 
 void CasualExpertDlg::PlaceTexts(int frameX, int frameY) {
-    LDvFont* headingFont = &match3.font4;
+    LDvFont* headingFont = &game.Font(4);
     SetTextColor(headingFont, 1.0f, 1.0f, 1.0f);
     parts.heading.font = headingFont;
     parts.heading.text = GetText(kTextQuestion);
@@ -59,7 +59,7 @@ void CasualExpertDlg::PlaceTexts(int frameX, int frameY) {
     parts.heading.right = frameX + kHeadingRight - half;
     parts.heading.bottom = frameY + kHeadingBottom;
 
-    LDvFont* bodyFont = &match3.font1;
+    LDvFont* bodyFont = &game.Font(1);
     SetTextColor(bodyFont, 1.0f, 1.0f, 1.0f);
     parts.casualText.font = bodyFont;
     parts.casualText.text = GetText(kTextCasualDescription);
@@ -78,7 +78,7 @@ void CasualExpertDlg::OnButton(LDvOverlay* button) {
 // Restored on leaving rather than on the button alone, so a run aborted by quitting restores it too.
 void CasualExpertDlg::OnLeave(LDvState*) {
     FramedWidgets().minimumTextWidth = kNormalButtonText;
-    DimOut(match3.dialogDimmer);
+    DimOut(game.DialogDimmer());
 }
 
 void CasualExpertDlg::ToggleOverlays() {

@@ -8,7 +8,7 @@
 #include "game/widgets/button_base.h"
 #include "game/widgets/dialog_base.h"
 
-class Match3;
+class GameView;
 
 struct CasualExpertParts {
     DialogBase frame;
@@ -24,7 +24,7 @@ public:
     static constexpr int32_t kWideButtonText = 200;    // minimum button text width while it shows
     static constexpr int32_t kNormalButtonText = 80;
 
-    explicit CasualExpertDlg(Match3& game);
+    explicit CasualExpertDlg(GameView& game);
 
     void OnEnter() override;
     void OnLeave(LDvState* next) override;
@@ -36,6 +36,6 @@ public:
 private:
     void PlaceTexts(int frameX, int frameY);
 
-    Match3& match3;
+    GameView& game;
     CasualExpertParts& parts;
 };

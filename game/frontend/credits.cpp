@@ -1,9 +1,10 @@
 #include "game/frontend/credits.h"
 
-#include "game/app/match3.h"
+#include "framework/core/black_out.h"
+#include "game/app/game_view.h"
 
 // Clicks while the fade to the title runs would only restart it.
 void Credits::OnClick(int, int) {
-    if (match3.screenFade.nextState != nullptr) return;
-    match3.screenFade.FadeToState(false, match3.TitleState());
+    if (game.ScreenFade().nextState != nullptr) return;
+    game.ScreenFade().FadeToState(false, game.TitleState());
 }

@@ -4,7 +4,7 @@
 
 class Credits : public PictureScreen {
 public:
-    explicit Credits(Match3& game) : PictureScreen(game, "credits.png") {}
+    explicit Credits(GameView& game) : PictureScreen(game, "credits.png") {}
 
     void OnClick(int x, int y) override;
 };

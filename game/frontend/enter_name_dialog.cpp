@@ -5,7 +5,8 @@
 #include "framework/data/localization.h"
 #include "framework/ui/ldv_font.h"
 #include "framework/ui/overlay_images.h"
-#include "game/app/match3.h"
+#include "game/app/game_view.h"
+#include "game/assets/gui_pictures.h"
 #include "game/widgets/dialog_backdrop.h"
 #include "game/widgets/dialog_parts.h"
 
@@ -22,22 +23,22 @@ constexpr int kTextOk = 6;
 
 }  // namespace
 
-EnterNameDialog::EnterNameDialog(Match3& game) : match3(game), parts(game.dialogParts.enterName) {
+EnterNameDialog::EnterNameDialog(GameView& view) : game(view), parts(view.Parts().enterName) {
     SetLayers({&parts.frame, &parts.heading, &parts.okButton, &entry}, kLayer);
     parts.okButton.enabled = true;
     entry.maxLength = kMaxNameLength;
 }
 
 void EnterNameDialog::OnEnter() {
-    DimIn(match3.messageDimmer);
+    DimIn(game.MessageDimmer());
     UseDialogFill();
     parts.frame.SetPosition(kFrameX, kFrameY);
     parts.frame.width = kFrameWidth;
     parts.frame.height = kFrameHeight;
-    SharePicture(&parts.heading, &match3.gui.enterNameText);
+    SharePicture(&parts.heading, &game.Gui().enterNameText);
     parts.heading.SetPosition(kCentreX - parts.heading.GetWidth() / 2, kHeadingY);
-    SetTextColor(&match3.font4, 1.0f, 1.0f, 1.0f);
-    entry.textOverlay.font = &match3.font4;
+    SetTextColor(&game.Font(4), 1.0f, 1.0f, 1.0f);
+    entry.textOverlay.font = &game.Font(4);
     entry.caretVisible = true;
     entry.SetPosition(kFrameX + kEntryDX, kFrameY + kEntryDY);
     parts.okButton.text = GetText(kTextOk);
@@ -68,7 +69,7 @@ void EnterNameDialog::Accept() {
     if (!enteredName.empty()) EndModal();
 }
 
-void EnterNameDialog::OnLeave(LDvState*) { DimOut(match3.messageDimmer); }
+void EnterNameDialog::OnLeave(LDvState*) { DimOut(game.MessageDimmer()); }
 
 void EnterNameDialog::ToggleOverlays() {
     ToggleOverlayList({&parts.frame, &parts.heading, &parts.okButton, &entry}, this);

@@ -8,7 +8,7 @@
 #include "game/widgets/button_base.h"
 #include "game/widgets/dialog_base.h"
 
-class Match3;
+class GameView;
 
 struct EnterNameParts {
     DialogBase frame;
@@ -20,7 +20,7 @@ class EnterNameDialog : public LDvDialog {
 public:
     static constexpr int32_t kMaxNameLength = 11;
 
-    explicit EnterNameDialog(Match3& game);
+    explicit EnterNameDialog(GameView& game);
 
     void OnEnter() override;
     void OnLeave(LDvState* next) override;
@@ -35,6 +35,6 @@ public:
 private:
     void Accept();
 
-    Match3& match3;
+    GameView& game;
     EnterNameParts& parts;
 };

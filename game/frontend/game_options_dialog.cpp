@@ -13,8 +13,10 @@
 #include "framework/data/localization.h"
 #include "framework/data/player_profiles.h"
 #include "framework/data/settings.h"
+#include "framework/ui/ldv_wave_group.h"
 #include "framework/ui/overlay_images.h"
-#include "game/app/match3.h"
+#include "game/app/game_view.h"
+#include "game/assets/gui_pictures.h"
 #include "game/widgets/dialog_backdrop.h"
 
 namespace {
@@ -55,7 +57,7 @@ constexpr const char* kVolumeKeys[] = {kMusicVolumeKey, kSfxVolumeKey, kEnvVolum
 
 }  // namespace
 
-GameOptionsDialog::GameOptionsDialog(Match3& game) : desktopSize(getDesktopSize), match3(game) {
+GameOptionsDialog::GameOptionsDialog(GameView& view) : desktopSize(getDesktopSize), game(view) {
     std::vector<LDvOverlay*> all = {&back, &fullScreenBox, &hideCursorsBox, &showTipsBox,
                                     &closeButton, &leaveButton, &quitButton};
     for (int i = 0; i < kSliderCount; ++i) {
@@ -71,8 +73,8 @@ GameOptionsDialog::GameOptionsDialog(Match3& game) : desktopSize(getDesktopSize)
 }
 
 LDvWaveGroup& GameOptionsDialog::Group(int slider) {
-    if (slider == kMusicSlider) return match3.music;
-    return slider == kEffectsSlider ? static_cast<LDvWaveGroup&>(match3.effects) : match3.ambience;
+    if (slider == kMusicSlider) return game.Music();
+    return slider == kEffectsSlider ? static_cast<LDvWaveGroup&>(game.Effects()) : game.Ambience();
 }
 
 void GameOptionsDialog::OnEnter() {
@@ -93,18 +95,18 @@ void GameOptionsDialog::OnEnter() {
     leaveButton.text = leaveLabel;
     quitButton.text = quitLabel;
     PlaceButtons();
-    DimIn(match3.dialogDimmer);
+    DimIn(game.DialogDimmer());
 }
 
-void GameOptionsDialog::OnLeave(LDvState*) { DimOut(match3.dialogDimmer); }
+void GameOptionsDialog::OnLeave(LDvState*) { DimOut(game.DialogDimmer()); }
 
 void GameOptionsDialog::SharePictures() {
-    SharePicture(&back, &match3.gui.backOptions);
+    SharePicture(&back, &game.Gui().backOptions);
     for (int i = 0; i < kSliderCount; ++i) {
-        SharePicture(&bars[i], &match3.gui.sliderBar);
-        SharePicture(&knobs[i], &match3.gui.sliderKnob);
+        SharePicture(&bars[i], &game.Gui().sliderBar);
+        SharePicture(&knobs[i], &game.Gui().sliderKnob);
     }
-    for (LDvButton* box : {&fullScreenBox, &hideCursorsBox, &showTipsBox}) SharePicture(box, &match3.gui.checkbox);
+    for (LDvButton* box : {&fullScreenBox, &hideCursorsBox, &showTipsBox}) SharePicture(box, &game.Gui().checkbox);
 }
 
 void GameOptionsDialog::PlaceControls() {
@@ -166,7 +168,7 @@ void GameOptionsDialog::OnButton(LDvOverlay* button) {
 // before, clearing the box hides it.
 void GameOptionsDialog::UseSystemPointer(bool systemPointer) {
     SetSettingBool(kHideCustomCursorsKey, systemPointer);
-    match3.ChooseCursor();
+    game.ChooseCursor();
 }
 
 void GameOptionsDialog::OnDragStart(int x, int y) {
@@ -190,15 +192,14 @@ void GameOptionsDialog::Close(bool leave, bool quit) {
     EndModal();
 }
 
-// The settings take the volumes the groups are given, so the new volumes are what the next start
-// reads back.
+// Each group takes its slider, the ambience's second volume the effects slider. The settings are
+// written from the groups once they hold the new volumes: written before, they would keep the
+// volumes the dialog opened with and the next start would lose the player's choice.
 void GameOptionsDialog::ApplyVolumes() {
-    for (int i = 0; i < kSliderCount; ++i) {
-        LDvWaveGroup& group = Group(i);
-        group.volume = group.settingVolume = knobs[i].value;
-        ApplyGroupVolume(group);
-        SetVolumeSetting(kVolumeKeys[i], group.volume);
-    }
+    for (int i = 0; i < kSliderCount; ++i) Group(i).volume = Group(i).settingVolume = knobs[i].value;
+    Group(kAmbienceSlider).settingVolume = knobs[kEffectsSlider].value;
+    for (int i = 0; i < kSliderCount; ++i) SetVolumeSetting(kVolumeKeys[i], Group(i).volume);
+    for (int i = 0; i < kSliderCount; ++i) ApplyGroupVolume(Group(i));
 }
 
 void GameOptionsDialog::ApplyWindowMode() {

@@ -13,11 +13,11 @@
 #include "game/widgets/button_base.h"
 
 class LDvWaveGroup;
-class Match3;
+class GameView;
 
 class GameOptionsDialog : public LDvDialog {
 public:
-    explicit GameOptionsDialog(Match3& game);
+    explicit GameOptionsDialog(GameView& game);
 
     void OnEnter() override;
     void OnLeave(LDvState* next) override;
@@ -56,7 +56,7 @@ private:
     void ApplyVolumes();
     void ApplyWindowMode();
 
-    Match3& match3;
+    GameView& game;
     LDvSprite back;
     std::array<LDvSprite, kSliderCount> bars;
     std::array<LDvSliderKnob, kSliderCount> knobs;

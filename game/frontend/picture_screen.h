@@ -5,11 +5,11 @@
 #include "framework/core/ldv_state.h"
 #include "framework/ui/ldv_overlay.h"
 
-class Match3;
+class GameView;
 
 class PictureScreen : public LDvState {
 public:
-    PictureScreen(Match3& game, const char* pictureFile) : match3(game), file(pictureFile) {}
+    PictureScreen(GameView& view, const char* pictureFile) : game(view), file(pictureFile) {}
 
     void OnEnter() override;
     void ToggleOverlays() override;
@@ -17,7 +17,7 @@ public:
     LDvSprite picture;
 
 protected:
-    Match3& match3;
+    GameView& game;
 
 private:
     const char* file;

@@ -1,12 +1,14 @@
 #include "game/frontend/select_player_dialog.h"
 
 #include "framework/core/game_log.h"
+#include "framework/core/ldv_game.h"
 #include "framework/core/state_control.h"
 #include "framework/data/localization.h"
 #include "framework/data/player_profiles.h"
 #include "framework/ui/ldv_font.h"
 #include "framework/ui/overlay_images.h"
-#include "game/app/match3.h"
+#include "game/app/game_view.h"
+#include "game/assets/gui_pictures.h"
 #include "game/expedition/message_dialog.h"
 #include "game/frontend/enter_name_dialog.h"
 #include "game/frontend/yes_no_dialog.h"
@@ -48,7 +50,7 @@ bool NameTaken(const LDvString& name) {
 
 }  // namespace
 
-SelectPlayerDialog::SelectPlayerDialog(Match3& game) : match3(game), parts(game.dialogParts.selectPlayer) {
+SelectPlayerDialog::SelectPlayerDialog(GameView& view) : game(view), parts(view.Parts().selectPlayer) {
     SetLayers({&parts.frame, &parts.caption, &parts.names, &parts.closeButton, &parts.deleteButton,
                &parts.newButton},
               kLayer);
@@ -61,7 +63,7 @@ SelectPlayerDialog::SelectPlayerDialog(Match3& game) : match3(game), parts(game.
 }
 
 void SelectPlayerDialog::OnEnter() {
-    DimIn(match3.dialogDimmer);
+    DimIn(game.DialogDimmer());
     UseDialogFill();
     TakePictures();
     parts.frame.SetPosition(kFrameX, kFrameY);
@@ -69,15 +71,15 @@ void SelectPlayerDialog::OnEnter() {
     parts.frame.height = kFrameHeight;
     PlaceButtons(kFrameX);
     parts.caption.SetPosition(kCentreX - parts.caption.GetWidth() / 2, kCaptionY);
-    SetTextColor(&match3.font1, 1.0f, 1.0f, 1.0f);
-    parts.names.font = &match3.font1;
+    SetTextColor(&game.Font(1), 1.0f, 1.0f, 1.0f);
+    parts.names.font = &game.Font(1);
     parts.names.SetPosition(kCentreX - parts.backing.GetWidth() / 2, kListTop);
     parts.names.Fill();
-    parts.names.selected = match3.selectedPlayer;
+    parts.names.selected = game.App().selectedPlayer;
 }
 
 void SelectPlayerDialog::TakePictures() {
-    const GuiPictures& gui = match3.gui;
+    const GuiPictures& gui = game.Gui();
     SharePicture(&parts.caption, &gui.choosePlayerText);
     SharePicture(&parts.backing, &gui.playerBacking);
     SharePicture(&parts.selectionMark, &gui.playerSelected);
@@ -113,7 +115,7 @@ void SelectPlayerDialog::OnButton(LDvOverlay* button) {
 
 void SelectPlayerDialog::DeleteSelected() {
     if (CountPlayers() < 2) {
-        ShowMessage(kTextOnlyPlayer, &match3.font3);
+        ShowMessage(kTextOnlyPlayer, &game.Font(3));
         return;
     }
     const int slot = parts.names.selected;
@@ -121,9 +123,9 @@ void SelectPlayerDialog::DeleteSelected() {
         Log("Delete player: no profile is selected");
         return;
     }
-    YesNoDialog question(match3);
+    YesNoDialog question(game);
     question.SetPicture(&parts.deleteQuestion);
-    question.SetFont(&match3.font3);
+    question.SetFont(&game.Font(3));
     question.SetQuestion(parts.names.names[slot]);
     RunModal(&question);
     if (!question.answer) return;
@@ -135,28 +137,28 @@ void SelectPlayerDialog::DeleteSelected() {
 
 void SelectPlayerDialog::AddPlayer() {
     if (CountPlayers() >= kPlayerSlots) return;
-    EnterNameDialog nameDialog(match3);
+    EnterNameDialog nameDialog(game);
     RunModal(&nameDialog);
     const LDvString& name = nameDialog.enteredName;
     if (name.empty()) return;
     if (NameTaken(name)) {
-        ShowMessage(kTextNameTaken, &match3.font1);
+        ShowMessage(kTextNameTaken, &game.Font(1));
         return;
     }
     CreatePlayer(LowestFreeSlot(), name);
     parts.names.Fill();
-    parts.names.selected = match3.selectedPlayer;
+    parts.names.selected = game.App().selectedPlayer;
 }
 
 void SelectPlayerDialog::ShowMessage(int textNumber, LDvFont* font) {
     SetTextColor(font, 1.0f, 1.0f, 1.0f);
-    MessageDialog message(match3);
+    MessageDialog message(game);
     message.SetMessage(GetText(textNumber));
     message.SetFont(font);
     RunModal(&message);
 }
 
-void SelectPlayerDialog::OnLeave(LDvState*) { DimOut(match3.dialogDimmer); }
+void SelectPlayerDialog::OnLeave(LDvState*) { DimOut(game.DialogDimmer()); }
 
 void SelectPlayerDialog::ToggleOverlays() {
     ToggleOverlayList({&parts.frame, &parts.caption, &parts.names, &parts.closeButton, &parts.deleteButton,

@@ -9,7 +9,7 @@
 #include "game/widgets/button_base.h"
 #include "game/widgets/dialog_base.h"
 
-class Match3;
+class GameView;
 
 struct SelectPlayerParts {
     DialogBase frame;
@@ -25,7 +25,7 @@ struct SelectPlayerParts {
 
 class SelectPlayerDialog : public LDvDialog {
 public:
-    explicit SelectPlayerDialog(Match3& game);
+    explicit SelectPlayerDialog(GameView& game);
 
     int SelectedSlot() const { return parts.names.selected; }
 
@@ -42,6 +42,6 @@ private:
     void AddPlayer();
     void ShowMessage(int textNumber, LDvFont* font);
 
-    Match3& match3;
+    GameView& game;
     SelectPlayerParts& parts;
 };

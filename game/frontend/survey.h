@@ -5,7 +5,7 @@
 
 class Survey : public PictureScreen {
 public:
-    explicit Survey(Match3& game) : PictureScreen(game, "survey.jpg") {}
+    explicit Survey(GameView& game) : PictureScreen(game, "survey.jpg") {}
 
     void OnClick(int x, int y) override;
 };

@@ -4,7 +4,7 @@
 #include "framework/data/localization.h"
 #include "framework/ui/ldv_font.h"
 #include "framework/ui/overlay_registry.h"
-#include "game/app/match3.h"
+#include "game/app/game_view.h"
 #include "game/widgets/dialog_backdrop.h"
 #include "game/widgets/dialog_parts.h"
 
@@ -26,7 +26,7 @@ constexpr int kTextNo = 18;
 
 }  // namespace
 
-YesNoDialog::YesNoDialog(Match3& game) : match3(game), parts(game.dialogParts.yesNo) {
+YesNoDialog::YesNoDialog(GameView& view) : game(view), parts(view.Parts().yesNo) {
     SetLayers({&parts.frame, &parts.yesButton, &parts.noButton, &question}, kLayer);
     SetLayer(&parts.display, kPictureLayer);
     parts.yesButton.enabled = true;
@@ -41,7 +41,7 @@ void YesNoDialog::SetPicture(LDvOverlay* overlay) {
 void YesNoDialog::SetQuestion(const LDvString& text) { question.text = text; }
 
 void YesNoDialog::OnEnter() {
-    DimIn(match3.messageDimmer);
+    DimIn(game.MessageDimmer());
     UseDialogFill();
     parts.frame.SetPosition(kFrameX, kFrameY);
     parts.frame.width = kFrameWidth;
@@ -56,7 +56,7 @@ void YesNoDialog::OnEnter() {
         SetLayer(picture, kPictureLayer);
         picture->SetPosition(kCentreX - picture->GetWidth() / 2, kFrameY + pictureOffset);
     }
-    LDvFont* questionFont = font != nullptr ? font : &match3.font1;
+    LDvFont* questionFont = font != nullptr ? font : &game.Font(1);
     SetTextColor(questionFont, 1.0f, 1.0f, 1.0f);
     PlaceQuestion(questionFont);
 }
@@ -85,7 +85,7 @@ void YesNoDialog::OnButton(LDvOverlay* button) {
     EndModal();
 }
 
-void YesNoDialog::OnLeave(LDvState*) { DimOut(match3.messageDimmer); }
+void YesNoDialog::OnLeave(LDvState*) { DimOut(game.MessageDimmer()); }
 
 void YesNoDialog::ToggleOverlays() {
     ToggleOverlayList({&parts.frame, &parts.yesButton, &parts.noButton, &question, picture, &parts.display}, this);

@@ -11,7 +11,7 @@
 #include "game/widgets/button_base.h"
 #include "game/widgets/dialog_base.h"
 
-class Match3;
+class GameView;
 struct LDvFont;
 
 struct YesNoParts {
@@ -25,7 +25,7 @@ class YesNoDialog : public LDvDialog {
 public:
     static constexpr int32_t kDefaultPictureOffset = 60;   // pixels below the frame's top
 
-    explicit YesNoDialog(Match3& game);
+    explicit YesNoDialog(GameView& game);
 
     void SetPicture(LDvOverlay* overlay);
     void SetPictureOffset(int32_t pixels) { pictureOffset = pixels; }
@@ -46,6 +46,6 @@ public:
 private:
     void PlaceQuestion(LDvFont* questionFont);
 
-    Match3& match3;
+    GameView& game;
     YesNoParts& parts;
 };

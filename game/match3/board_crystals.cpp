@@ -9,6 +9,7 @@
 #include "framework/data/player_profiles.h"
 #include "framework/effects/tl_player.h"
 #include "game/assets/game_sounds.h"
+#include "game/assets/sound_paths.h"
 #include "game/match3/effects/broken_bit.h"
 #include "game/match3/effects/unzoomer.h"
 #include "game/match3/match3_images.h"
@@ -46,9 +47,9 @@ struct Blast {
 
 Blast BlastOf(int kind) {
     if (kind == kSpecialExplodingCrystal) {
-        return {kBigBlast, 12, 5, 8, 8, 6.0f, "sounds\\sfx\\explode_crystal.ogg"};
+        return {kBigBlast, 12, 5, 8, 8, 6.0f, sounds::kExplodeCrystal};
     }
-    return {kSmallBlast, 4, 3, 4, 4, 3.0f, "sounds\\sfx\\explode_crystal_small.ogg"};
+    return {kSmallBlast, 4, 3, 4, 4, 3.0f, sounds::kExplodeCrystalSmall};
 }
 
 struct ChainLink {
@@ -69,7 +70,7 @@ void Board::createExplodingCrystal(LDvPoint cell) {
     makeSpecial(*crystal, kSpecialExplodingCrystal, kExplodingAppearTicks);
     const LDvPoint centre = cellCentre(cell);
     underEffects.Add(std::make_unique<Unzoomer>(kExplodingFlashTicks, images.crystalFlash, centre.x, centre.y));
-    PlayGameSound("sounds\\sfx\\crystal_appears.ogg");
+    PlayGameSound(sounds::kCrystalAppears);
     comboPoints += kCrystalPoints;
     awardPoints(kCrystalPoints, centre);
 }
@@ -81,7 +82,7 @@ void Board::createSmallCrystal(LDvPoint cell) {
     makeSpecial(*crystal, kSpecialSmallCrystal, kSmallAppearTicks);
     const LDvPoint centre = cellCentre(cell);
     underEffects.Add(std::make_unique<Unzoomer>(kSmallFlashTicks, images.crystalFlash, centre.x, centre.y));
-    PlayGameSound("sounds\\sfx\\crystal_appears_small.ogg");
+    PlayGameSound(sounds::kCrystalAppearsSmall);
 }
 
 void Board::explode(LDvPoint cell, int kind) {

@@ -4,11 +4,12 @@
 
 #include "framework/effects/bit.h"
 #include "game/match3/match3_images.h"
+#include "game/match3/play_layout.h"
 
 namespace {
 
-constexpr int kBorderLeft = 193;           // top-left of border picture (0, 0)
-constexpr int kBorderTop = 33;
+constexpr int kBorderLeft = play_layout::kBorderLeft;
+constexpr int kBorderTop = play_layout::kBorderTop;
 constexpr int kFlashLeft = 250;            // the flash frame is smaller than a tile
 constexpr int kFlashTop = 90;
 

@@ -8,6 +8,7 @@
 
 #include "framework/core/game_random.h"
 #include "game/assets/game_sounds.h"
+#include "game/assets/sound_paths.h"
 #include "game/match3/effects/popup_bit.h"
 #include "game/match3/match3_images.h"
 
@@ -18,7 +19,6 @@ constexpr int kNiceCascade = 6;
 constexpr int kGreatCascade = 10;
 constexpr int kNicePoints = 50;
 constexpr int kGreatPoints = 100;
-constexpr int kLandingClicks = 3;
 constexpr int kSmallCrystalListSize = 4;
 constexpr int kCoinEvery = 150;            // refill pieces per air coin
 constexpr int kFadeTopOffset = 33;         // entering pieces fade in over the entry's top edge
@@ -54,12 +54,12 @@ void Board::landingPraise(LDvPoint cell) {
     if (cascade == kNiceCascade || cascade == kGreatCascade) {
         const bool nice = cascade == kNiceCascade;
         effects.Add(std::make_unique<PopupBit>(corner, nice ? images.niceCombo : images.greatCombo));
-        PlayGameSound(nice ? "sounds\\sfx\\goodcombo.ogg" : "sounds\\sfx\\greatcombo.ogg");
+        PlayGameSound(nice ? sounds::kGoodCombo : sounds::kGreatCombo);
         const int amount = nice ? kNicePoints : kGreatPoints;
         comboPoints += amount;
         awardPoints(amount, corner);
     }
-    PlayGameSound("sounds\\sfx\\landing_click" + std::to_string(RandomRange(1, kLandingClicks)) + ".ogg");
+    PlayGameSound(sounds::kLandingClicks[RandomRange(1, static_cast<int>(sounds::kLandingClicks.size())) - 1]);
 }
 
 void Board::resolveLanding(LDvPoint cell) {
@@ -69,9 +69,9 @@ void Board::resolveLanding(LDvPoint cell) {
     bool uncoloured = false;
     for (GamePiece* piece : line) uncoloured = clearPiece(*piece, false) || uncoloured;
     uncoloured = clearPiece(*landed, false) || uncoloured;
-    if (uncoloured) PlayGameSound("sounds\\sfx\\colors_vanish.ogg");
-    PlayGameSound("sounds\\sfx\\pieces_vanish.ogg");
-    PlayGameSound("sounds\\sfx\\pieces_match" + std::to_string(std::min(cascade, 3)) + ".ogg");
+    if (uncoloured) PlayGameSound(sounds::kColorsVanish);
+    PlayGameSound(sounds::kPiecesVanish);
+    PlayGameSound(sounds::kPiecesMatch[std::min<size_t>(cascade, sounds::kPiecesMatch.size() - 1)]);
     if (line.count >= kSmallCrystalListSize) createSmallCrystal(cell);
     if (!anyDyingOrDead()) settle();
 }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "game/assets/game_sounds.h"
+#include "game/assets/sound_paths.h"
 #include "game/match3/counter.h"
 #include "game/match3/effects/broken_bit.h"
 #include "game/match3/effects/score_popup.h"
@@ -78,11 +79,11 @@ bool Board::breakLock(LDvPoint cell) {
         }
     };
     if (square->lock == 1) {
-        PlayGameSound("sounds\\sfx\\break_single_lock.ogg");
+        PlayGameSound(sounds::kBreakSingleLock);
         debris(images.smokeBit, 2);
         debris(images.woodBit, 4);
     } else {
-        PlayGameSound("sounds\\sfx\\break_double_lock.ogg");
+        PlayGameSound(sounds::kBreakDoubleLock);
         debris(images.smokeBit, 2);
         debris(images.ropeBit, 3);
     }

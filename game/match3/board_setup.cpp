@@ -7,6 +7,7 @@
 #include "framework/core/game_log.h"
 #include "framework/core/game_random.h"
 #include "game/assets/game_sounds.h"
+#include "game/assets/sound_paths.h"
 #include "game/match3/match3_images.h"
 
 namespace {
@@ -108,7 +109,7 @@ void Board::startReveal() {
             cell.revealAlpha = 0;
         }
     }
-    PlayGameSound("sounds\\sfx\\board_reveal.ogg");
+    PlayGameSound(sounds::kBoardReveal);
 }
 
 void Board::revealStep() {
@@ -154,7 +155,7 @@ void Board::outroStep() {
             for (auto& piece : pieces) {
                 if (piece->row == outroRow) piece->fling();
             }
-            PlayGameSound("sounds\\sfx\\dismiss.ogg");
+            PlayGameSound(sounds::kDismiss);
             ++outroRow;
             outroRowTicks = outroRow == kBoardRows ? kOutroLastRowTicks : kOutroRowTicks;
         } else {

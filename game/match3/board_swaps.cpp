@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "game/assets/game_sounds.h"
+#include "game/assets/sound_paths.h"
 
 namespace {
 
@@ -164,8 +165,8 @@ bool Board::swapMatches(GamePiece& a, GamePiece& b) {
     } else if (atB.count >= kCrystalListSize) {
         createExplodingCrystal(cellB);
     }
-    PlayGameSound("sounds\\sfx\\pieces_vanish.ogg");
-    if (atA.count > 0 || atB.count > 0) PlayGameSound("sounds\\sfx\\pieces_match0.ogg");
-    if (uncoloured) PlayGameSound("sounds\\sfx\\colors_vanish.ogg");
+    PlayGameSound(sounds::kPiecesVanish);
+    if (atA.count > 0 || atB.count > 0) PlayGameSound(sounds::kPiecesMatch0);
+    if (uncoloured) PlayGameSound(sounds::kColorsVanish);
     return atA.count > 0 || atB.count > 0;
 }

@@ -5,6 +5,7 @@
 
 #include "framework/core/game_random.h"
 #include "game/assets/game_sounds.h"
+#include "game/assets/sound_paths.h"
 #include "game/match3/effects/blowing_piece.h"
 #include "game/match3/match3_images.h"
 
@@ -57,7 +58,7 @@ void Board::windStep() {
             clearPiece(*piece, false);
             const LDvPoint at{static_cast<int>(piece->centreX()), static_cast<int>(piece->centreY())};
             effects.Add(std::make_unique<BlowingPiece>(at, images.piece(piece->colour)));
-            PlayGameSound("sounds\\sfx\\dismiss.ogg");
+            PlayGameSound(sounds::kDismiss);
         }
         ++windNext;
     }

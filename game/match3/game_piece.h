@@ -6,6 +6,7 @@
 
 #include "framework/core/ldv_list.h"
 #include "framework/core/ldv_string.h"
+#include "game/match3/play_layout.h"
 
 class Match3Images;
 
@@ -14,7 +15,7 @@ struct PieceOffset {
     float y = 0.0f;
 };
 
-constexpr int kCellSize = 55;              // pixels per cell, both ways
+constexpr int kCellSize = play_layout::kCellSize;
 constexpr int kPieceRestX = 277;           // centre of a piece at rest in cell (0, 0)
 constexpr int kPieceRestY = 117;
 constexpr int kCellLeft = 248;             // top-left of the drawn tile of cell (0, 0)

@@ -7,6 +7,7 @@
 #include "framework/ui/ldv_texture_atlas.h"
 #include "framework/ui/overlay_images.h"
 #include "game/assets/game_sounds.h"
+#include "game/assets/sound_paths.h"
 
 namespace {
 
@@ -85,7 +86,7 @@ void LevelEndOverlayDrawer::OnTick(int) {
     for (Counter& counter : counters) counter.countStep();
     if (!counting && counters[0].holdTicks == 0) {
         counting = true;
-        PlayGameSound("sounds\\sfx\\score_counting.ogg");
+        PlayGameSound(sounds::kScoreCounting);
     }
 }
 

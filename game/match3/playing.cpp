@@ -1,13 +1,18 @@
 // The play screen's life: first entry, entering a level, (re)starting it, each step, leaving.
 #include "game/match3/playing.h"
 
+#include "framework/core/black_out.h"
 #include "framework/core/frame_context.h"
 #include "framework/data/player_profiles.h"
+#include "framework/ui/cursor_sprite.h"
 #include "framework/ui/overlay_registry.h"
-#include "game/app/match3.h"
+#include "game/app/game_view.h"
+#include "game/assets/game_bundles.h"
+#include "game/assets/sound_paths.h"
 #include "game/match3/aimer_cursor.h"
 #include "game/match3/board.h"
 #include "game/match3/hourglass.h"
+#include "game/match3/match3_images.h"
 #include "game/match3/tornado.h"
 #include "game/match3/wind_bonus.h"
 #include "game/match3/wind_god_button.h"
@@ -22,8 +27,8 @@ constexpr std::array<int, 5> kBeachColours = {0, 1, 2, 3, 4};
 constexpr std::array<int, 5> kJungleColours = {5, 1, 2, 3, 4};
 
 constexpr const char* kPlayTrackPaths[Playing::kPlayTracks] = {
-    "sounds\\music\\play1.ogg", "sounds\\music\\play4.ogg", "sounds\\music\\play3.ogg",
-    "sounds\\music\\play2.ogg", "sounds\\music\\play5.ogg",
+    sounds::kPlay1Music, sounds::kPlay4Music, sounds::kPlay3Music,
+    sounds::kPlay2Music, sounds::kPlay5Music,
 };
 
 int ProgressInt(const char* key, int defaultValue) {
@@ -38,7 +43,7 @@ void UseColours(LDvList<int>& colours, const std::array<int, N>& set) {
 
 }  // namespace
 
-Playing::Playing(Match3& game) : match3(game) {}
+Playing::Playing(GameView& view) : game(view) {}
 
 Playing::~Playing() {
     // The board's callbacks point back here; they go before the board does.
@@ -58,7 +63,7 @@ int Playing::timeBonus(int timeLeftTicks) {
 void Playing::OnFirstEnter() {
     createOverlays();
     loadPictures();
-    levelEnd.loadAnimations(match3.winLoseBundle);
+    levelEnd.loadAnimations(game.WinLose());
     layOutPanels();
 }
 
@@ -80,7 +85,7 @@ void Playing::OnEnter() {
     levelBoard.setLevel(values.levelNumber);
     dropPanels();
     editNotifier.hidden = editInstructions.hidden = !editMode;
-    match3.screenFade.FadeFromBlack();
+    game.ScreenFade().FadeFromBlack();
 }
 
 void Playing::readProgress() {
@@ -116,6 +121,7 @@ void Playing::startLevel() {
     warnings.reset();
     pendingBeeps = beepGap = 0;
     dragArmed = false;
+    closeTip();
     levelEnd.close();
     hideEndButtons();
     startText.stop();
@@ -147,7 +153,10 @@ void Playing::Update() {
     }
     if (!values.levelOver) {
         ++playTicks;
-        if (board->countColouredCells()) values.levelOver = values.levelWon = true;
+        if (board->countColouredCells()) {
+            values.levelOver = values.levelWon = true;
+            closeTip();
+        }
     }
     checkWin();
     timerStep();
@@ -167,7 +176,7 @@ void Playing::stepWind() {
     wind->step();
     if (values.windRunning && board->windTicks == 0) values.windRunning = false;
     if (wind->count > shownWindCount) {
-        windFlash.start(match3.match3Images.godOfWindBonus, WindGodButton::kCentreX, WindGodButton::kCentreY,
+        windFlash.start(game.BoardArt().godOfWindBonus, WindGodButton::kCentreX, WindGodButton::kCentreY,
                         WindBonus::kCountFlashTicks);
     }
     shownWindCount = wind->count;
@@ -220,7 +229,7 @@ void Playing::OnLeave(LDvState*) {
         pauseCard.hidden = true;
     }
     setAimerShown(false);
-    match3.cursor.SetCursorName("ARROW");
+    game.Cursor().SetCursorName("ARROW");
     levelEnd.close();
     stopMusic();
 }

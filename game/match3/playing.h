@@ -37,7 +37,7 @@
 class AimerCursor;
 class Board;
 class Hourglass;
-class Match3;
+class GameView;
 class Tornado;
 class WindBonus;
 class WindGodButton;
@@ -68,7 +68,7 @@ public:
     static constexpr int kCountBackTicks = 30;        // the score's count after a win or a loss
     static constexpr int kBeepGapTicks = 14;          // between the two beeps of a double warning
 
-    explicit Playing(Match3& game);
+    explicit Playing(GameView& game);
     ~Playing() override;
     Playing(const Playing&) = delete;
     Playing& operator=(const Playing&) = delete;
@@ -167,11 +167,12 @@ private:
     void stopMusic();
     void openMenu();
     bool offer(const TipRequest& tip);
+    void closeTip();                      // a tip floating over the board ends with its level
     void offerBoardTip();
     void boardClick(LDvPoint point);
     void setAimerShown(bool aiming);
 
-    Match3& match3;
+    GameView& game;
     TimerWarnings warnings;
     int32_t pendingBeeps = 0;
     int32_t beepGap = 0;

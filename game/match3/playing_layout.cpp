@@ -5,12 +5,15 @@
 #include "game/match3/playing.h"
 
 #include "framework/data/localization.h"
+#include "framework/ui/cursor_sprite.h"
 #include "framework/ui/overlay_images.h"
 #include "framework/ui/overlay_registry.h"
-#include "game/app/match3.h"
+#include "game/app/game_view.h"
+#include "game/assets/gui_pictures.h"
 #include "game/match3/aimer_cursor.h"
 #include "game/match3/board.h"
 #include "game/match3/hourglass.h"
+#include "game/match3/match3_images.h"
 #include "game/match3/tornado.h"
 #include "game/match3/wind_bonus.h"
 #include "game/match3/wind_god_button.h"
@@ -82,7 +85,7 @@ void ShowButton(LDvButton& button, bool shown) {
 }  // namespace
 
 void Playing::createOverlays() {
-    Match3Images& bank = match3.match3Images;
+    Match3Images& bank = game.BoardArt();
     board = std::make_unique<Board>(bank);
     tornado = std::make_unique<Tornado>(bank.tornadoSpiral);
     wind = std::make_unique<WindBonus>(*board, *tornado, [this](bool aiming) { setAimerShown(aiming); });
@@ -110,8 +113,8 @@ void Playing::createOverlays() {
 }
 
 void Playing::loadPictures() {
-    Match3Images& bank = match3.match3Images;
-    GuiPictures& gui = match3.gui;
+    Match3Images& bank = game.BoardArt();
+    GuiPictures& gui = game.Gui();
     background.load();
     SharePicture(&uiBar, &bank.uiBar);
     timerDigits.setSheet(gui.numbers);
@@ -182,5 +185,5 @@ void Playing::hideEndButtons() {
 // chose it, stays as it is.
 void Playing::setAimerShown(bool aiming) {
     if (aimer) aimer->hidden = !aiming;
-    if (!match3.cursor.systemCursorMode) match3.cursor.SetCursorName(aiming ? "HIDE_CURSOR" : "ARROW");
+    if (!game.Cursor().systemCursorMode) game.Cursor().SetCursorName(aiming ? "HIDE_CURSOR" : "ARROW");
 }

@@ -2,21 +2,22 @@
 // leaving the screen.
 #include "game/match3/playing.h"
 
+#include "framework/core/black_out.h"
+#include "framework/core/frame_context.h"
 #include "framework/core/game_log.h"
+#include "framework/core/state_control.h"
 #include "framework/data/player_profiles.h"
 #include "framework/ui/ldv_sound.h"
-#include "game/app/match3.h"
+#include "game/app/game_view.h"
 #include "game/assets/game_sounds.h"
+#include "game/assets/sound_paths.h"
 #include "game/match3/board.h"
 #include "game/match3/hourglass.h"
+#include "game/match3/match3_images.h"
 #include "game/match3/wind_bonus.h"
 
 namespace {
 
-constexpr const char* kLevelStartSound = "sounds\\sfx\\level_start.ogg";
-constexpr const char* kTimerWarningSound = "sounds\\sfx\\timer_warning.ogg";
-constexpr const char* kWinMusic = "sounds\\music\\good_end.ogg";
-constexpr const char* kLoseMusic = "sounds\\music\\bad_end.ogg";
 
 constexpr Playing::TipRequest kInstructionsTip{"SAW_INSTRUCTIONS", 61, {854, 385}};
 constexpr Playing::TipRequest kBlueTileTip{"SAW_BLUETILE_HELP", 60, {936, 382}};
@@ -38,10 +39,14 @@ bool TipSeen(const char* key) { return IsPlayerSelected() && GetPlayerInt("TIPS"
 
 }  // namespace
 
-bool Playing::offer(const TipRequest& tip) { return offerTip ? offerTip(tip) : false; }
+bool Playing::offer(const TipRequest& tip) { return offerTip && !values.levelOver ? offerTip(tip) : false; }
+
+void Playing::closeTip() {
+    if (Frame().secondary != nullptr) CloseSecondary();
+}
 
 void Playing::levelStartSequence() {
-    PlayGameSound(kLevelStartSound);
+    PlayGameSound(sounds::kLevelStart);
     startMusic();
     if (!offer(kInstructionsTip)) {
         if (wind->count > 0 && !TipSeen(kWindTip.key)) {
@@ -50,7 +55,7 @@ void Playing::levelStartSequence() {
             offerBoardTip();
         }
     }
-    startText.show(match3.match3Images.startText, kStartTextX, kStartTextY, kStartTextTicks);
+    startText.show(game.BoardArt().startText, kStartTextX, kStartTextY, kStartTextTicks);
     hourglass->running = true;
 }
 
@@ -103,7 +108,7 @@ void Playing::stepBeeps() {
     if (pendingBeeps <= 0) return;
     --pendingBeeps;
     beepGap = kBeepGapTicks;
-    PlayGameSound(kTimerWarningSound);
+    PlayGameSound(sounds::kTimerWarning);
 }
 
 void Playing::beginOutro() {
@@ -119,7 +124,7 @@ void Playing::beginOutro() {
     levelEnd.showWin(board->uncolourPoints, board->lockPoints + board->comboPoints, bonus,
                      score.target - startResources);
     stopMusic();
-    PlayGameSound(kWinMusic);
+    PlayGameSound(sounds::kGoodEndMusic);
     Log("level " + std::to_string(values.levelNumber) + " won with " + std::to_string(values.timeLeft) +
         " steps left");
 }
@@ -127,10 +132,11 @@ void Playing::beginOutro() {
 void Playing::loseLevel() {
     if (values.lost) return;
     values.levelOver = values.lost = true;
+    closeTip();
     stopMusic();
     board->startOutro();
     levelEnd.showLoss();
-    PlayGameSound(kLoseMusic);
+    PlayGameSound(sounds::kBadEndMusic);
     Counter& score = scoreCounter();
     score.target = startResources;
     score.countTicks = kCountBackTicks;
@@ -142,6 +148,7 @@ void Playing::leaveLevel(bool won, bool fromEditor) {
     if (values.left) return;
     values.left = true;
     values.levelOver = true;
+    closeTip();
     if (won) {
         ++values.levelNumber;
         ++values.setLevel;
@@ -153,8 +160,8 @@ void Playing::leaveLevel(bool won, bool fromEditor) {
     }
     board->clearAll();
     hideEndButtons();
-    LDvState* next = fromEditor ? match3.LevelEditorState() : nullptr;
-    match3.screenFade.FadeToState(false, next != nullptr ? next : match3.StateAfterLevel());
+    LDvState* next = fromEditor ? game.LevelEditorState() : nullptr;
+    game.ScreenFade().FadeToState(false, next != nullptr ? next : game.StateAfterLevel());
 }
 
 void Playing::startMusic() {
@@ -165,6 +172,6 @@ void Playing::stopMusic() {
     for (const char* path : {playTrackPath(0), playTrackPath(1), playTrackPath(2), playTrackPath(3), playTrackPath(4)}) {
         if (LDvSound* track = GameSound(path)) track->stopStream();
     }
-    StopGameSound(kWinMusic);
-    StopGameSound(kLoseMusic);
+    StopGameSound(sounds::kGoodEndMusic);
+    StopGameSound(sounds::kBadEndMusic);
 }

@@ -2,6 +2,7 @@
 
 #include "framework/data/player_profiles.h"
 #include "game/assets/game_sounds.h"
+#include "game/assets/sound_paths.h"
 #include "game/match3/board.h"
 #include "game/match3/tornado.h"
 
@@ -38,7 +39,7 @@ bool WindBonus::armWind(LDvPoint click) {
     LDvPoint cell;
     if (clicksBlocked() || !nearButton(click) || board.screenToCell(click, cell) || count <= 0) return false;
     setAiming(true);
-    PlayGameSound("sounds\\sfx\\button_click.ogg");
+    PlayGameSound(sounds::kButtonClick);
     return true;
 }
 
@@ -50,7 +51,7 @@ void WindBonus::cancelWind() {
 void WindBonus::stopAiming() {
     if (!aiming) return;
     setAiming(false);
-    PlayGameSound("sounds\\sfx\\button_click.ogg");
+    PlayGameSound(sounds::kButtonClick);
 }
 
 bool WindBonus::fireWind(LDvPoint click) {
@@ -61,14 +62,14 @@ bool WindBonus::fireWind(LDvPoint click) {
     setAiming(false);
     tornado.start(click.x, click.y + kTornadoDrop);
     board.startWind(click);
-    PlayGameSound("sounds\\sfx\\windbonus.ogg");
+    PlayGameSound(sounds::kWindBonus);
     return true;
 }
 
 void WindBonus::coinCollected() {
     count = (IsPlayerSelected() ? GetPlayerInt(nullptr, "WBS", 0) : 0) + 1;
     storeCount();
-    PlayGameSound("sounds\\sfx\\collected_disc.ogg");
+    PlayGameSound(sounds::kCollectedDisc);
     active = true;
     flashTicks = kCountFlashTicks;
 }

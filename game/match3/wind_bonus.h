@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "framework/core/ldv_string.h"
+#include "game/match3/play_layout.h"
 
 class Board;
 class Tornado;
@@ -16,7 +17,7 @@ public:
     // Told when aiming starts (true) and ends (false), so the play screen can show the aimer cursor.
     using CursorSwitch = std::function<void(bool aiming)>;
 
-    static constexpr LDvPoint kButtonCentre{539, 816};
+    static constexpr LDvPoint kButtonCentre{play_layout::kWindGodX, play_layout::kWindGodY};
     static constexpr int kButtonRadius = 50;      // pixels
     static constexpr int kTornadoDrop = 250;      // the tornado stands this far below the aim
     static constexpr int kCountFlashTicks = 30;

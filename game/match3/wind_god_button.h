@@ -7,11 +7,12 @@
 #include <cstdint>
 
 #include "framework/ui/ldv_overlay.h"
+#include "game/match3/play_layout.h"
 
 class WindGodButton : public LDvOverlay {
 public:
-    static constexpr int kCentreX = 539;
-    static constexpr int kCentreY = 816;
+    static constexpr int kCentreX = play_layout::kWindGodX;
+    static constexpr int kCentreY = play_layout::kWindGodY;
 
     WindGodButton(LDvSprite& godPicture, LDvSprite& greyedPicture);
 

@@ -3,12 +3,12 @@
 #include "framework/ui/ldv_button.h"
 #include "framework/ui/ldv_touch_button.h"
 #include "game/assets/game_sounds.h"
+#include "game/assets/sound_paths.h"
 
 namespace {
 
 constexpr int32_t kRestBeforeInput = 30;   // steps at rest a button waits before it responds
 constexpr int32_t kPressShiftY = 2;
-constexpr char kClickSound[] = "sounds\\sfx\\button_click.ogg";
 
 bool ReadyForInput(const SlidingUI& entry) { return entry.tweenCounter == 0 && entry.ticksAtRest > kRestBeforeInput; }
 
@@ -79,7 +79,7 @@ SlidingUI* SlidingUIGroup::PressAt(LDvPoint point) {
         if (!ReadyForInput(*entry)) continue;
         LDvButton* button = EnabledButton(*entry);
         if (button == nullptr || !button->Contains(point.x, point.y)) continue;
-        PlayGameSound(kClickSound);
+        PlayGameSound(sounds::kButtonClick);
         entry->pressOffsetX = 0;
         entry->pressOffsetY = kPressShiftY;
         return entry.get();

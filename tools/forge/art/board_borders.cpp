@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "game/match3/play_layout.h"
 #include "tools/forge/core/forge.h"
 #include "tools/forge/paint/glow.h"
 #include "tools/forge/paint/sheet.h"
@@ -24,7 +25,7 @@
 
 namespace {
 
-constexpr int kCell = 55;
+constexpr int kCell = play_layout::kCellSize;
 constexpr double kRail = 16;        // rail thickness next to the field
 constexpr double kShadow = 10;      // shadow beyond the rail
 constexpr double kNodePeriod = 27.5;  // bamboo nodes, two per square so every piece lines up

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "game/match3/play_layout.h"
 #include "tools/forge/core/canvas.h"
 #include "tools/forge/core/forge.h"
 #include "tools/forge/paint/lettering.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-constexpr int kTile = 55;
+constexpr int kTile = play_layout::kCellSize;
 constexpr double kPlank = 8;  // crate plank width
 
 void plank(cairo_t* cr, double x0, double y0, double x1, double y1, double width) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "game/match3/play_layout.h"
 #include "tools/forge/core/canvas.h"
 #include "tools/forge/core/forge.h"
 #include "tools/forge/paint/glow.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-constexpr int kTile = 55;
+constexpr int kTile = play_layout::kCellSize;
 constexpr double kTileAlpha = 0.92;  // a hint of the background shows through the field
 constexpr int kFlashFrame = 51;
 constexpr int kFlashFrames = 64;

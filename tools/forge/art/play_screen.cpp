@@ -16,6 +16,7 @@
 #include <tuple>
 #include <vector>
 
+#include "game/match3/play_layout.h"
 #include "tools/forge/core/canvas.h"
 #include "tools/forge/core/forge.h"
 #include "tools/forge/paint/glow.h"
@@ -26,8 +27,8 @@ namespace {
 constexpr int kBarWidth = 1600;
 constexpr int kBarHeight = 110;
 constexpr double kBarTop = 790;          // where the bar is meant to be drawn
-constexpr double kSocketX = 539;
-constexpr double kSocketY = 816 - kBarTop;
+constexpr double kSocketX = play_layout::kWindGodX;
+constexpr double kSocketY = play_layout::kWindGodY - kBarTop;
 constexpr double kHourglassX = 1190;
 constexpr double kSandWidth = 36;        // inside of one bulb
 constexpr double kSandHeight = 30;

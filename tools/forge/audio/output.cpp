@@ -207,3 +207,17 @@ RgbaImage spectrogram(const Stereo& sound, int width, int height) {
     }
     return image;
 }
+
+std::string storedSoundPath(const char* tablePath) {
+    std::string path = tablePath;
+    for (char& c : path) {
+        if (c == '\\') c = '/';
+    }
+    return path;
+}
+
+std::string soundName(const char* tablePath) {
+    std::string name = storedSoundPath(tablePath);
+    name = name.substr(name.find_last_of('/') + 1);
+    return name.substr(0, name.rfind('.'));
+}

@@ -26,6 +26,11 @@ void finishLoop(Stereo& sound, float rmsDb);
 void writeSound(Forge& forge, const std::string& relPath, const Stereo& sound, SoundShape shape,
                 float quality = 0.4f);
 
+// Where the forge stores a sound the game names by its table path ("sounds\\sfx\\take.ogg" is
+// written to "sounds/sfx/take.ogg"), and the bare name ("take") that seeds its randomness.
+std::string storedSoundPath(const char* tablePath);
+std::string soundName(const char* tablePath);
+
 // A picture of the sound for people: a waveform strip over a spectrogram with a logarithmic
 // frequency axis (50 Hz at the bottom, 10 kHz at the top).
 RgbaImage spectrogram(const Stereo& sound, int width, int height);

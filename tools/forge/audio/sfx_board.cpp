@@ -2,7 +2,9 @@
 // appearing and exploding.
 #include <cmath>
 
+#include "game/assets/sound_paths.h"
 #include "tools/forge/audio/dsp.h"
+#include "tools/forge/audio/output.h"
 #include "tools/forge/audio/rng.h"
 #include "tools/forge/audio/sfx_kit.h"
 #include "tools/forge/core/forge.h"
@@ -20,7 +22,7 @@ void landingClicks(Forge& forge) {
         put(mix, knock, 0.0, 0.8f);
         put(mix, click(kBodyHz[i] * 2.4, 0.004, rng), 0.0, 0.4f);
         put(mix, thud(150.0 + 20.0 * i, 0.025), 0.0, 0.6f);
-        writeEffect(forge, "sounds/sfx/landing_click" + std::to_string(i + 1) + ".ogg", mix, -9.0f, 0.15);
+        writeEffect(forge, storedSoundPath(sounds::kLandingClicks[i]), mix, -9.0f, 0.15);
     }
 }
 
@@ -37,7 +39,7 @@ void matchChimes(Forge& forge) {
         put(mix, note(Voice::Glass, root + 12, 0.6f), 0.12, 0.45f, 0.25f);
         sparkle(mix, 0.05, 0.25, 3 + i, 3000.0, 7000.0, 0.12f, rng);
         addRoom(mix, 0.25f, 0.5f, 0.5);
-        writeEffect(forge, "sounds/sfx/pieces_match" + std::to_string(i) + ".ogg", mix, -6.0f, 0.8);
+        writeEffect(forge, storedSoundPath(sounds::kPiecesMatch[i]), mix, -6.0f, 0.8);
     }
 }
 
@@ -48,7 +50,7 @@ void vanishing(Forge& forge) {
         sparkle(mix, 0.0, 0.28, 8, 2500.0, 6500.0, 0.5f, rng);
         put(mix, whoosh(0.3, 2500.0, 6000.0, 9000.0, 1.2, 0.3, rng), 0.0, 0.6f);
         addRoom(mix, 0.2f, 0.4f, 0.4);
-        writeEffect(forge, "sounds/sfx/pieces_vanish.ogg", mix, -10.0f, 0.5);
+        writeEffect(forge, storedSoundPath(sounds::kPiecesVanish), mix, -10.0f, 0.5);
     }
     {
         // The colour under a piece washes away: a soft rising wash under a trembling glass chord.
@@ -62,7 +64,7 @@ void vanishing(Forge& forge) {
             put(mix, tone, 0.04 * k, 0.35f, -0.3f + 0.2f * k);
         }
         addRoom(mix, 0.3f, 0.5f, 0.6);
-        writeEffect(forge, "sounds/sfx/colors_vanish.ogg", mix, -9.0f, 0.8);
+        writeEffect(forge, storedSoundPath(sounds::kColorsVanish), mix, -9.0f, 0.8);
     }
 }
 
@@ -75,7 +77,7 @@ void locks(Forge& forge) {
         put(mix, thud(130.0, 0.05), 0.0, 0.6f);
         put(mix, crack(780.0, 0.03, 3, rng), 0.07, 0.4f, 0.2f);
         addRoom(mix, 0.12f, 0.3f, 0.3);
-        writeEffect(forge, "sounds/sfx/break_single_lock.ogg", mix, -4.0f, 0.45);
+        writeEffect(forge, storedSoundPath(sounds::kBreakSingleLock), mix, -4.0f, 0.45);
     }
     {
         // A rope-bound lock loosens: a heavier crack, the rope snapping with a falling twang.
@@ -94,12 +96,12 @@ void locks(Forge& forge) {
         put(mix, pluckedString(rope, 0.8, 0.1, 0.4), 0.03, 0.3f, 0.3f);
         put(mix, crack(460.0, 0.05, 4, rng), 0.12, 0.5f, -0.2f);
         addRoom(mix, 0.15f, 0.4f, 0.4);
-        writeEffect(forge, "sounds/sfx/break_double_lock.ogg", mix, -3.0f, 0.7);
+        writeEffect(forge, storedSoundPath(sounds::kBreakDoubleLock), mix, -3.0f, 0.7);
     }
 }
 
-void explosion(Forge& forge, const char* name, double boomHz, double boomDecay, int pings, float peakDb) {
-    AudioRng rng(seedFromName(name));
+void explosion(Forge& forge, const char* path, double boomHz, double boomDecay, int pings, float peakDb) {
+    AudioRng rng(seedFromName(soundName(path).c_str()));
     Stereo mix;
     Mono boom = glideSine(boomHz * 2.8, boomHz, boomDecay * 0.8, boomDecay * 6.0);
     applyDecay(boom, 0.002, boomDecay);
@@ -110,12 +112,12 @@ void explosion(Forge& forge, const char* name, double boomHz, double boomDecay, 
     constexpr int kShards[3] = {96, 100, 103};  // C7 E7 G7: the crystal ringing as it shatters
     for (int k = 0; k < 3; ++k) put(mix, note(Voice::Glass, kShards[k] - 12, 0.6f), 0.02 + 0.03 * k, 0.25f, -0.4f + 0.4f * k);
     addRoom(mix, 0.3f, 0.6f, 0.9);
-    writeEffect(forge, std::string("sounds/sfx/") + name + ".ogg", mix, peakDb, boomDecay * 4.0);
+    writeEffect(forge, storedSoundPath(path), mix, peakDb, boomDecay * 4.0);
 }
 
 // A crystal forms: quick rising glass notes over a rising shimmer of air.
-void crystalAppears(Forge& forge, const char* name, const std::vector<int>& notes, double seconds, float peakDb) {
-    AudioRng rng(seedFromName(name));
+void crystalAppears(Forge& forge, const char* path, const std::vector<int>& notes, double seconds, float peakDb) {
+    AudioRng rng(seedFromName(soundName(path).c_str()));
     Stereo mix;
     putMoving(mix, whoosh(seconds, 1500.0, 7000.0, 9000.0, 3.0, 0.75, rng), 0.0, 0.5f, -0.3f, 0.3f);
     for (size_t k = 0; k < notes.size(); ++k) {
@@ -124,7 +126,7 @@ void crystalAppears(Forge& forge, const char* name, const std::vector<int>& note
     }
     sparkle(mix, seconds * 0.4, seconds * 0.6, 5, 4000.0, 8000.0, 0.15f, rng);
     addRoom(mix, 0.35f, 0.6f, 0.7);
-    writeEffect(forge, std::string("sounds/sfx/") + name + ".ogg", mix, peakDb, seconds + 0.5);
+    writeEffect(forge, storedSoundPath(path), mix, peakDb, seconds + 0.5);
 }
 
 }  // namespace
@@ -135,9 +137,9 @@ FORGE_STEP(audio_sfx_board) {
     matchChimes(forge);
     vanishing(forge);
     locks(forge);
-    explosion(forge, "explode_crystal", 42.0, 0.38, 14, -2.0f);
-    explosion(forge, "explode_crystal_small", 70.0, 0.2, 6, -4.0f);
-    crystalAppears(forge, "crystal_appears", {84, 88, 91, 96, 100}, 0.6, -5.0f);
-    crystalAppears(forge, "crystal_appears_small", {91, 96, 100}, 0.35, -7.0f);
+    explosion(forge, sounds::kExplodeCrystal, 42.0, 0.38, 14, -2.0f);
+    explosion(forge, sounds::kExplodeCrystalSmall, 70.0, 0.2, 6, -4.0f);
+    crystalAppears(forge, sounds::kCrystalAppears, {84, 88, 91, 96, 100}, 0.6, -5.0f);
+    crystalAppears(forge, sounds::kCrystalAppearsSmall, {91, 96, 100}, 0.35, -7.0f);
     publishSheet(forge, "audio_sfx_board");
 }

@@ -2,7 +2,9 @@
 // the timer, the level's start and win, and the hint and skip buttons of the scenes.
 #include <cmath>
 
+#include "game/assets/sound_paths.h"
 #include "tools/forge/audio/dsp.h"
+#include "tools/forge/audio/output.h"
 #include "tools/forge/audio/rng.h"
 #include "tools/forge/audio/sfx_kit.h"
 #include "tools/forge/core/forge.h"
@@ -20,7 +22,7 @@ void boardReveal(Forge& forge) {
     }
     sparkle(mix, 0.6, 0.6, 8, 3000.0, 8000.0, 0.15f, rng);
     addRoom(mix, 0.3f, 0.6f, 0.8);
-    writeEffect(forge, "sounds/sfx/board_reveal.ogg", mix, -4.0f, 1.5);
+    writeEffect(forge, storedSoundPath(sounds::kBoardReveal), mix, -4.0f, 1.5);
 }
 
 // Pieces flung off the board: a quick falling swish.
@@ -28,7 +30,7 @@ void dismiss(Forge& forge) {
     AudioRng rng(seedFromName("dismiss"));
     Stereo mix;
     putMoving(mix, whoosh(0.28, 1800.0, 3500.0, 700.0, 1.8, 0.25, rng), 0.0, 1.0f, 0.3f, -0.3f);
-    writeEffect(forge, "sounds/sfx/dismiss.ogg", mix, -10.0f, 0.3);
+    writeEffect(forge, storedSoundPath(sounds::kDismiss), mix, -10.0f, 0.3);
 }
 
 // The wind god's gust sweeps across the board with a whistling edge and a low push of air.
@@ -38,7 +40,7 @@ void windBonus(Forge& forge) {
     putMoving(mix, whoosh(1.5, 300.0, 1400.0, 400.0, 1.2, 0.4, rng), 0.0, 1.0f, -0.8f, 0.8f);
     putMoving(mix, whoosh(1.4, 700.0, 2600.0, 900.0, 9.0, 0.45, rng), 0.05, 0.5f, -0.6f, 0.7f);
     put(mix, rumble(180.0, 1.5, 0.35, 0.5, rng), 0.0, 0.6f);
-    writeEffect(forge, "sounds/sfx/windbonus.ogg", mix, -3.0f, 1.5);
+    writeEffect(forge, storedSoundPath(sounds::kWindBonus), mix, -3.0f, 1.5);
 }
 
 // A coin of the wind god: two bright metallic notes, the second a fourth higher.
@@ -55,7 +57,7 @@ void collectedDisc(Forge& forge) {
     put(mix, second, 0.075, 0.7f, 0.1f);
     sparkle(mix, 0.1, 0.3, 4, 4000.0, 8000.0, 0.12f, rng);
     addRoom(mix, 0.2f, 0.4f, 0.4);
-    writeEffect(forge, "sounds/sfx/collected_disc.ogg", mix, -5.0f, 0.8);
+    writeEffect(forge, storedSoundPath(sounds::kCollectedDisc), mix, -5.0f, 0.8);
 }
 
 void arpeggio(Stereo& mix, Voice voice, const std::vector<int>& notes, double start, double gap, float gain) {
@@ -73,7 +75,7 @@ void combos(Forge& forge) {
         put(mix, shaker(0.8f, 3), 0.0, 0.3f, 0.3f);
         put(mix, shaker(0.6f, 4), 0.16, 0.3f, 0.3f);
         addRoom(mix, 0.2f, 0.5f, 0.6);
-        writeEffect(forge, "sounds/sfx/goodcombo.ogg", mix, -3.0f, 1.1);
+        writeEffect(forge, storedSoundPath(sounds::kGoodCombo), mix, -3.0f, 1.1);
     }
     {
         AudioRng rng(seedFromName("greatcombo"));
@@ -84,7 +86,7 @@ void combos(Forge& forge) {
         put(mix, triangleHit(0.8f), 0.42, 0.25f, 0.4f);
         sparkle(mix, 0.45, 0.6, 8, 3500.0, 8000.0, 0.15f, rng);
         addRoom(mix, 0.25f, 0.55f, 0.7);
-        writeEffect(forge, "sounds/sfx/greatcombo.ogg", mix, -2.0f, 1.5);
+        writeEffect(forge, storedSoundPath(sounds::kGreatCombo), mix, -2.0f, 1.5);
     }
 }
 
@@ -97,7 +99,7 @@ void timerWarning(Forge& forge) {
     addPartials(beep, 1318.5, {{1.0, 1.0f, 10.0}, {3.0, 0.12f, 10.0}}, 0.16, 0.004);
     applyFades(beep, 0.004, 0.03);
     put(mix, beep, 0.01, 0.8f);
-    writeEffect(forge, "sounds/sfx/timer_warning.ogg", mix, -12.0f, 0.25);
+    writeEffect(forge, storedSoundPath(sounds::kTimerWarning), mix, -12.0f, 0.25);
 }
 
 // Points counting up: a quick run of ticks, rising a little as the sum grows.
@@ -111,7 +113,7 @@ void scoreCounting(Forge& forge) {
         const float fade = k > kTicks - 5 ? 0.5f + 0.1f * (kTicks - k) : 1.0f;
         put(mix, click(hz, 0.006, rng), kGap * k, 0.6f * fade, k % 2 == 0 ? -0.15f : 0.15f);
     }
-    writeEffect(forge, "sounds/sfx/score_counting.ogg", mix, -8.0f, 1.4);
+    writeEffect(forge, storedSoundPath(sounds::kScoreCounting), mix, -8.0f, 1.4);
 }
 
 void levelStartAndWin(Forge& forge) {
@@ -124,7 +126,7 @@ void levelStartAndWin(Forge& forge) {
         put(mix, shaker(0.8f, 9), 0.18, 0.3f, 0.3f);
         put(mix, shaker(0.9f, 10), 0.36, 0.3f, 0.3f);
         addRoom(mix, 0.2f, 0.5f, 0.6);
-        writeEffect(forge, "sounds/sfx/level_start.ogg", mix, -3.0f, 1.4);
+        writeEffect(forge, storedSoundPath(sounds::kLevelStart), mix, -3.0f, 1.4);
     }
     {
         AudioRng rng(seedFromName("level_win"));
@@ -134,7 +136,7 @@ void levelStartAndWin(Forge& forge) {
         put(mix, triangleHit(0.9f), 0.3, 0.25f, 0.3f);
         sparkle(mix, 0.3, 0.8, 8, 3000.0, 8000.0, 0.12f, rng);
         addRoom(mix, 0.3f, 0.6f, 0.8);
-        writeEffect(forge, "sounds/sfx/level_win.ogg", mix, -3.0f, 1.5);
+        writeEffect(forge, storedSoundPath(sounds::kLevelWin), mix, -3.0f, 1.5);
     }
 }
 
@@ -147,7 +149,7 @@ void hintAndSkip(Forge& forge) {
         put(mix, note(Voice::Glass, 95, 0.7f), 0.09, 0.5f, 0.2f);
         sparkle(mix, 0.1, 0.3, 4, 5000.0, 9000.0, 0.1f, rng);
         addRoom(mix, 0.35f, 0.6f, 0.6);
-        writeEffect(forge, "sounds/sfx/hint_enabled.ogg", mix, -8.0f, 0.7);
+        writeEffect(forge, storedSoundPath(sounds::kHintEnabled), mix, -8.0f, 0.7);
     }
     {
         AudioRng rng(seedFromName("skip_enabled"));
@@ -156,7 +158,7 @@ void hintAndSkip(Forge& forge) {
         put(mix, note(Voice::Kalimba, 79, 0.8f), 0.05, 0.5f, -0.15f);
         put(mix, note(Voice::Kalimba, 86, 0.8f), 0.15, 0.5f, 0.15f);
         addRoom(mix, 0.3f, 0.5f, 0.5);
-        writeEffect(forge, "sounds/sfx/skip_enabled.ogg", mix, -8.0f, 0.65);
+        writeEffect(forge, storedSoundPath(sounds::kSkipEnabled), mix, -8.0f, 0.65);
     }
 }
 

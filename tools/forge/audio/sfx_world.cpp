@@ -1,6 +1,7 @@
 // Effects of the menus, camp, map, field guide and inventory, and the two end-of-level jingles.
 #include <cmath>
 
+#include "game/assets/sound_paths.h"
 #include "tools/forge/audio/dsp.h"
 #include "tools/forge/audio/output.h"
 #include "tools/forge/audio/rng.h"
@@ -15,7 +16,7 @@ void mouseover(Forge& forge) {
     AudioRng rng(seedFromName("mouseover"));
     Stereo mix;
     put(mix, click(2400.0, 0.005, rng), 0.0, 0.6f);
-    writeEffect(forge, "sounds/sfx/mouseover.ogg", mix, -16.0f, 0.06);
+    writeEffect(forge, storedSoundPath(sounds::kMouseOver), mix, -16.0f, 0.06);
 }
 
 void buttonClick(Forge& forge) {
@@ -26,7 +27,7 @@ void buttonClick(Forge& forge) {
     put(mix, knock, 0.0, 0.7f);
     put(mix, click(3200.0, 0.003, rng), 0.0, 0.4f);
     put(mix, thud(220.0, 0.02), 0.0, 0.4f);
-    writeEffect(forge, "sounds/sfx/button_click.ogg", mix, -7.0f, 0.1);
+    writeEffect(forge, storedSoundPath(sounds::kButtonClick), mix, -7.0f, 0.1);
 }
 
 // Hammer blows on timber and nails, then a saw.
@@ -47,7 +48,7 @@ void construction(Forge& forge) {
     for (size_t i = 0; i < saw.size(); ++i) saw[i] *= 0.55f + 0.45f * sineTurns(8.0 * i / kSampleRate);
     put(mix, saw, 1.0, 0.7f, 0.3f);
     addRoom(mix, 0.15f, 0.4f, 0.3);
-    writeEffect(forge, "sounds/sfx/construction.ogg", mix, -3.0f, 1.5);
+    writeEffect(forge, storedSoundPath(sounds::kConstruction), mix, -3.0f, 1.5);
 }
 
 void buildingDone(Forge& forge) {
@@ -62,7 +63,7 @@ void buildingDone(Forge& forge) {
     put(mix, triangleHit(0.7f), 0.32, 0.2f, 0.4f);
     sparkle(mix, 0.35, 0.7, 6, 3000.0, 8000.0, 0.12f, rng);
     addRoom(mix, 0.25f, 0.6f, 0.7);
-    writeEffect(forge, "sounds/sfx/building_done.ogg", mix, -2.0f, 1.5);
+    writeEffect(forge, storedSoundPath(sounds::kBuildingDone), mix, -2.0f, 1.5);
 }
 
 // Land rising from the sea: a deep swell, water running off, and a rising harp.
@@ -77,7 +78,7 @@ void landmassAppears(Forge& forge) {
             -0.5f + 0.13f * k);
     }
     addRoom(mix, 0.3f, 0.7f, 0.7);
-    writeEffect(forge, "sounds/sfx/landmass_appears.ogg", mix, -3.0f, 1.5);
+    writeEffect(forge, storedSoundPath(sounds::kLandmassAppears), mix, -3.0f, 1.5);
 }
 
 // Map markers pop like a cork: up on the way in, down on the way out.
@@ -89,7 +90,7 @@ void placemarkerPops(Forge& forge) {
         applyDecay(pop, 0.002, in ? 0.05 : 0.06);
         put(mix, pop, 0.0, 0.8f);
         put(mix, click(in ? 1800.0 : 900.0, 0.003, rng), 0.0, 0.3f);
-        writeEffect(forge, in ? "sounds/sfx/placemarker_popin.ogg" : "sounds/sfx/placemarker_popout.ogg", mix, -8.0f,
+        writeEffect(forge, in ? storedSoundPath(sounds::kPlacemarkerPopin) : storedSoundPath(sounds::kPlacemarkerPopout), mix, -8.0f,
                     0.18);
     }
 }
@@ -102,7 +103,7 @@ void iconAppears(Forge& forge) {
     }
     put(mix, whoosh(0.6, 3000.0, 8000.0, 9000.0, 2.5, 0.8, rng), 0.0, 0.3f);
     addRoom(mix, 0.3f, 0.6f, 0.5);
-    writeEffect(forge, "sounds/sfx/icon_appears.ogg", mix, -6.0f, 0.9);
+    writeEffect(forge, storedSoundPath(sounds::kIconAppears), mix, -6.0f, 0.9);
 }
 
 // A discovery: a bright call answered by a chord with a bell on top and a swell beneath.
@@ -117,7 +118,7 @@ void newDiscovery(Forge& forge) {
     put(mix, note(Voice::Pad, 67, 0.6f, 1.0), 0.1, 0.3f, 0.3f);
     sparkle(mix, 0.4, 0.8, 10, 3500.0, 8500.0, 0.12f, rng);
     addRoom(mix, 0.3f, 0.65f, 0.8);
-    writeEffect(forge, "sounds/sfx/new_discovery.ogg", mix, -2.0f, 1.5);
+    writeEffect(forge, storedSoundPath(sounds::kNewDiscovery), mix, -2.0f, 1.5);
 }
 
 void take(Forge& forge) {
@@ -129,7 +130,7 @@ void take(Forge& forge) {
     put(mix, whoosh(0.2, 1500.0, 4000.0, 5000.0, 1.5, 0.5, rng), 0.0, 0.3f);
     sparkle(mix, 0.06, 0.15, 2, 4000.0, 7000.0, 0.2f, rng);
     addRoom(mix, 0.15f, 0.4f, 0.3);
-    writeEffect(forge, "sounds/sfx/take.ogg", mix, -6.0f, 0.4);
+    writeEffect(forge, storedSoundPath(sounds::kTake), mix, -6.0f, 0.4);
 }
 
 // Two things become one: a sweep drawing them together and a chord that settles.
@@ -141,7 +142,7 @@ void combine(Forge& forge) {
     put(mix, note(Voice::Glass, 91, 0.7f), 0.47, 0.35f, 0.2f);
     put(mix, note(Voice::Bell, 72, 0.6f), 0.35, 0.25f);
     addRoom(mix, 0.3f, 0.6f, 0.6);
-    writeEffect(forge, "sounds/sfx/combine.ogg", mix, -4.0f, 0.95);
+    writeEffect(forge, storedSoundPath(sounds::kCombine), mix, -4.0f, 0.95);
 }
 
 // These do not fit: two dull knocks, the second lower.
@@ -154,7 +155,7 @@ void cantCombine(Forge& forge) {
         lowpassInPlace(knock, 1200.0);
         put(mix, knock, 0.14 * k, 0.8f);
     }
-    writeEffect(forge, "sounds/sfx/cantcombine.ogg", mix, -6.0f, 0.45);
+    writeEffect(forge, storedSoundPath(sounds::kCantCombine), mix, -6.0f, 0.45);
 }
 
 void bookAndBell(Forge& forge) {
@@ -173,13 +174,13 @@ void bookAndBell(Forge& forge) {
             put(mix, rumble(350.0, 0.2, 0.002, 0.04, rng), 0.0, 0.5f);
             put(mix, whoosh(0.3, 600.0, 2000.0, 1200.0, 0.8, 0.5, rng), 0.4, 0.3f, -0.2f);
         }
-        writeEffect(forge, guide ? "sounds/sfx/open_guide.ogg" : "sounds/sfx/pageturn.ogg", mix, guide ? -5.0f : -8.0f,
+        writeEffect(forge, guide ? storedSoundPath(sounds::kOpenGuide) : storedSoundPath(sounds::kPageTurn), mix, guide ? -5.0f : -8.0f,
                     guide ? 0.8 : 0.5);
     }
     Stereo bellMix;
     put(bellMix, note(Voice::Bell, 81, 0.9f), 0.0, 1.0f);
     addRoom(bellMix, 0.2f, 0.6f, 0.6);
-    writeEffect(forge, "sounds/sfx/test_bell.ogg", bellMix, -3.0f, 1.5);
+    writeEffect(forge, storedSoundPath(sounds::kTestBell), bellMix, -3.0f, 1.5);
 }
 
 Song endJingle(bool won) {

@@ -1,0 +1,15 @@
+#pragma once
+// The channel image data of one layer: raw or PackBits samples written into the layer's pixels
+// and hit mask. Every channel is read inside its stored length and every PackBits row inside its
+// stored byte count, so a damaged channel cannot pull the next one out of place.
+#include <vector>
+
+#include "game/scenes/psd_layer_record.h"
+
+class PsdByteReader;
+
+// Makes the layer's pixels (when the file holds enough data to fill them) and decodes its
+// channels into them; `in` moves past every channel of the record.
+void ReadPsdLayerChannels(PsdByteReader& in, const std::vector<PsdChannelEntry>& channels, LDvPSDLayer& layer);
+// Passes over the channels of a rejected record.
+void SkipPsdLayerChannels(PsdByteReader& in, const std::vector<PsdChannelEntry>& channels);
