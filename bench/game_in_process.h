@@ -1,7 +1,7 @@
 #pragma once
 // The whole game in a benchmark's process: the game object on the default data, a save folder of
-// its own, the software renderer on SDL's dummy video driver at the asked window size, one player
-// with tips off. Benchmarks step it into the scene they measure, then draw frame after frame.
+// its own, the software renderer on SDL's dummy video driver (or the accelerated one on the X
+// display of DISPLAY) at the asked window size, one player with tips off. Benchmarks step it into the scene they measure, then draw frame after frame.
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -22,8 +22,9 @@ class GameInProcess {
 public:
     static constexpr int kCanvasWidth = 1600;
 
-    GameInProcess(const char* name, int windowWidth, int windowHeight) {
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
+    GameInProcess(const char* name, int windowWidth, int windowHeight, bool accelerated = false) {
+        setenv("SDL_VIDEODRIVER", accelerated ? "x11" : "dummy", accelerated ? 1 : 0);
+        setAcceleratedOnAnyOpenGl(accelerated);
         setenv("SDL_AUDIODRIVER", "dummy", 0);
         save = std::filesystem::temp_directory_path() / (std::string(name) + "_" + std::to_string(windowWidth));
         std::filesystem::create_directories(save);
@@ -36,6 +37,7 @@ public:
         StartLogging("Quorvane", "0.2", false);
         Scale(windowWidth, windowHeight);
         if (!game->InitGame(false)) return;
+        if (accelerated && getRendererKind() != K_RENDERER_ACCELERATED) return;
         CreatePlayer(0, "Bench");
         SetPlayerInt(nullptr, "SHOW_TIPS", 0);
         started = true;

@@ -1,11 +1,13 @@
 # Sourced by the process benchmarks: starts one Xvfb for the whole script on a free display
-# and stops it when the script exits. Sets DISPLAY. QV_XVFB_DISPLAYS lists the display numbers
-# to try (default 91 to 130), for machines where displays are handed out.
+# and stops it when the script exits. Sets DISPLAY.
+# XVFB_DISPLAYS limits the display numbers tried (default 91 to 130, so parallel runs each find
+# their own); XVFB_SCREEN sets the screen size (default 1920x1080x24).
 start_xvfb() {
   local display
-  for display in ${QV_XVFB_DISPLAYS:-$(seq 91 130)}; do
+  for display in ${XVFB_DISPLAYS:-$(seq 91 130)}; do
     [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
-    Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+    # -noreset: a server resetting after its last client left refuses connections meanwhile
+    Xvfb ":$display" -screen 0 "${XVFB_SCREEN:-1920x1080x24}" -nolisten tcp -noreset >/dev/null 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 50); do
       [ -e "/tmp/.X11-unix/X$display" ] && break

@@ -3,8 +3,10 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
+#include "engine/frame_canvas.h"
 #include "engine/image_codec.h"
 #include "engine/k_log.h"
 #include "engine/k_window.h"
@@ -34,45 +36,93 @@ SDL_Rect sourceRect(float sx1, float sy1, float sx2, float sy2) {
     return SDL_Rect{x1, y1, toPixel(std::max(sx1, sx2)) - x1, toPixel(std::max(sy1, sy2)) - y1};
 }
 
-// The world view scales about the window's top-left corner, then translates; render targets
-// are drawn in their own pixels.
-void toView(const KWindow& window, SDL_FRect& rect) {
+// The world view scales about the canvas's top-left corner, then translates; the frame canvas then
+// takes canvas pixels to the window's. Render targets are drawn in their own pixels.
+void toView(const KWindow& window, SDL_FRect& rect, bool snap) {
     if (window.drawsIntoPicture()) return;
     const float zoom = window.viewZoom();
     rect.x = rect.x * zoom + window.viewTranslateX();
     rect.y = rect.y * zoom + window.viewTranslateY();
     rect.w *= zoom;
     rect.h *= zoom;
+    if (const FrameCanvas* canvas = window.frameCanvas()) canvas->map(rect, snap);
 }
 
 void toView(const KWindow& window, float& x, float& y) {
     if (window.drawsIntoPicture()) return;
     x = x * window.viewZoom() + window.viewTranslateX();
     y = y * window.viewZoom() + window.viewTranslateY();
+    if (const FrameCanvas* canvas = window.frameCanvas()) canvas->map(x, y);
 }
 
+// How much longer a canvas length is where it lands.
+float lengthScale(const KWindow& window) {
+    if (window.drawsIntoPicture()) return 1.0f;
+    const FrameCanvas* canvas = window.frameCanvas();
+    return window.viewZoom() * (canvas ? canvas->lengthScaleX() : 1.0f);
+}
+
+// Which kind of draw a signature entry comes from.
+enum DrawKind : int { kDrawBlit = 1, kDrawStretch, kDrawFx, kDrawQuad, kDrawPixel, kDrawLine, kDrawFill, kDrawTarget };
+
+// Every picture's content gets a number of its own, never reused, so a frame's signature tells a
+// picture from one loaded later at the same address. Pictures load on several threads at start-up.
+uint64_t nextContentId() {
+    static std::atomic<uint64_t> last{0};
+    return ++last;
+}
+
+// The window a draw goes to, with its frame ready; null when there is none or the frame is only
+// probed. Either way the draw adds what it is made of to the frame's signature first.
+template <typename... Values>
+KWindow* drawWindow(Values... values) {
+    KWindow* window = KWindow::current();
+    if (!window) return nullptr;
+    window->signature().add(values...);
+    if (window->probing()) return nullptr;
+    if (!window->drawsIntoPicture()) window->prepareFrame();
+    return window;
+}
+
+SDL_BlendMode composed(SDL_BlendFactor source, SDL_BlendFactor destination, SDL_BlendFactor sourceAlpha,
+                       SDL_BlendFactor destinationAlpha) {
+    return SDL_ComposeCustomBlendMode(source, destination, SDL_BLENDOPERATION_ADD, sourceAlpha, destinationAlpha,
+                                      SDL_BLENDOPERATION_ADD);
+}
+
+// Every mode as its exact factors, which a renderer on a graphics card takes as they are.
 SDL_BlendMode sdlBlendMode(int mode) {
     switch (mode) {
         case K_BLEND_ADDITIVE:
         case K_BLEND_ADDITIVE_ALT:
-            return SDL_BLENDMODE_ADD;
+            return composed(SDL_BLENDFACTOR_SRC_ALPHA, SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE);
         case K_BLEND_PREMULTIPLIED:
-            return SDL_ComposeCustomBlendMode(SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA,
-                                              SDL_BLENDOPERATION_ADD, SDL_BLENDFACTOR_ONE,
-                                              SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDOPERATION_ADD);
+            return composed(SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDFACTOR_ONE,
+                            SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA);
         case K_BLEND_ERASE:
-            return SDL_ComposeCustomBlendMode(SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA,
-                                              SDL_BLENDOPERATION_ADD, SDL_BLENDFACTOR_ZERO,
-                                              SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDOPERATION_ADD);
+            return composed(SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA, SDL_BLENDFACTOR_ZERO,
+                            SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA);
         case K_BLEND_MULTIPLY:
-            return SDL_BLENDMODE_MOD;
+            return composed(SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_SRC_COLOR, SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE);
         default:
             return SDL_BLENDMODE_BLEND;
     }
 }
 
-// The mode a renderer without custom blend modes uses instead (see the header).
-SDL_BlendMode fallbackBlendMode(int mode) { return mode == K_BLEND_ERASE ? SDL_BLENDMODE_MUL : SDL_BLENDMODE_BLEND; }
+// What SDL's software renderer, which takes no custom modes, uses instead (see the header).
+SDL_BlendMode fallbackBlendMode(int mode) {
+    switch (mode) {
+        case K_BLEND_ADDITIVE:
+        case K_BLEND_ADDITIVE_ALT:
+            return SDL_BLENDMODE_ADD;
+        case K_BLEND_MULTIPLY:
+            return SDL_BLENDMODE_MOD;
+        case K_BLEND_ERASE:
+            return SDL_BLENDMODE_MUL;
+        default:
+            return SDL_BLENDMODE_BLEND;
+    }
+}
 
 SDL_RendererFlip flipOf(bool flipX, bool flipY) {
     return static_cast<SDL_RendererFlip>((flipX ? SDL_FLIP_HORIZONTAL : 0) | (flipY ? SDL_FLIP_VERTICAL : 0));
@@ -101,6 +151,7 @@ void KGraphic::resetPicture() {
     pixelData.shrink_to_fit();
     renderTarget = false;
     lostLogged = false;
+    contentId = nextContentId();
 }
 
 bool KGraphic::loadPicture(const char* fileName, bool, bool) {
@@ -139,7 +190,13 @@ bool KGraphic::makeRenderTarget(int w, int h) {
 
 bool KGraphic::beginRenderToTarget(bool clear) {
     KWindow* window = KWindow::current();
-    if (!renderTarget || !window || !ensureTexture()) return false;
+    if (!renderTarget || !window) return false;
+    window->signature().add(contentId, int{kDrawTarget}, clear);
+    if (window->probing()) {
+        window->setDrawsIntoPicture(true);
+        return true;
+    }
+    if (!ensureTexture()) return false;
     if (SDL_SetRenderTarget(window->sdlRenderer(), texture) != 0) {
         engineLog("KGraphic: cannot draw into the picture: %s", SDL_GetError());
         return false;
@@ -155,8 +212,8 @@ bool KGraphic::beginRenderToTarget(bool clear) {
 void KGraphic::endRenderToTarget() {
     KWindow* window = KWindow::current();
     if (!window || !window->drawsIntoPicture()) return;
-    SDL_SetRenderTarget(window->sdlRenderer(), nullptr);
-    window->setDrawsIntoPicture(false);
+    window->signature().add(contentId, int{kDrawTarget});
+    window->setDrawsIntoPicture(false);  // back to the frame
 }
 
 bool KGraphic::ensureTexture() {
@@ -310,77 +367,86 @@ void KGraphic::setBlitBlend(int mode) {
 void KGraphic::setRetainPixels(bool retain) { retainPixels = retain; }
 
 void KGraphic::blitAlphaRect(float sx1, float sy1, float sx2, float sy2, float dx, float dy, bool flipX, bool flipY) {
+    KWindow* window = drawWindow(contentId, int{kDrawBlit}, sx1, sy1, sx2, sy2, dx, dy, flipX, flipY, colorR, colorG,
+                                 colorB, colorA, blend);
+    if (!window) return;
     SDL_Texture* drawn = prepareBlit(1.0f);
     if (!drawn) return;
-    const KWindow& window = *KWindow::current();
     const SDL_Rect source = sourceRect(sx1, sy1, sx2, sy2);
     SDL_FRect target{dx, dy, static_cast<float>(source.w), static_cast<float>(source.h)};
-    toView(window, target);
+    toView(*window, target, true);
     if (!finite(target)) return;
     if (target.w != source.w || target.h != source.h) useSampling(smooth);
     chooseCopyBlending(!flipX && !flipY);
     if (flipX || flipY) {
-        SDL_RenderCopyExF(window.sdlRenderer(), drawn, &source, &target, 0.0, nullptr, flipOf(flipX, flipY));
+        SDL_RenderCopyExF(window->sdlRenderer(), drawn, &source, &target, 0.0, nullptr, flipOf(flipX, flipY));
     } else {
-        SDL_RenderCopyF(window.sdlRenderer(), drawn, &source, &target);
+        SDL_RenderCopyF(window->sdlRenderer(), drawn, &source, &target);
     }
 }
 
 void KGraphic::blitStretchRect(float sx1, float sy1, float sx2, float sy2, float dx1, float dy1, float dx2, float dy2) {
+    KWindow* window = drawWindow(contentId, int{kDrawStretch}, sx1, sy1, sx2, sy2, dx1, dy1, dx2, dy2, colorR, colorG,
+                                 colorB, colorA, blend, smooth);
+    if (!window) return;
     SDL_Texture* drawn = prepareBlit(1.0f);
     if (!drawn) return;
-    const KWindow& window = *KWindow::current();
     const SDL_Rect source = sourceRect(sx1, sy1, sx2, sy2);
     SDL_FRect target{std::min(dx1, dx2), std::min(dy1, dy2), std::fabs(dx2 - dx1), std::fabs(dy2 - dy1)};
-    toView(window, target);
+    toView(*window, target, true);
     if (!finite(target)) return;
     useSampling(smooth);
     chooseCopyBlending(true);
-    SDL_RenderCopyF(window.sdlRenderer(), drawn, &source, &target);
+    SDL_RenderCopyF(window->sdlRenderer(), drawn, &source, &target);
 }
 
 void KGraphic::blitAlphaRectFx(float sx1, float sy1, float sx2, float sy2, float dx, float dy, float angle, float zoom,
                                float opacity, bool flipX, bool flipY, float centreOffsetX, float centreOffsetY) {
     if (!(zoom > 0.0f) || !(opacity > 0.0f)) return;
+    KWindow* window = drawWindow(contentId, int{kDrawFx}, sx1, sy1, sx2, sy2, dx, dy, angle, zoom, opacity, flipX,
+                                 flipY, centreOffsetX, centreOffsetY, colorR, colorG, colorB, colorA, blend, smooth);
+    if (!window) return;
     SDL_Texture* drawn = prepareBlit(std::min(opacity, 1.0f));
     if (!drawn) return;
-    const KWindow& window = *KWindow::current();
     const SDL_Rect source = sourceRect(sx1, sy1, sx2, sy2);
     // The pivot, relative to the unscaled rectangle's top-left corner; zoom and turn both keep it in place.
     const float pivotX = source.w * 0.5f + centreOffsetX;
     const float pivotY = source.h * 0.5f + centreOffsetY;
     SDL_FRect target{dx + pivotX - pivotX * zoom, dy + pivotY - pivotY * zoom, source.w * zoom, source.h * zoom};
-    toView(window, target);
-    if (!finite(target)) return;
     const double turn = std::fmod(static_cast<double>(angle), 360.0);
+    // A turned picture's edges are not the screen's: they have no whole pixels to land on.
+    toView(*window, target, turn == 0.0);
+    if (!finite(target)) return;
     if (turn != 0.0) {
-        useSampling(smooth && window.turnsSmoothly());
-    } else if (zoom != 1.0f || target.w != source.w) {
+        useSampling(smooth && window->turnsSmoothly());
+    } else if (target.w != source.w || target.h != source.h) {
         useSampling(smooth);
     }
     const bool straight = turn == 0.0 && !flipX && !flipY;
     chooseCopyBlending(straight);
     if (straight) {
-        SDL_RenderCopyF(window.sdlRenderer(), drawn, &source, &target);
+        SDL_RenderCopyF(window->sdlRenderer(), drawn, &source, &target);
         return;
     }
-    const float viewZoom = window.drawsIntoPicture() ? 1.0f : window.viewZoom();
-    const SDL_FPoint centre{pivotX * zoom * viewZoom, pivotY * zoom * viewZoom};
+    // The centre is given relative to the target rectangle, in the same coordinates.
+    const float scale = zoom * lengthScale(*window);
+    const SDL_FPoint centre{pivotX * scale, pivotY * scale};
     // SDL turns clockwise for positive angles on a y-down screen.
-    SDL_RenderCopyExF(window.sdlRenderer(), drawn, &source, &target, -turn, &centre, flipOf(flipX, flipY));
+    SDL_RenderCopyExF(window->sdlRenderer(), drawn, &source, &target, -turn, &centre, flipOf(flipX, flipY));
 }
 
 void KGraphic::blitQuad(float sx1, float sy1, float sx2, float sy2, float sx3, float sy3, float sx4, float sy4,
                         float dx1, float dy1, float dx2, float dy2, float dx3, float dy3, float dx4, float dy4,
                         float opacity) {
     if (!(opacity > 0.0f)) return;
-    if (!ensureTexture()) return;
+    KWindow* window = drawWindow(contentId, int{kDrawQuad}, sx1, sy1, sx2, sy2, sx3, sy3, sx4, sy4, dx1, dy1, dx2, dy2,
+                                 dx3, dy3, dx4, dy4, opacity, colorR, colorG, colorB, colorA, blend, smooth);
+    if (!window || !ensureTexture()) return;
     // The colour travels with the vertices; the texture's own modulation stays neutral.
     applyModulation(1.0f, 1.0f, 1.0f, 1.0f);
     useSampling(smooth);
     chooseCopyBlending(false);  // the vertex colour may carry transparency
     SDL_Texture* drawn = texture;
-    const KWindow& window = *KWindow::current();
     const SDL_Color tint{static_cast<Uint8>(eraseByMultiply ? 0 : toByte(colorR)),
                          static_cast<Uint8>(eraseByMultiply ? 0 : toByte(colorG)),
                          static_cast<Uint8>(eraseByMultiply ? 0 : toByte(colorB)),
@@ -394,11 +460,11 @@ void KGraphic::blitQuad(float sx1, float sy1, float sx2, float sy2, float sx3, f
         {{dx4, dy4}, tint, {sx4 * u, sy4 * v}},
     };
     for (SDL_Vertex& corner : corners) {
-        toView(window, corner.position.x, corner.position.y);
+        toView(*window, corner.position.x, corner.position.y);
         if (!std::isfinite(corner.position.x) || !std::isfinite(corner.position.y)) return;
     }
     static constexpr int kTwoTriangles[6] = {0, 1, 2, 0, 2, 3};
-    SDL_RenderGeometry(window.sdlRenderer(), drawn, corners, 4, kTwoTriangles, 6);
+    SDL_RenderGeometry(window->sdlRenderer(), drawn, corners, 4, kTwoTriangles, 6);
     // SDL's software renderer leaves the vertex colour in the texture's modulation: forget what we set.
     appliedModR = appliedModG = appliedModB = appliedModA = -1;
 }
@@ -415,7 +481,7 @@ void KGraphic::drawColorFor(float r, float g, float b, float a) const {
 }
 
 void KGraphic::plotPixel(float x, float y, float r, float g, float b, float a) {
-    const KWindow* window = KWindow::current();
+    const KWindow* window = drawWindow(int{kDrawPixel}, x, y, r, g, b, a, blend);
     if (!window) return;
     drawColorFor(r, g, b, a);
     toView(*window, x, y);
@@ -423,7 +489,7 @@ void KGraphic::plotPixel(float x, float y, float r, float g, float b, float a) {
 }
 
 void KGraphic::drawLine(float x1, float y1, float x2, float y2, float r, float g, float b, float a) {
-    const KWindow* window = KWindow::current();
+    const KWindow* window = drawWindow(int{kDrawLine}, x1, y1, x2, y2, r, g, b, a, blend);
     if (!window) return;
     drawColorFor(r, g, b, a);
     toView(*window, x1, y1);
@@ -434,11 +500,11 @@ void KGraphic::drawLine(float x1, float y1, float x2, float y2, float r, float g
 }
 
 void KGraphic::fillRect(float x1, float y1, float x2, float y2, float r, float g, float b, float a) {
-    const KWindow* window = KWindow::current();
+    const KWindow* window = drawWindow(int{kDrawFill}, x1, y1, x2, y2, r, g, b, a, blend);
     if (!window) return;
     drawColorFor(r, g, b, a);
     SDL_FRect area{std::min(x1, x2), std::min(y1, y2), std::fabs(x2 - x1), std::fabs(y2 - y1)};
-    toView(*window, area);
+    toView(*window, area, true);
     if (finite(area)) SDL_RenderFillRectF(window->sdlRenderer(), &area);
 }
 

@@ -11,12 +11,13 @@
 //
 // Smooth sampling (setTextureQuality) applies to every scaled draw, except that SDL's software
 // renderer turns pictures with nearest sampling: its smooth rotation costs four times as much, more
-// than a frame of 300 sprites can afford.
+// than a frame of 300 sprites can afford. The accelerated renderer turns them smoothly.
 //
-// Blend modes on SDL's software renderer, which knows no custom blend modes: premultiplied (2) is
-// drawn as normal alpha blending (exact for opaque pixels, translucent ones come out darker), and
-// erase (3) as SDL's multiply-with-alpha with a black colour, giving destination x (1 - alpha) in
-// colour while the destination's own alpha is kept.
+// Blend modes go to the accelerated renderer as SDL custom blend modes with their exact factors.
+// SDL's software renderer knows no custom modes and draws additive and multiply with its own ADD
+// and MOD (the same formulas), premultiplied (2) as normal alpha blending (exact for opaque pixels,
+// translucent ones come out darker), and erase (3) as SDL's multiply-with-alpha with a black
+// colour, giving destination x (1 - alpha) in colour while the destination's own alpha is kept.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -117,6 +118,7 @@ private:
     bool opaque = false;           // every pixel fully covers: drawn straight, blending changes nothing
     bool copyingWithoutBlend = false;
     int appliedLinear = -1;        // sampling the texture was last given: 1 linear, 0 nearest
+    uint64_t contentId = 0;        // new with every picture loaded or made into this one (frame signatures)
 };
 
 // A new picture of the active renderer; empty when no renderer has been chosen is still usable.

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <utility>
 
 #include "engine/k_log.h"
+#include "engine/parallel_jobs.h"
 #include "engine/sound_mixer.h"
 #include "engine/sound_resampler.h"
 #include "engine/sound_stream.h"
@@ -40,6 +42,26 @@ bool convertToMixerFormat(const DecodedSound& decoded, std::vector<float>& frame
     frames.resize(written * kMixerChannels);
     frames.shrink_to_fit();
     return written > 0;
+}
+
+bool decodeForMixer(const std::string& path, std::vector<float>& frames) {
+    DecodedSound decoded;
+    return decodeOggVorbisFile(path, decoded) && convertToMixerFormat(decoded, frames);
+}
+
+// Samples decoded ahead, by their path with "/" only; read and written on the main thread.
+std::map<std::string, std::vector<float>>& decodedAhead() {
+    static std::map<std::string, std::vector<float>> samples;
+    return samples;
+}
+
+// The frames decoded ahead for `path`, handed over once; false when there are none.
+bool takeDecodedAhead(const std::string& path, std::vector<float>& frames) {
+    const auto found = decodedAhead().find(path);
+    if (found == decodedAhead().end()) return false;
+    frames = std::move(found->second);
+    decodedAhead().erase(found);
+    return true;
 }
 
 }  // namespace
@@ -87,9 +109,8 @@ bool KSound::loadSample(const char* path, int volume, bool loop, int voices) {
         engineLog("Sound: no audio device, '%s' not loaded", impl->path.c_str());
         return false;
     }
-    DecodedSound decoded;
     auto sample = std::make_unique<MixSample>();
-    if (!decodeOggVorbisFile(impl->path, decoded) || !convertToMixerFormat(decoded, sample->frames)) {
+    if (!takeDecodedAhead(impl->path, sample->frames) && !decodeForMixer(impl->path, sample->frames)) {
         engineLog("Sound: failed to load sample '%s'", impl->path.c_str());
         return false;
     }
@@ -186,3 +207,23 @@ void mixSoundsForTesting(float* out, int frames) {
 }
 
 void closeSoundDeviceForTesting() { SoundMixer::instance().closeDevice(); }
+
+void KSound::decodeSamplesAhead(const std::vector<std::string>& paths, const std::function<void()>& finished) {
+    if (!deviceAvailable()) return;
+    struct Slot {
+        std::string path;
+        std::vector<float> frames;
+        bool decoded = false;
+    };
+    std::vector<Slot> slots(paths.size());
+    for (size_t i = 0; i < paths.size(); ++i) slots[i].path = platformPath(paths[i].c_str());
+    runJobs(
+        slots.size(), [&slots](size_t i) { slots[i].decoded = decodeForMixer(slots[i].path, slots[i].frames); },
+        finished);
+    // A file that did not decode is left to its loadSample, which tries again and reports it.
+    for (Slot& slot : slots) {
+        if (slot.decoded) decodedAhead()[slot.path] = std::move(slot.frames);
+    }
+}
+
+void KSound::forgetSamplesDecodedAhead() { decodedAhead().clear(); }

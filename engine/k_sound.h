@@ -6,7 +6,10 @@
 //
 // A KSound owns its decoded frames or stream for as long as it lives or until the next load.
 // Every method is for the main thread only.
+#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "engine/ogg_decoder.h"  // DecodedSound and the decoding functions
 
@@ -43,6 +46,13 @@ public:
 
     void setVolume(int percent);   // every voice, through the volume table
     int getVolume() const;
+
+    // Decodes these sample files on worker threads (engine/parallel_jobs.h) for the loadSample calls
+    // that will ask for them, which then take the decoded sound instead of decoding it. `finished`
+    // runs on the calling thread after each file. Nothing is decoded without a device. Sounds decoded
+    // ahead and never asked for are kept until forgetSamplesDecodedAhead.
+    static void decodeSamplesAhead(const std::vector<std::string>& paths, const std::function<void()>& finished = {});
+    static void forgetSamplesDecodedAhead();
 
     // Pause every playing sample and stream / resume exactly those. No-ops without a device.
     static void suspendAllSounds();

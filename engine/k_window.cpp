@@ -2,11 +2,14 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
 #include "engine/image_codec.h"
+#include "engine/frame_canvas.h"
 #include "engine/k_clock.h"
 #include "engine/k_log.h"
 #include "engine/k_system.h"
@@ -41,6 +44,19 @@ int32_t engineButton(uint8_t sdlButton) {
 
 int getRendererKind() { return activeRendererKind; }
 
+namespace {
+
+bool anyOpenGlAllowed = false;
+
+}  // namespace
+
+void setAcceleratedOnAnyOpenGl(bool allowed) { anyOpenGlAllowed = allowed; }
+
+bool acceleratedOnAnyOpenGl() {
+    const char* wanted = std::getenv("QUORVANE_ANY_OPENGL");
+    return anyOpenGlAllowed || (wanted != nullptr && std::strcmp(wanted, "1") == 0);
+}
+
 KWindow::KWindow(int kind) : rendererKind(kind) {}
 
 KWindow::~KWindow() {
@@ -55,6 +71,7 @@ void KWindow::destroy() {
         currentWindow = nullptr;
         activeRendererKind = K_RENDERER_NONE;
     }
+    canvas.reset();
     if (renderer) SDL_DestroyRenderer(renderer);  // frees every texture made on it
     if (window) SDL_DestroyWindow(window);
     renderer = nullptr;
@@ -83,7 +100,7 @@ bool hasGraphicsDevice() {
 bool KWindow::createGameWindow(int w, int h, int depth, bool windowed, const char* title, int) {
     (void)depth;  // always 32 bits
     destroy();
-    if (rendererKind == K_RENDERER_ACCELERATED && !hasGraphicsDevice()) {
+    if (rendererKind == K_RENDERER_ACCELERATED && !hasGraphicsDevice() && !acceleratedOnAnyOpenGl()) {
         engineLog("%s: no graphics device in /dev/dri", rendererName());
         return false;
     }
@@ -115,6 +132,7 @@ bool KWindow::createGameWindow(int w, int h, int depth, bool windowed, const cha
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
     SDL_RenderClear(renderer);
     if (!windowed) toggleFullScreen(true);
+    startSignature();
     return true;
 }
 
@@ -167,6 +185,8 @@ bool KWindow::createRenderer() {
         if (info.texture_formats[i] == SDL_PIXELFORMAT_RGB888) opaquePixelFormat = SDL_PIXELFORMAT_RGB888;
     }
     if (letterBox) SDL_RenderSetLogicalSize(renderer, width, height);
+    canvas = std::make_unique<FrameCanvas>(renderer, !accelerated, opaquePixelFormat, width, height);
+    if (canvasWidthWanted > 0) canvas->setSize(canvasWidthWanted, canvasHeightWanted);
     engineLog("%s: SDL renderer '%s'%s", rendererName(), info.name, vsync ? " with vsync" : "");
     return true;
 }
@@ -180,6 +200,7 @@ bool KWindow::isRealGpu() const {
     const char* device = getString ? reinterpret_cast<const char*>(getString(kGlRendererString)) : nullptr;
     if (!device) return false;
     engineLog("%s: OpenGL device '%s'", rendererName(), device);
+    if (acceleratedOnAnyOpenGl()) return true;
     for (const char* rasteriser : kCpuRasterisers) {
         if (std::strstr(device, rasteriser)) return false;
     }
@@ -233,7 +254,8 @@ void KWindow::setWorldView(float translateX, float translateY, float rotationDeg
         engineLog("%s: world view rotation is not supported and ignored", rendererName());
         rotationLogged = true;
     }
-    if (clear && renderer) {
+    if (clear && renderer && !probingDraws) {
+        prepareFrame();
         SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
         SDL_RenderClear(renderer);
     }
@@ -250,20 +272,68 @@ void KWindow::flipBackBuffer(bool waitForRetrace) {
     (void)waitForRetrace;  // vsync is chosen with the renderer
     ++frameCount;
     if (renderer) {
-        if (targetActive) {  // a picture left as the target would swallow the frame
-            SDL_SetRenderTarget(renderer, nullptr);
-            targetActive = false;
-        }
+        if (targetActive) setDrawsIntoPicture(false);  // a picture left as the target would swallow the frame
+        if (!canvas->begun()) canvas->begin();         // a frame without draws shows black
+        canvas->finish();
         if (testInput) testInput->beforePresent(*this, frameCount);
         SDL_RenderPresent(renderer);
+        canvas->end();
         capFrameRate();
     }
     pumpEvents();
     if (testInput) testInput->deliverDue(*this, frameCount);
+    startSignature();
+}
+
+void KWindow::holdFrame() {
+    ++frameCount;
     if (renderer) {
-        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-        SDL_RenderClear(renderer);
+        if (targetActive) setDrawsIntoPicture(false);
+        canvas->end();
     }
+    pumpEvents();
+    if (testInput) testInput->deliverDue(*this, frameCount);
+    startSignature();
+}
+
+// A frame shows the same as another only in a window of the same size and mode, on the same device.
+void KWindow::startSignature() {
+    frameSignature.reset();
+    int outputWidth = 0;
+    int outputHeight = 0;
+    if (renderer) SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight);
+    frameSignature.add(outputWidth, outputHeight, fullScreen, windowSerial);
+}
+
+void KWindow::setCanvasSize(int canvasWidth, int canvasHeight) {
+    canvasWidthWanted = canvasWidth;
+    canvasHeightWanted = canvasHeight;
+    if (canvas) canvas->setSize(canvasWidth, canvasHeight);
+}
+
+void KWindow::prepareFrame() {
+    if (!canvas) return;
+    if (!canvas->begun()) {
+        canvas->begin();
+    } else if (canvas->shownAlready()) {
+        canvas->resumeDrawing();
+    }
+}
+
+void KWindow::setDrawsIntoPicture(bool active) {
+    targetActive = active;
+    // Back from a picture, draws go to the frame (or nowhere yet, until the frame's first draw).
+    if (!active && renderer && !probingDraws) {
+        if (canvas && canvas->begun()) {
+            canvas->resumeDrawing();
+        } else {
+            SDL_SetRenderTarget(renderer, nullptr);
+        }
+    }
+}
+
+bool KWindow::isMinimised() const {
+    return window && (SDL_GetWindowFlags(window) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) != 0;
 }
 
 void KWindow::capFrameRate() {
@@ -287,19 +357,34 @@ bool KWindow::readPixels(std::vector<uint32_t>& rgba, int& outWidth, int& outHei
     rgba.clear();
     outWidth = outHeight = 0;
     if (!renderer) return false;
-    SDL_Rect viewport{};
-    float scaleX = 1.0f;
-    float scaleY = 1.0f;
-    SDL_RenderGetViewport(renderer, &viewport);
-    SDL_RenderGetScale(renderer, &scaleX, &scaleY);
-    const int w = static_cast<int>(std::floor(viewport.w * scaleX));
-    const int h = static_cast<int>(std::floor(viewport.h * scaleY));
+    if (canvas && canvas->begun()) canvas->finish();
+    int outputWidth = 0;
+    int outputHeight = 0;
+    SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight);
+    int w = outputWidth;
+    int h = outputHeight;
+    int logicalWidth = 0;
+    int logicalHeight = 0;
+    SDL_RenderGetLogicalSize(renderer, &logicalWidth, &logicalHeight);
+    if (logicalWidth > 0 && logicalHeight > 0) {
+        // The letter-boxed area, as SDL sizes it: the logical size at the scale that fits.
+        constexpr float kRoundingSlack = 1.0e-3f;
+        const float scale = std::min(static_cast<float>(outputWidth) / static_cast<float>(logicalWidth),
+                                     static_cast<float>(outputHeight) / static_cast<float>(logicalHeight));
+        w = std::min(w, static_cast<int>(std::ceil(static_cast<float>(logicalWidth) * scale - kRoundingSlack)));
+        h = std::min(h, static_cast<int>(std::ceil(static_cast<float>(logicalHeight) * scale - kRoundingSlack)));
+    }
     if (w <= 0 || h <= 0) return false;
-    rgba.resize(static_cast<size_t>(w) * h);
-    if (SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_RGBA32, rgba.data(), w * 4) != 0) {
+    // SDL reads the viewport as it rounds it, which may be a pixel wider than this rounding: the rows
+    // land in a buffer of the whole output's size, which holds any viewport.
+    std::vector<uint32_t> whole(static_cast<size_t>(outputWidth) * outputHeight);
+    if (SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_RGBA32, whole.data(), outputWidth * 4) != 0) {
         engineLog("%s: cannot read the frame: %s", rendererName(), SDL_GetError());
-        rgba.clear();
         return false;
+    }
+    rgba.resize(static_cast<size_t>(w) * h);
+    for (int y = 0; y < h; ++y) {
+        std::copy_n(whole.begin() + static_cast<ptrdiff_t>(y) * outputWidth, w, rgba.begin() + static_cast<ptrdiff_t>(y) * w);
     }
     outWidth = w;
     outHeight = h;

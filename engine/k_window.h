@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/frame_signature.h"
 #include "engine/k_event.h"
 
 // Which renderer family a window uses. The shell prefers the accelerated one and falls back once.
@@ -21,7 +22,14 @@ int getRendererKind();                     // process-wide; K_RENDERER_NONE unti
 struct SDL_Window;
 struct SDL_Renderer;
 union SDL_Event;
+class FrameCanvas;
 class KTestInput;
+
+// Lets the accelerated renderer run on any OpenGL, CPU rasterisers such as Mesa's llvmpipe included
+// (for tests and measurements; a player's machine prefers the software renderer over those). Also on
+// when the environment variable QUORVANE_ANY_OPENGL is "1".
+void setAcceleratedOnAnyOpenGl(bool allowed);
+bool acceleratedOnAnyOpenGl();
 
 class KWindow {
 public:
@@ -59,19 +67,37 @@ public:
     void setDefaultWorldView();
 
     // Presents the frame, then pumps pending platform events (and scripted test input) into the
-    // message hook and the event handler, and starts the next frame with a cleared back buffer.
+    // message hook and the event handler. The next frame starts cleared at its first draw.
     void flipBackBuffer(bool waitForRetrace = true);
+    // Ends a frame that would show what the window shows already: nothing is presented and what was
+    // drawn into the frame is dropped; events are pumped, scripted input is delivered and the frame
+    // counts as flipBackBuffer does.
+    void holdFrame();
+
+    // Callers draw on a canvas of this size, mapped onto the window (engine/frame_canvas.h); until
+    // set, the canvas is the window's own size.
+    void setCanvasSize(int canvasWidth, int canvasHeight);
+
+    // What was drawn since the frame began (engine/frame_signature.h), with the window's size and
+    // mode. While probing, draws only add to it and reach no renderer, so a caller can learn whether
+    // a frame would differ from the last one without drawing it.
+    FrameSignature& signature() { return frameSignature; }
+    void setProbing(bool probe) { probingDraws = probe; }
+    bool probing() const { return probingDraws; }
+    bool isMinimised() const;  // minimised or hidden: nothing of it can be seen
 
     int getWidth() const;                 // logical client size given to createGameWindow
     int getHeight() const;
     const char* rendererName() const;     // "SDL2 accelerated renderer" or "SDL2 software renderer"
     bool presentWaitsForDisplay() const;  // true when presenting blocks on vsync, so the loop need not sleep
 
-    // Reads the back buffer as it stands (before the next flip) as RGBA pixels, row-major.
+    // Reads the frame as the window shows it once presented (before the next flip) as RGBA pixels,
+    // row-major; a held frame reads as the last one presented (software renderer).
     bool readPixels(std::vector<uint32_t>& rgba, int& width, int& height) const;
 
     // Test mode: scripted input and frame capture (engine/k_test_input.h); null turns it off.
     void setTestInput(KTestInput* input) { testInput = input; }
+    bool hasTestInput() const { return testInput != nullptr; }
     uint32_t frameNumber() const { return frameCount; }  // flipBackBuffer calls so far
 
     // Hands an event to the engine as if the platform had sent it: the mouse state, focus and
@@ -95,7 +121,11 @@ public:
     uint32_t opaqueTextureFormat() const { return opaquePixelFormat; }
     bool drawsIntoPicture() const { return targetActive; }
     bool turnsSmoothly() const { return rendererKind != K_RENDERER_SOFTWARE; }  // see k_graphic.h
-    void setDrawsIntoPicture(bool active) { targetActive = active; }
+    void setDrawsIntoPicture(bool active);
+    // The frame ready to take a draw: begun (cleared) at the first one, the render target again
+    // after a picture was drawn into or the frame was read.
+    void prepareFrame();
+    const FrameCanvas* frameCanvas() const { return canvas.get(); }
 
 private:
     bool createRenderer();
@@ -108,6 +138,7 @@ private:
     void handleKey(const SDL_Event& event, bool pressed);
     void handleText(const char* utf8);
     void capFrameRate();
+    void startSignature();
 
     int rendererKind;
     SDL_Window* window = nullptr;
@@ -133,6 +164,11 @@ private:
     uint32_t pixelFormat = 0;
     uint32_t opaquePixelFormat = 0;
     KTestInput* testInput = nullptr;
+    std::unique_ptr<FrameCanvas> canvas;
+    int canvasWidthWanted = 0;           // 0: the window's own size
+    int canvasHeightWanted = 0;
+    FrameSignature frameSignature;
+    bool probingDraws = false;
     EventHandler eventHandler;
     MessageHook messageHook;
 };

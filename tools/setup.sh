@@ -9,7 +9,7 @@ packages=(
   libcairo2-dev libfreetype-dev
   ttf-bitstream-vera fonts-averia-serif-gwf fonts-comic-neue
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick xdotool x11-utils libgl1-mesa-dri
   desktop-file-utils appstream
 )
 

@@ -14,3 +14,14 @@ FrameContext& Frame() {
 }
 
 void ResetFrameForTesting() { Frame() = FrameContext(); }
+
+bool DrawsScaled() {
+    const FrameContext& frame = Frame();
+    return frame.displayScaled && !frame.canvasDrawing;
+}
+
+float DrawScale() { return DrawsScaled() ? Frame().displayScale : 1.0f; }
+
+float WindowPixelScale() { return Frame().canvasDrawing ? 1.0f : Frame().displayScale; }
+
+bool DrawsCentreScaled() { return Frame().displayCentreScaling && !Frame().canvasDrawing; }

@@ -57,6 +57,8 @@ struct FrameContext {
     bool displayCentreScaling = false;       // the second scale flag: zoom about the picture centre
     float displayScale = 1.0f;
     float inverseDisplayScale = 1.0f;
+    bool canvasDrawing = false;              // the window maps the canvas itself: draws stay in canvas
+                                             // pixels and only the mouse takes the display scale
     int32_t drawOffsetX = 0;                 // added to every overlay position when drawn
     int32_t drawOffsetY = 0;
 
@@ -86,6 +88,15 @@ struct FrameContext {
 };
 
 FrameContext& Frame();
+
+// What draws multiply positions (and, with the centre-scaling flag, sizes) by: the display scale,
+// unless the window maps the canvas onto itself.
+bool DrawsScaled();
+float DrawScale();
+bool DrawsCentreScaled();
+// What turns canvas pixels into the window pixels the skeletal animations draw in: the display
+// scale, or 1 where the window maps the canvas itself.
+float WindowPixelScale();
 
 // Tests start each case from a fresh context (the old window, settings and store are released).
 void ResetFrameForTesting();

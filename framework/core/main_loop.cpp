@@ -4,6 +4,7 @@
 #include "engine/k_window.h"
 #include "framework/core/event_dispatch.h"
 #include "framework/core/frame_context.h"
+#include "framework/core/frame_pacer.h"
 #include "framework/core/game_log.h"
 #include "framework/core/ldv_game.h"
 #include "framework/core/ldv_state.h"
@@ -20,6 +21,11 @@ LoopHooks& Hooks() {
 int& FrameCounter() {
     static int frames = 0;
     return frames;
+}
+
+FramePacer& Pacer() {
+    static FramePacer pacer;
+    return pacer;
 }
 
 void DrawFrame(KWindow& window) {
@@ -39,9 +45,36 @@ void Present(KWindow& window) {
     if (Hooks().afterPresent) Hooks().afterPresent(frame);
 }
 
+// A frame that would show what is on screen already counts as shown, without being drawn.
+void Hold(KWindow& window) {
+    const int frame = FrameCounter() + 1;
+    window.holdFrame();
+    FrameCounter() = frame;
+    if (Hooks().afterPresent) Hooks().afterPresent(frame);
+}
+
+// Tests that look at every frame, or script the input frame by frame, get every frame drawn.
+bool MayHoldFrames(const KWindow& window) { return !Hooks().beforePresent && !window.hasTestInput(); }
+
+// Draws and presents the frame, or holds it; true when it was presented.
+bool ShowFrame(KWindow& window) {
+    const auto draw = [&window] { DrawFrame(window); };
+    if (!Pacer().ShouldDraw(window, draw, MayHoldFrames(window))) {
+        Hold(window);
+        return false;
+    }
+    DrawFrame(window);
+    Pacer().Drawn(window.signature().value());
+    Present(window);
+    return true;
+}
+
 }  // namespace
 
-void SetLoopHooks(LoopHooks hooks) { Hooks() = std::move(hooks); }
+void SetLoopHooks(LoopHooks hooks) {
+    Hooks() = std::move(hooks);
+    Pacer().Reset();
+}
 
 int PresentedFrames() { return FrameCounter(); }
 
@@ -64,11 +97,10 @@ void RunLoopPass(StepSchedule& schedule) {
     DispatchEvents();
     KWindow* window = frame.window.get();
     if (window == nullptr) return;
-    DrawFrame(*window);
-    Present(*window);
+    const bool presented = ShowFrame(*window);
     // Without vsync (software renderer) presenting returns at once; sleeping until the next step
     // keeps an idle game from spinning a core. A manual clock only moves when the loop sleeps.
-    if (PresentPacesTheLoop(*window)) {
+    if (presented && PresentPacesTheLoop(*window)) {
         sleepMilliseconds(0);
     } else {
         schedule.WaitForNextStep();

@@ -11,8 +11,7 @@ struct ScaledPoint {
 };
 
 ScaledPoint Scaled(int x, int y) {
-    const FrameContext& frame = Frame();
-    const float s = frame.displayScaled ? frame.displayScale : 1.0f;
+    const float s = DrawScale();
     return {static_cast<float>(x) * s, static_cast<float>(y) * s};
 }
 

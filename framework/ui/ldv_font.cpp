@@ -21,10 +21,7 @@ LDvString LowerCase(LDvString text) {
     return text;
 }
 
-float DisplayScale() {
-    const FrameContext& frame = Frame();
-    return frame.displayScaled ? frame.displayScale : 1.0f;
-}
+float DisplayScale() { return DrawScale(); }
 
 std::vector<LDvString> Segments(const LDvFont& font, const LDvString& text) {
     std::vector<LDvString> segments;

@@ -58,10 +58,9 @@ struct DisplayScaling {
 };
 
 DisplayScaling ScalingFor(float width, float height) {
-    const FrameContext& frame = Frame();
     DisplayScaling out;
-    if (frame.displayScaled) out.scale = frame.displayScale;
-    if (frame.displayCentreScaling) {
+    out.scale = DrawScale();
+    if (DrawsCentreScaled()) {
         out.zoomFactor = out.scale;
         out.centreX = (width - out.scale * width) / 2.0f;
         out.centreY = (height - out.scale * height) / 2.0f;
@@ -70,7 +69,7 @@ DisplayScaling ScalingFor(float width, float height) {
 }
 
 bool NeedsEffectsBlit(const LDvOverlay& o) {
-    return Frame().displayScaled || o.opacity != 1.0f || o.zoom != 1.0f || o.angle != 0.0f || o.flipX ||
+    return DrawsScaled() || o.opacity != 1.0f || o.zoom != 1.0f || o.angle != 0.0f || o.flipX ||
            o.flipY;
 }
 

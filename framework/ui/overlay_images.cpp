@@ -9,6 +9,7 @@
 #include "framework/core/frame_context.h"
 #include "framework/core/game_log.h"
 #include "framework/ui/ldv_overlay.h"
+#include "framework/ui/picture_batch.h"
 
 namespace {
 
@@ -95,7 +96,9 @@ void LoadImage(LDvOverlay* overlay, const LDvString& path, bool hiQuality) {
         const LDvString replacement = ReplacementPath(fullPath);
         if (FileExists(replacement)) source = replacement;
     }
-    if (!overlay->picture->loadPicture(source.c_str(), hiQuality)) {
+    if (PictureBatch* batch = PictureBatch::Open()) {
+        batch->Add(*overlay, source);  // decoded, measured and logged when the batch finishes
+    } else if (!overlay->picture->loadPicture(source.c_str(), hiQuality)) {
         Log("cannot decode picture - " + source);
     }
     overlay->picture->setTextureQuality(true);

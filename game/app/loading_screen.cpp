@@ -128,7 +128,7 @@ bool DrawLoadingScreen(float fraction) {
     KGraphic& picture = *frame.primitivePicture;
     const int blend = picture.getBlitBlend();
     picture.setBlitBlend(K_BLEND_NORMAL);
-    Painter paint(picture, frame.displayScaled ? frame.displayScale : 1.0f);
+    Painter paint(picture, DrawScale());
     DrawScenery(paint);
     DrawBar(paint, fraction);
     picture.setBlitBlend(blend);

@@ -3,7 +3,9 @@
 
 #include <utility>
 
+#include "engine/k_files.h"
 #include "engine/k_graphic.h"
+#include "engine/k_sound.h"
 #include "engine/k_system.h"
 #include "framework/core/folders.h"
 #include "framework/core/frame_context.h"
@@ -13,6 +15,7 @@
 #include "framework/ui/ldv_button.h"
 #include "framework/ui/overlay_images.h"
 #include "framework/ui/overlay_registry.h"
+#include "framework/ui/picture_batch.h"
 #include "game/assets/game_sounds.h"
 #include "game/assets/sound_paths.h"
 #include "game/widgets/framed_widget_art.h"
@@ -102,19 +105,31 @@ bool Match3::OnInit() {
         progress.Begin(load.step, load.items);
         (this->*load.run)();
     }
+    KSound::forgetSamplesDecodedAhead();
     progress.Finish();
     return true;
 }
 
-void Match3::LoadPiecePictures() { match3Images.load(); }
-
-void Match3::LoadEffectSheets() { effectPictures.LoadSheets(); }
-
-void Match3::LoadGuiPictures() {
-    gui.Load([this] { progress.Tick(); });
+// Pictures and sounds are decoded on every processor while the loading bar moves on this thread.
+void Match3::LoadPiecePictures() {
+    PictureBatch batch;
+    match3Images.load();
 }
 
-void Match3::LoadParticles() { effectPictures.LoadParticles(); }
+void Match3::LoadEffectSheets() {
+    PictureBatch batch;
+    effectPictures.LoadSheets();
+}
+
+void Match3::LoadGuiPictures() {
+    PictureBatch batch([this] { progress.Tick(); });
+    gui.Load([] {});
+}
+
+void Match3::LoadParticles() {
+    PictureBatch batch;
+    effectPictures.LoadParticles();
+}
 
 void Match3::NameBundles() {
     winLoseBundle.SetName("WinLose", true);
@@ -124,9 +139,11 @@ void Match3::NameBundles() {
 }
 
 void Match3::LoadEffectSounds() {
+    std::vector<std::string> paths;
+    for (const char* path : sounds::kEffectSounds) paths.push_back(GetDataRoot() + path);
+    KSound::decodeSamplesAhead(paths, [this] { progress.Tick(); });
     for (size_t i = 0; i < sounds::kEffectSounds.size(); ++i) {
         effectSounds[i] = LoadGameSound(effects, sounds::kEffectSounds[i], false);
-        progress.Tick();
     }
 }
 
@@ -140,6 +157,13 @@ void Match3::LoadMusic() {
 }
 
 void Match3::LoadNamedSoundFolders() {
+    std::vector<std::string> samples;
+    for (const char* folder : {"sounds/movie", "sounds/sfx_named"}) {
+        const LDvString folderPath = GetDataRoot() + folder;
+        for (const std::string& file : listFolder(folderPath)) samples.push_back(JoinPaths(folderPath, file));
+    }
+    progress.Expect(static_cast<int>(samples.size()) + kNamedSoundFolders);
+    KSound::decodeSamplesAhead(samples, [this] { progress.Tick(); });
     LoadSoundFolder("sounds/movie", movieSounds, false);
     progress.Tick();
     LoadSoundFolder("sounds/movie_env", movieAmbience, true);

@@ -39,6 +39,7 @@ LDvString AbsoluteFolder(const LDvString& folder) {
 
 void ApplyOptions(const ProgramOptions& options) {
     if (options.manualClock) setManualClock(true);
+    if (options.anyOpenGl) setAcceleratedOnAnyOpenGl(true);
     if (!options.dataFolder.empty()) {
         const LDvString dataFolder = AbsoluteFolder(options.dataFolder);
         setGameBaseFolder(dataFolder);

@@ -87,6 +87,7 @@ bool ParseFlag(const char* name, ProgramOptions& options) {
     else if (std::strcmp(name, "--report-load-times") == 0) options.reportLoadTimes = true;
     else if (std::strcmp(name, "--empty-shell") == 0) options.emptyShell = true;
     else if (std::strcmp(name, "--play-first") == 0) options.playFirst = true;
+    else if (std::strcmp(name, "--any-opengl") == 0) options.anyOpenGl = true;
     else if (std::strcmp(name, "--help") == 0 || std::strcmp(name, "-h") == 0) options.help = true;
     else if (std::strcmp(name, "--version") == 0) options.version = true;
     else return false;
@@ -131,6 +132,10 @@ const char* ProgramUsage() {
            "  --empty-shell           open the window on an empty state and load nothing (measures the\n"
            "                          shell's own start-up)\n"
            "  --play-first            start the remembered player on the play screen, not in the camp\n"
+           "  --any-opengl            let the accelerated renderer run on any OpenGL, Mesa's llvmpipe\n"
+           "                          and other CPU rasterisers included (which the game otherwise\n"
+           "                          leaves for its software renderer); the environment variable\n"
+           "                          QUORVANE_ANY_OPENGL=1 does the same\n"
            "  --help                  show this text\n"
            "  --version               show the game's version\n"
            "\n"

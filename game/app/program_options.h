@@ -21,6 +21,7 @@ struct ProgramOptions {
     bool emptyShell = false;         // --empty-shell: run the bare shell on an empty state, loading nothing
     bool playFirst = false;          // --play-first: start on the play screen instead of the camp
     bool reportLoadTimes = false;    // --report-load-times: print how long each start-up loading step took
+    bool anyOpenGl = false;          // --any-opengl: the accelerated renderer on CPU rasterisers too
     bool help = false;               // --help
     bool version = false;            // --version
 };

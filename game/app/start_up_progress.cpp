@@ -36,6 +36,11 @@ void StartUpProgress::Tick() {
     MaybeDraw();
 }
 
+void StartUpProgress::Expect(int items) {
+    stepItems = std::max(items, 1);
+    stepDone = std::min(stepDone, stepItems);
+}
+
 void StartUpProgress::Finish() {
     EndStep();
     if (drawn) {

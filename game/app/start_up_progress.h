@@ -26,6 +26,8 @@ public:
     // Starts `step` (which ends the one before), expecting `items` calls of Tick within it.
     void Begin(const Step& step, int items = 1);
     void Tick();
+    // The running step turns out to take `items` ticks in all (a folder's files, once listed).
+    void Expect(int items);
     // Ends the last step and prints the times when asked to.
     void Finish();
 

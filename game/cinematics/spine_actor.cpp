@@ -56,8 +56,8 @@ void SetActorPosition(SpineActor& actor, float x, float y) {
     actor.x = x;
     actor.y = y;
     if (SpineBone* root = actor.skeleton.BoneAt(0)) {
-        root->x = x * Frame().displayScale;
-        root->y = y * Frame().displayScale;
+        root->x = x * WindowPixelScale();
+        root->y = y * WindowPixelScale();
     }
 }
 

@@ -110,7 +110,7 @@ void LevelEndOverlayDrawer::drawVeil() {
 
 // The animations draw in window pixels, so the root bone carries the display scale.
 void LevelEndOverlayDrawer::drawAnimation() {
-    const float scale = Frame().displayScale;
+    const float scale = WindowPixelScale();
     for (SpineActor* actor : {winAnimation.get(), loseAnimation.get()}) {
         if (actor == nullptr) continue;
         if (SpineBone* root = actor->skeleton.BoneAt(0)) {

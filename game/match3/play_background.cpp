@@ -63,10 +63,11 @@ void DrawBand(LDvSprite& sprite, const PlayBackground::LitBand& band, int cropLe
     const int srcLeft = band.left - cropLeft, srcRight = band.right - cropLeft;
     const float width = static_cast<float>(srcRight - srcLeft);
     const float height = static_cast<float>(band.bottom - band.top);
-    const float scale = frame.displayScaled ? frame.displayScale : 1.0f;
-    const float zoom = frame.displayCentreScaling ? scale : 1.0f;
-    const float centreX = frame.displayCentreScaling ? (width - scale * width) / 2.0f : 0.0f;
-    const float centreY = frame.displayCentreScaling ? (height - scale * height) / 2.0f : 0.0f;
+    const float scale = DrawScale();
+    const bool centreScaled = DrawsCentreScaled();
+    const float zoom = centreScaled ? scale : 1.0f;
+    const float centreX = centreScaled ? (width - scale * width) / 2.0f : 0.0f;
+    const float centreY = centreScaled ? (height - scale * height) / 2.0f : 0.0f;
     const float px = left + static_cast<float>(band.left + frame.drawOffsetX);
     const float py = top + static_cast<float>(band.top + frame.drawOffsetY);
     picture->blitAlphaRectFx(static_cast<float>(srcLeft), static_cast<float>(band.top), static_cast<float>(srcRight),

@@ -24,6 +24,7 @@ constexpr int kBackLayer = 0;
 constexpr int kPlayLayer = 1;
 constexpr int kEndLayer = 2;
 constexpr int kTopLayer = 3;               // still below the dialog dimmer on 4
+constexpr int kPauseLayer = 10;            // over every dialog and tip (up to 9), under the fade and cursor
 
 constexpr int kBarX = 0;
 constexpr int kBarY = 790;
@@ -76,7 +77,7 @@ void Playing::createOverlays() {
         {&menuButton, kPlayLayer},   {&startText, kPlayLayer},      {&editNotifier, kPlayLayer},
         {&editInstructions, kPlayLayer}, {&levelEnd, kEndLayer},    {&retryButton, kEndLayer},
         {&leaveButton, kEndLayer},   {&continueButton, kEndLayer},  {aimer.get(), kTopLayer},
-        {&pauseCard, kTopLayer},
+        {&pauseCard, kPauseLayer},
     };
     overlays.clear();
     for (const auto& [overlay, layer] : drawn) {

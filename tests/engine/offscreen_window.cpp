@@ -2,11 +2,15 @@
 
 #include <cstdlib>
 
-OffscreenWindow::OffscreenWindow() {
+OffscreenWindow::OffscreenWindow(TestRenderer renderer, int width, int height) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
-    owned = std::make_unique<KWindow>(K_RENDERER_SOFTWARE);
+    if (renderer == TestRenderer::Accelerated) {
+        xvfb = std::make_unique<OnXvfb>();
+        if (!xvfb->ready()) return;
+    }
+    owned = std::make_unique<KWindow>(RendererKind(renderer));
     owned->setAspectCorrection(true);
-    ok = owned->createGameWindow(kWidth, kHeight, 32, true, "engine test", 0);
+    ok = owned->createGameWindow(width, height, 32, true, "engine test", 0);
 }
 
 bool OffscreenWindow::grab() { return owned->readPixels(frame, frameWidth, frameHeight); }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <thread>
 
 #include "engine/k_sound.h"
@@ -311,4 +312,27 @@ TEST_F(SoundPlayback, WithTheDeviceRunningSoundsPlayToTheirEndInRealTime) {
     EXPECT_FALSE(stream.isPlaying());
     EXPECT_FALSE(sample.isPlaying());
     EXPECT_GE(took, std::chrono::milliseconds(150)) << "played faster than real time";
+}
+
+// A sample decoded ahead is what its loadSample takes: once the file is gone it still loads, with
+// the very frames of the file; one never decoded ahead, or forgotten, is read from its file.
+TEST_F(SoundPlayback, SamplesDecodedAheadAreTakenByTheirLoad) {
+    const std::vector<float> expected = writeTone("ahead.ogg", 3000);
+    writeTone("later.ogg", 3000);
+    int finished = 0;
+    KSound::decodeSamplesAhead({path("ahead.ogg"), path("later.ogg"), path("missing.ogg")}, [&finished] { ++finished; });
+    EXPECT_EQ(finished, 3) << "every file reports, the missing one too";
+    std::remove(path("ahead.ogg").c_str());
+    KSound::forgetSamplesDecodedAhead();
+    KSound forgotten;
+    EXPECT_FALSE(forgotten.loadSample(path("ahead.ogg").c_str()));
+
+    KSound::decodeSamplesAhead({path("later.ogg")});
+    std::remove(path("later.ogg").c_str());
+    KSound sample;
+    ASSERT_TRUE(sample.loadSample(path("later.ogg").c_str()));
+    KSound again;
+    EXPECT_FALSE(again.loadSample(path("later.ogg").c_str())) << "handed over once";
+    sample.playSample();
+    expectFramesNear(mixFrames(3000), expected, 1e-5f);
 }

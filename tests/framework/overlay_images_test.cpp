@@ -7,6 +7,7 @@
 #include "framework/core/frame_context.h"
 #include "framework/ui/ldv_overlay.h"
 #include "framework/ui/ldv_texture_atlas.h"
+#include "framework/ui/picture_batch.h"
 #include "tests/support/picture_fixtures.h"
 
 namespace {
@@ -91,6 +92,39 @@ TEST(LoadFrames, CutsThePictureIntoItsGrid) {
     EXPECT_EQ(sheet.frameCount, 48);
     EXPECT_EQ(sheet.columns, 8);
     EXPECT_EQ(sheet.rows, 6);
+}
+
+// Loaded in a batch, pictures come out as loaded one by one: sizes, frames and the log lines of
+// files that would not decode, in their order, once the batch has decoded them all.
+TEST(PictureBatch, LoadsEveryPictureAsLoadImageAndLoadFramesWould) {
+    PictureWorld world;
+    world.writePng("img/a.png", 4, 2);
+    world.writePng("img/sheet.png", 66, 49);
+    world.writeFile("img/broken.png", "\x89PNG\r\n\x1a\n but not really");
+    for (int i = 0; i < 20; ++i) world.writePng("img/many/" + std::to_string(i) + ".png", i + 1, 3);
+    LDvSprite plain, sheet, broken;
+    LDvSprite many[20];
+    int decoded = 0;
+    {
+        PictureBatch batch([&decoded] { ++decoded; });
+        EXPECT_EQ(PictureBatch::Open(), &batch);
+        LoadImage(&plain, "a.png");
+        LoadFrames(&sheet, "sheet.png", 8, 6, 48);
+        LoadImage(&broken, "broken.png");
+        for (int i = 0; i < 20; ++i) LoadImage(&many[i], "many/" + std::to_string(i) + ".png");
+        EXPECT_EQ(decoded, 0) << "nothing is decoded before the batch finishes";
+    }
+    EXPECT_EQ(PictureBatch::Open(), nullptr);
+    EXPECT_EQ(decoded, 23);
+    EXPECT_EQ(plain.frameWidth, 4);
+    EXPECT_EQ(plain.frameHeight, 2);
+    EXPECT_EQ(sheet.frameWidth, 8);
+    EXPECT_EQ(sheet.frameHeight, 8);
+    EXPECT_TRUE(sheet.hasFrames);
+    for (int i = 0; i < 20; ++i) EXPECT_EQ(many[i].frameWidth, i + 1);
+    EXPECT_TRUE(broken.loaded);
+    EXPECT_EQ(broken.GetWidth(), 0);
+    EXPECT_EQ(world.countInLog("cannot decode picture - " + world.root() + "/img/broken.png"), 1);
 }
 
 TEST(PictureHolder, SharedPicturesLiveUntilTheirLastHolderLetsGo) {

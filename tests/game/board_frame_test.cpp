@@ -3,8 +3,10 @@
 // pieces and locks each at their place.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "framework/core/frame_context.h"
 #include "tests/game/board_design.h"
 #include "tests/support/screen_pixels.h"
+#include "tests/support/xvfb_display.h"
 
 namespace {
 
@@ -52,16 +55,38 @@ Sample OpaqueSample(const std::string& picture, int frameWidth = 0, int frameHei
     return sample;
 }
 
-class BoardFrame : public BoardTest {
+// On each renderer: the software one off screen, the accelerated one under the tests' Xvfb.
+class BoardFrame : public BoardTest, public testing::WithParamInterface<TestRenderer> {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(window.createGameWindow(1600, 900, 32, true, "board frame"));
+        if (GetParam() == TestRenderer::Accelerated) {
+            xvfb = std::make_unique<OnXvfb>();
+            if (!xvfb->ready()) GTEST_SKIP() << "no Xvfb with OpenGL";
+        }
+        ASSERT_TRUE(OpenWindow(kCanvasWidth, kCanvasHeight));
         Frame().imageFolder = "img";
         Frame().rootDirOverride = QV_DATA_DIR;
         images.load();
     }
 
-    Rgb At(int x, int y) const { return ColourOf(screen[static_cast<size_t>(y) * 1600 + x]); }
+    bool OpenWindow(int width, int height) {
+        window = std::make_unique<KWindow>(RendererKind(GetParam()));
+        window->setAspectCorrection(true);
+        if (!window->createGameWindow(width, height, 32, true, "board frame")) return false;
+        window->setCanvasSize(kCanvasWidth, kCanvasHeight);
+        return true;
+    }
+
+    // The window a 1366 x 768 desktop gets, the canvas mapped onto it as the game maps it.
+    bool OpenLaptopWindow() {
+        FrameContext& frame = Frame();
+        frame.displayScaled = frame.displayCentreScaling = frame.canvasDrawing = true;
+        frame.displayScale = static_cast<float>(kLaptopWidth) / kCanvasWidth;
+        frame.inverseDisplayScale = 1.0f / frame.displayScale;
+        return OpenWindow(kLaptopWidth, kLaptopHeight);
+    }
+
+    Rgb At(int x, int y) const { return ColourOf(screen[static_cast<size_t>(y) * screenWidth + x]); }
 
     void Expect(const char* what, int x, int y, const Sample& sample) const {
         ASSERT_TRUE(sample.found) << what << ": nothing opaque in the picture";
@@ -72,19 +97,24 @@ protected:
     }
 
     void DrawFrame() {
-        window.flipBackBuffer(false);
+        window->flipBackBuffer(false);
         board->Draw();
-        int w = 0;
         int h = 0;
-        ASSERT_TRUE(window.readPixels(screen, w, h));
-        ASSERT_EQ(w, 1600);
+        ASSERT_TRUE(window->readPixels(screen, screenWidth, h));
     }
 
-    KWindow window{K_RENDERER_SOFTWARE};
+    static constexpr int kCanvasWidth = 1600;
+    static constexpr int kCanvasHeight = 900;
+    static constexpr int kLaptopWidth = 1365;
+    static constexpr int kLaptopHeight = 768;
+
+    std::unique_ptr<OnXvfb> xvfb;
+    std::unique_ptr<KWindow> window;
     std::vector<uint32_t> screen;
+    int screenWidth = 0;
 };
 
-TEST_F(BoardFrame, ARevealedBoardShowsBordersTilesPiecesAndLocks) {
+TEST_P(BoardFrame, ARevealedBoardShowsBordersTilesPiecesAndLocks) {
     // (0, 0) empty tile, (1, 0) hat, (2, 0) shell on a coloured square, (3, 0) locked compass,
     // (4, 0) disabled; below them an empty coloured square at (1, 1) and a disabled cell at (2, 1).
     setUp(Design::parse({"_abc.", "__.__"}, {"..1L", ".1"}));
@@ -121,7 +151,7 @@ TEST_F(BoardFrame, ARevealedBoardShowsBordersTilesPiecesAndLocks) {
 
 // Every kind of piece and effect drawn for a while: dying pieces, crystals, debris, explosions,
 // popups and the thrown-off pieces of the outro.
-TEST_F(BoardFrame, PiecesAndEffectsDrawThroughTheirWholeLives) {
+TEST_P(BoardFrame, PiecesAndEffectsDrawThroughTheirWholeLives) {
     setUp(Design::parse({"abcab", "bcabc", "cabca", "aabaa", "..a.."}, {"11LD1", "", "", "2"}), 4);
     board->makeSpecial(piece(0, 0), kSpecialExplodingCrystal, 0);
     board->makeSpecial(piece(4, 0), kSpecialAirCoin, 0);
@@ -150,3 +180,45 @@ TEST_F(BoardFrame, PiecesAndEffectsDrawThroughTheirWholeLives) {
 }
 
 }  // namespace
+
+// The laptop's window shows the canvas at 0.853: empty cells, drawn over nothing, must still meet.
+// Where two did not, the black behind the board would show as a dark line along their boundary.
+TEST_P(BoardFrame, EmptyCellsMeetInTheLaptopWindow) {
+    ASSERT_TRUE(OpenLaptopWindow());
+    setUp(Design::parse({"________", "________", "________"}));
+    DrawFrame();
+    ASSERT_EQ(screenWidth, kLaptopWidth);
+    const float scale = static_cast<float>(kLaptopWidth) / kCanvasWidth;
+    const auto lightness = [this](int x, int y) {
+        const Rgb c = At(x, y);
+        return c.r + c.g + c.b;
+    };
+    constexpr int kCellLeft = 248;
+    constexpr int kCellTop = 88;
+    constexpr int kPitch = 55;
+    for (int boundary = 1; boundary < 8; ++boundary) {
+        const int x = static_cast<int>(std::lround((kCellLeft + kPitch * boundary) * scale));
+        for (int cy = kCellTop + 10; cy < kCellTop + 3 * kPitch - 10; cy += 3) {
+            const int y = static_cast<int>(cy * scale);
+            for (int dx : {-1, 0}) {
+                const int inside = std::min(lightness(x + dx - 3, y), lightness(x + dx + 3, y));
+                EXPECT_GE(lightness(x + dx, y) * 2, inside)
+                    << "a dark line at x " << x + dx << ", y " << y << " between columns " << boundary - 1 << " and "
+                    << boundary;
+            }
+        }
+    }
+    for (int boundary = 1; boundary < 3; ++boundary) {
+        const int y = static_cast<int>(std::lround((kCellTop + kPitch * boundary) * scale));
+        for (int cx = kCellLeft + 10; cx < kCellLeft + 8 * kPitch - 10; cx += 3) {
+            const int x = static_cast<int>(cx * scale);
+            for (int dy : {-1, 0}) {
+                const int inside = std::min(lightness(x, y + dy - 3), lightness(x, y + dy + 3));
+                EXPECT_GE(lightness(x, y + dy) * 2, inside) << "a dark line at x " << x << ", y " << y + dy;
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothRenderers, BoardFrame, testing::Values(TestRenderer::Software, TestRenderer::Accelerated),
+                         [](const auto& info) { return RendererLabel(info.param); });

@@ -20,6 +20,7 @@
 #include "framework/data/player_profiles.h"
 #include "framework/ui/overlay_registry.h"
 #include "game/app/match3.h"
+#include "game/app/start_up_choices.h"
 #include "game/expedition/character_dialog.h"
 #include "game/expedition/tip_dialog.h"
 #include "game/match3/board.h"
@@ -42,17 +43,35 @@ std::string ReadWhole(const std::string& path) {
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
+// As the program entry sizes the window for a desktop.
+void SizeWindowFor(int desktopWidth, int desktopHeight) {
+    const WindowChoice choice = ChooseWindowSize(desktopWidth, desktopHeight);
+    FrameContext& frame = Frame();
+    frame.width = static_cast<int16_t>(choice.width);
+    frame.height = static_cast<int16_t>(choice.height);
+    if (!choice.scaled) return;
+    frame.displayScaled = frame.displayCentreScaling = true;
+    frame.displayScale = choice.scale;
+    frame.inverseDisplayScale = 1.0f / choice.scale;
+}
+
 }  // namespace
 
-PlayWorld::PlayWorld(const std::string& dataFolder, const std::function<void()>& prepare, Start start)
+PlayWorld::PlayWorld(const std::string& dataFolder, const std::function<void()>& prepare, Start start,
+                     const PlayWindow& window)
     : xdg("XDG_DATA_HOME", home.path()) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
+    if (window.renderer == TestRenderer::Accelerated) {
+        xvfb = std::make_unique<OnXvfb>();
+        if (!xvfb->ready()) return;
+    }
     ResetFrameForTesting();
     SeedGameRand(1);
     setGameBaseFolder(dataFolder);
     match3 = std::make_unique<Match3>();
     Frame().rootDirOverride = dataFolder;
     StartTestGameLog();
+    SizeWindowFor(window.desktopWidth, window.desktopHeight);
     if (!match3->InitGame(false)) return;
     CreatePlayer(0, "Tester");
     SetPlayerInt(nullptr, "SHOW_TIPS", 0);

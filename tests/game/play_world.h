@@ -1,8 +1,8 @@
 #pragma once
 // The whole game in this process, as a player starts it: the game object on a data folder, the
-// save folder in a temporary folder, a software-rendered 1600 x 900 window on SDL's dummy driver,
-// and the mouse, the keyboard and the window focus simulated through the engine's own event
-// path. Each step is one fixed logic step followed by the dispatch of the queued input, as in
+// save folder in a temporary folder, a software-rendered 1600 x 900 window on SDL's dummy driver
+// (or the window a smaller desktop gets, or the accelerated renderer under the tests' Xvfb), and
+// the mouse, the keyboard and the window focus simulated through the engine's own event path. Each step is one fixed logic step followed by the dispatch of the queued input, as in
 // the main loop; frames are drawn only when a test looks at one, which keeps long plays fast.
 //
 // Dialogs that run modally (stories, tips with an OK button, confirmations) run a nested main
@@ -18,6 +18,7 @@
 #include "engine/k_test_input.h"
 #include "framework/core/ldv_string.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/xvfb_display.h"
 
 class LDvOverlay;
 class LDvState;
@@ -28,6 +29,13 @@ struct Pixel {
     int r = 0, g = 0, b = 0;
 };
 
+// The window the game opens: by renderer, and sized as the program sizes it for a desktop.
+struct PlayWindow {
+    TestRenderer renderer = TestRenderer::Software;
+    int desktopWidth = 1600;
+    int desktopHeight = 900;
+};
+
 class PlayWorld {
 public:
     // Where the world begins: on the play screen or in the camp.
@@ -36,7 +44,10 @@ public:
     // `prepare` runs once the player is selected and before the first screen is entered; it sets
     // progress values. Tips are switched off unless `prepare` switches them on again.
     explicit PlayWorld(const std::string& dataFolder = QV_DATA_DIR, const std::function<void()>& prepare = {},
-                       Start start = Start::PlayScreen);
+                       Start start = Start::PlayScreen, const PlayWindow& window = {});
+    // The accelerated renderer needs the tests' Xvfb: without it the world does not start.
+    explicit PlayWorld(const PlayWindow& window, const std::function<void()>& prepare = {})
+        : PlayWorld(QV_DATA_DIR, prepare, Start::PlayScreen, window) {}
     ~PlayWorld();
     PlayWorld(const PlayWorld&) = delete;
     PlayWorld& operator=(const PlayWorld&) = delete;
@@ -91,6 +102,7 @@ private:
     void deliverMouse(int type, int button, int x, int y);
     void answerModal();
 
+    std::unique_ptr<OnXvfb> xvfb;
     TempDir home;
     ScopedEnv xdg;
     std::unique_ptr<Match3> match3;

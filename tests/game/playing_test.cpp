@@ -15,6 +15,7 @@
 #include "framework/data/localization.h"
 #include "framework/data/player_profiles.h"
 #include "game/app/match3.h"
+#include "game/expedition/tip_dialog.h"
 #include "game/frontend/game_options_dialog.h"
 #include "game/match3/aimer_cursor.h"
 #include "game/match3/board.h"
@@ -247,8 +248,18 @@ TEST(PlayScreen, TheLevelChoosesItsMusicTrack) {
     EXPECT_EQ(world.play().values.fileNumber, 5);
 }
 
-TEST(PlayScreen, LosingTheWindowFocusPausesTheLevelBehindThePauseCard) {
-    PlayWorld world;
+// The frames of these tests are checked on both renderers: the software one off screen, the
+// accelerated one under the tests' own Xvfb (skipped without it).
+class PlayScreenFrames : public testing::TestWithParam<TestRenderer> {
+protected:
+    bool Unavailable(const PlayWorld& world) const {
+        return GetParam() == TestRenderer::Accelerated && !world.started();
+    }
+};
+
+TEST_P(PlayScreenFrames, LosingTheWindowFocusPausesTheLevelBehindThePauseCard) {
+    PlayWorld world(PlayWindow{GetParam()});
+    if (Unavailable(world)) GTEST_SKIP() << "no Xvfb with OpenGL";
     ASSERT_TRUE(world.started());
     Playing& play = world.play();
     ASSERT_TRUE(world.waitForPlay());
@@ -277,6 +288,60 @@ TEST(PlayScreen, LosingTheWindowFocusPausesTheLevelBehindThePauseCard) {
     EXPECT_LT(play.values.timeLeft, timeLeft);
     EXPECT_GT(play.board->tickCount, boardTicks);
 }
+
+// The first level's tip floats over the board while the level runs; when the window loses the
+// focus, the card and its dimming lie over the tip as over everything else.
+TEST_P(PlayScreenFrames, ThePauseCardLiesOverTheOpenTip) {
+    PlayWorld world(PlayWindow{GetParam()}, [] { SetPlayerInt(nullptr, "SHOW_TIPS", 1); });
+    if (Unavailable(world)) GTEST_SKIP() << "no Xvfb with OpenGL";
+    ASSERT_TRUE(world.started());
+    ASSERT_TRUE(world.stepUntil([] { return Frame().secondary != nullptr; }, 1200)) << "the first tip opens";
+    world.steps(120);                      // its text typed out
+    TipDialog& tip = world.game().tipDialog;
+    const LDvRect box = tip.frame.GetBounds();
+    // Inside the tip's frame, above the card that will cover the middle of the screen.
+    const int x = box.left + 40;
+    const int y = box.top + 40;
+    world.drawFrame("tip");
+    const Pixel open = world.pixel(x, y);
+    world.focus(false);
+    world.steps(2);
+    ASSERT_TRUE(world.play().isPaused());
+    world.drawFrame("tip_paused");
+    const Pixel dimmed = world.pixel(x, y);
+    EXPECT_TRUE(Near(dimmed, Pixel{open.r / 2, open.g / 2, open.b / 2}, 8))
+        << "the tip is dimmed like the rest: " << dimmed.r << "," << dimmed.g << "," << dimmed.b << " from " << open.r
+        << "," << open.g << "," << open.b;
+}
+
+// The same moment of the same level in the 1600 x 900 window and in the 1365 x 768 one that a
+// 1366 x 768 desktop gets: the smaller shows the whole canvas scaled, colours kept.
+TEST_P(PlayScreenFrames, TheLaptopWindowShowsTheWholeCanvasScaled) {
+    struct Place { const char* what; int x, y; };
+    constexpr Place kPlaces[] = {{"sky", 100, 100}, {"sea", 1400, 470}, {"sand", 700, 740}, {"bar", 300, 860}};
+    std::vector<Pixel> seen[2];
+    for (int laptop = 0; laptop < 2; ++laptop) {
+        PlayWorld world(PlayWindow{GetParam(), laptop ? 1366 : 1600, laptop ? 768 : 900});
+        if (Unavailable(world)) GTEST_SKIP() << "no Xvfb with OpenGL";
+        ASSERT_TRUE(world.started());
+        ASSERT_TRUE(world.waitForPlay());
+        world.drawFrame(laptop ? "laptop" : "canvas");
+        const float scale = laptop ? 1365.0f / 1600.0f : 1.0f;
+        for (const Place& place : kPlaces) {
+            seen[laptop].push_back(world.pixel(static_cast<int>(place.x * scale), static_cast<int>(place.y * scale)));
+        }
+        if (laptop) {
+            EXPECT_EQ(world.pixel(1365, 100).r, -1) << "the window ends at 1365";
+        }
+    }
+    for (size_t i = 0; i < std::size(kPlaces); ++i) {
+        EXPECT_TRUE(Near(seen[1][i], seen[0][i], 16)) << kPlaces[i].what;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothRenderers, PlayScreenFrames,
+                         testing::Values(TestRenderer::Software, TestRenderer::Accelerated),
+                         [](const auto& info) { return RendererLabel(info.param); });
 
 TEST(PlayScreen, TheWindGodAimsAndFiresAndTheCountIsStored) {
     PlayWorld world({QV_DATA_DIR}, [] {
