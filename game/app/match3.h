@@ -24,6 +24,7 @@
 #include "game/frontend/survey.h"
 #include "game/match3/match3_images.h"
 #include "game/match3/playing.h"
+#include "game/scenes/scene.h"
 #include "game/scenes/script_host.h"
 #include "game/widgets/dialog_parts.h"
 
@@ -71,11 +72,18 @@ public:
     LDvState* StateAfterLevel() override;
     // The level editor, which the editor's test play returns to; null until the editor exists.
     LDvState* LevelEditorState() override;
-    // Where the chapter card leads; the blank state stands in until the map screen exists.
-    LDvState& MapState() override { return blankState; }
-    // Where the credits (and later the options' "Main Menu") fade to: the title screen once it
-    // exists, the blank state until then.
-    LDvState* TitleState() override { return &blankState; }
+    // Where the chapter card and a finished scene lead. Until the map screen exists the play
+    // screen stands in, so that no way out of a scene strands the player on an empty screen.
+    LDvState& MapState() override { return playing; }
+    // Where the credits, the scene menu's quit (and later the options' "Main Menu") fade to: the
+    // title screen once it exists, the play screen until then.
+    LDvState* TitleState() override { return &playing; }
+
+    void FadeToScene(const LDvString& sceneName) override;
+    void ResumeScene(const LDvString& sceneName) override;
+    // The black-out's hook: the scene is loaded while the screen is black. A scene that cannot be
+    // loaded turns the fade towards the map.
+    void LoadSceneForFade(const LDvString& sceneName) override;
 
     // The system pointer when the player chose it ("HIDE_CUSTOM_CURSORS"), else the game's cursor;
     // the choice is written back as "true" or "false".
@@ -87,6 +95,7 @@ public:
     BlankState blankState;
     Playing playing{*this};
     Chapters chapters{*this};
+    Scene scene{*this, scriptHost};      // borrows the script host declared below; used after OnInit
     Credits credits{*this};
     Survey survey{*this};
 
@@ -139,6 +148,7 @@ public:
 
 private:
     void ConnectPlayScreen();
+    void ConnectSceneScreen();
     void LoadPiecePictures();
     void NameBundles();
     void LoadEffectSheets();
