@@ -56,8 +56,11 @@ void Match3::ConnectPlayScreen() {
 }
 
 // The scene's menu is the options dialog with its leave button as "Quit"; its questions are the
-// general yes/no dialog.
+// general yes/no dialog. Until the map and the title exist, the scene's ways out lead to the play
+// screen: the blank state that stands in for them elsewhere would leave the player stranded.
 void Match3::ConnectSceneScreen() {
+    scene.mapState = &playing;
+    scene.titleState = &playing;
     scene.runMenu = [this] {
         GameOptionsDialog menu(*this);
         menu.showLeaveButton = true;
@@ -111,12 +114,12 @@ void Match3::FadeToScene(const LDvString& sceneName) {
 }
 
 void Match3::ResumeScene(const LDvString& sceneName) {
-    screenFade.FadeToState(false, scene.LoadScene(sceneName) ? static_cast<LDvState*>(&scene) : &MapState());
+    screenFade.FadeToState(false, scene.LoadScene(sceneName) ? static_cast<LDvState*>(&scene) : &scene.MapState());
 }
 
 // The black-out switches to its next state right after this returns.
 void Match3::LoadSceneForFade(const LDvString& sceneName) {
-    if (!scene.LoadScene(sceneName)) screenFade.nextState = &MapState();
+    if (!scene.LoadScene(sceneName)) screenFade.nextState = &scene.MapState();
 }
 
 LDvState* Match3::LevelEditorState() { return nullptr; }

@@ -72,12 +72,11 @@ public:
     LDvState* StateAfterLevel() override;
     // The level editor, which the editor's test play returns to; null until the editor exists.
     LDvState* LevelEditorState() override;
-    // Where the chapter card and a finished scene lead. Until the map screen exists the play
-    // screen stands in, so that no way out of a scene strands the player on an empty screen.
-    LDvState& MapState() override { return playing; }
-    // Where the credits, the scene menu's quit (and later the options' "Main Menu") fade to: the
-    // title screen once it exists, the play screen until then.
-    LDvState* TitleState() override { return &playing; }
+    // Where the chapter card leads; the blank state stands in until the map screen exists.
+    LDvState& MapState() override { return blankState; }
+    // Where the credits (and later the options' "Main Menu") fade to: the title screen once it
+    // exists, the blank state until then.
+    LDvState* TitleState() override { return &blankState; }
 
     void FadeToScene(const LDvString& sceneName) override;
     void ResumeScene(const LDvString& sceneName) override;

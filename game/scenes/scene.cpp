@@ -65,6 +65,14 @@ void Place(LDvOverlay* overlay, int x, int y) {
 
 Scene::Scene(GameView& view, ScriptHost& host) : parts(&NoParts()), script(host), game(view) {}
 
+LDvState& Scene::MapState() { return mapState != nullptr ? *mapState : game.MapState(); }
+
+LDvState& Scene::TitleState() {
+    if (titleState != nullptr) return *titleState;
+    LDvState* title = game.TitleState();
+    return title != nullptr ? *title : MapState();
+}
+
 Section* Scene::FindSceneSection(const LDvString& sectionName, bool includeInactive) const {
     Section* section = content.FindSection(sectionName, includeInactive);
     if (section == nullptr) Log("Warning : Section not found or inactive [" + sectionName + "]");

@@ -56,6 +56,10 @@ public:
     void FinishScene();
     void PrintSceneText(const LDvString& text) { textBox.Print(text); }
     bool IsHiddenObjectScene() const { return adventure == 0; }
+    // Where the scene's ways out lead: the map (a finished scene, one that cannot load) and the
+    // title (the menu's quit); the game's own unless the game chose others.
+    LDvState& MapState();
+    LDvState& TitleState();
 
     // What DrawScene draws: the content with the effects at the "FX" section, then the text box.
     void DrawContent();
@@ -96,6 +100,8 @@ public:
     AdventureParts* parts;               // never null; nothing around the bar until the game sets it
     MenuRunner runMenu;
     Question askYesNo;
+    LDvState* mapState = nullptr;        // not owned; null: the game's map
+    LDvState* titleState = nullptr;      // not owned; null: the game's title
     SceneEntryPoints script;
 
 private:

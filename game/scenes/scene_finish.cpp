@@ -57,5 +57,5 @@ void Scene::FinishScene() {
     } else {
         Log("Scene [" + name + "] grants no discovery; back to the map");
     }
-    game.ScreenFade().FadeToState(false, &game.MapState());
+    game.ScreenFade().FadeToState(false, &MapState());
 }

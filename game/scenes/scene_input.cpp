@@ -89,6 +89,5 @@ void Scene::OpenMenu() {
     if (!askYesNo || !askYesNo(kQuitQuestionText)) return;
     parts->ReturnCarried();
     parts->SaveAdventure(*this);
-    LDvState* title = game.TitleState();
-    game.ScreenFade().FadeToState(false, title != nullptr ? title : &game.MapState());
+    game.ScreenFade().FadeToState(false, &TitleState());
 }

@@ -89,7 +89,8 @@ TEST(ScenePlay, EnterClickAHitZoneAndQuitThroughTheMenu) {
                      {"B over the effects", kUpper.left + 20, kUpper.top + 20, kBlue},
                  });
     EXPECT_EQ(afterClick, "enter;B;");
-    EXPECT_EQ(afterQuit, game.TitleState());
+    EXPECT_EQ(afterQuit, &scene.TitleState());
+    EXPECT_NE(afterQuit, &game.blankState) << "the way out must not strand the player";
     EXPECT_EQ(game.scriptHost.CallForText("LDvString GetHint()"), "enter;B;leave;");
     EXPECT_TRUE(scene.sceneOverlays.IsEmpty()) << "the script's decorations go with the scene";
     EXPECT_FALSE(scene.bar.Loaded());

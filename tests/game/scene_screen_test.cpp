@@ -128,8 +128,9 @@ TEST_F(SceneScreen, ANameThatNamesNoSceneLeadsToTheMap) {
         SetState(&game.blankState, &game, false);
         if (c.byFade) game.FadeToScene(c.name);
         else game.ResumeScene(c.name);
-        EXPECT_EQ(StateAfterFade(), c.reachesScene ? static_cast<LDvState*>(&scene) : &game.MapState());
+        EXPECT_EQ(StateAfterFade(), c.reachesScene ? &scene : &scene.MapState());
     }
+    EXPECT_NE(&scene.MapState(), &game.blankState) << "a way out must not strand the player";
 }
 
 struct FinishCase {
@@ -159,7 +160,7 @@ TEST_F(SceneScreen, FinishingReportsTheDiscoveryOnceAndFadesToTheMap) {
         }
         EXPECT_EQ(GetPlayerString("WBS", "(none)"), c.windBonus);
         EXPECT_EQ(GetPlayerString("WBS_ACTIVE", "(none)"), c.windBonus == std::string("3") ? "1" : "(none)");
-        EXPECT_EQ(game.screenFade.nextState, &game.MapState());
+        EXPECT_EQ(game.screenFade.nextState, &scene.MapState());
         EXPECT_FALSE(game.screenFade.loadScene);
         SetState(&game.blankState, &game, false);
         EXPECT_EQ(GetPlayerString("SAVED_AT_ADVENTURE_SCENE", "(none)"), "0") << "a finished scene is not resumed";
