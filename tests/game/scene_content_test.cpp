@@ -11,7 +11,7 @@
 #include "game/scenes/ldv_psd_reader.h"
 #include "game/scenes/scene_name.h"
 #include "tests/game/logged_world.h"
-#include "tests/game/scene_documents.h"
+#include "tests/support/scene_data.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "game/frontend/game_options_dialog.h"
 #include "game/scenes/script_host.h"
 #include "tests/game/game_world.h"
-#include "tests/game/scene_documents.h"
+#include "tests/support/scene_data.h"
 #include "tests/support/screen_pixels.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "game/scenes/scene_arrival.h"
 #include "game/scenes/script_host.h"
 #include "tests/game/game_world.h"
-#include "tests/game/scene_documents.h"
+#include "tests/support/scene_data.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/game/scene_documents.h"
+#include "tests/support/scene_data.h"
 
 #include "engine/image_codec.h"
 #include "game/scenes/scene_bar_pictures.h"

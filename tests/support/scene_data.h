@@ -1,12 +1,12 @@
 #pragma once
-// Scene documents and data folders for the scene tests: small layered documents written with the
-// forge's writer (a background and groups of "IMG" and "HIT" layers), and the default data with a
-// test scene's files added.
+// Scene documents and data folders for the scene tests and benchmarks: small layered documents
+// written with the forge's writer (a background and groups of "IMG" and "HIT" layers), and the
+// default data with a scene's files added.
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "tests/game/play_world.h"
+#include "tests/support/mirrored_data.h"
 #include "tools/forge/scenes/psd_writer.h"
 
 struct Box {
