@@ -106,6 +106,12 @@ void Match3::EnterFirstState() {
     SetState(&playing, this, false);
 }
 
+void Match3::EnterFirstScene(const LDvString& sceneName) {
+    SelectStartingPlayer();
+    SetState(&blankState, this, false);
+    FadeToScene(sceneName);
+}
+
 LDvState* Match3::StateAfterLevel() { return &playing; }
 
 void Match3::FadeToScene(const LDvString& sceneName) {

@@ -47,6 +47,8 @@ public:
 
     // Enters the state the game starts in once the window is open; the only place that chooses it.
     void EnterFirstState();
+    // Starts in an adventure scene instead (a test option), faded to as the map does.
+    void EnterFirstScene(const LDvString& sceneName);
     // What screens see of the game; the states they move to are chosen here alone.
     LDvGame& App() override { return *this; }
     LDvFont& Font(int n) override;

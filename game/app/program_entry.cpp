@@ -147,7 +147,8 @@ GameRun RunGameObject(const ProgramOptions& options, KTestInput* testInput) {
     game.progress.reportTimes = options.reportLoadTimes;
     if (game.InitGame(WantsFullScreen(options))) {
         if (testInput != nullptr) Frame().window->setTestInput(testInput);
-        game.EnterFirstState();
+        if (options.sceneName.empty()) game.EnterFirstState();
+        else game.EnterFirstScene(options.sceneName);
         game.RunGame();
     }
     run.dataRoot = GetDataRoot();  // read while settings.ini (and its "RootDir") is still loaded

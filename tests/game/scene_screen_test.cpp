@@ -201,6 +201,31 @@ TEST_F(SceneScreen, ClicksReachTheScriptUnlessItWaits) {
     }
 }
 
+TEST_F(SceneScreen, PrintedTextSitsOnItsPanelUntilAClick) {
+    Enter("test_room");
+    SceneTextBox& box = scene.textBox;
+    struct PrintCase {
+        std::string text;
+        SceneBarPictures::Picture panel;
+    };
+    const PrintCase kPrints[] = {
+        {"A short line.", SceneBarPictures::kPrintBackSingle},
+        {std::string(40, 'w') + " " + std::string(40, 'w') + " " + std::string(40, 'w'), SceneBarPictures::kPrintBackDouble},
+    };
+    for (const PrintCase& c : kPrints) {
+        SCOPED_TRACE(c.text);
+        scene.PrintSceneText(c.text);
+        EXPECT_EQ(box.display.backing, &scene.bar[c.panel]);
+        EXPECT_EQ(scene.bar[c.panel].x, SceneTextBox::kPanelX);
+        EXPECT_EQ(scene.bar[c.panel].y, SceneTextBox::kPanelY);
+    }
+    EXPECT_GE(box.display.lines.Count(), 2);
+    scene.PrintSceneText("");
+    EXPECT_GE(box.display.lines.Count(), 2) << "an empty text changes nothing";
+    scene.OnClick(100, 100);
+    EXPECT_TRUE(box.display.lines.IsEmpty());
+}
+
 struct PointerCase {
     int x, y;
     bool waiting;

@@ -28,20 +28,6 @@ void WritePng(const std::string& path, int width, int height, uint32_t rgb) {
 
 }  // namespace
 
-RgbaImage SolidPicture(int width, int height, uint32_t rgb) {
-    RgbaImage picture(width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            uint8_t* p = picture.at(x, y);
-            p[0] = static_cast<uint8_t>(rgb >> 16);
-            p[1] = static_cast<uint8_t>(rgb >> 8);
-            p[2] = static_cast<uint8_t>(rgb);
-            p[3] = 255;
-        }
-    }
-    return picture;
-}
-
 PsdLayer ImageLayer(Box box, uint32_t rgb) {
     return PsdLayer{"IMG", box.left, box.top, SolidPicture(box.width, box.height, rgb), true};
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/support/mirrored_data.h"
+#include "tests/support/solid_picture.h"
 #include "tools/forge/scenes/psd_writer.h"
 
 struct Box {
@@ -14,7 +15,6 @@ struct Box {
 };
 
 // Colours as 0xRRGGBB.
-RgbaImage SolidPicture(int width, int height, uint32_t rgb);
 PsdLayer ImageLayer(Box box, uint32_t rgb);
 PsdLayer HitLayer(Box box);
 PsdGroup Group(const std::string& name, std::vector<PsdLayer> layers);
