@@ -14,7 +14,7 @@ class CursorSprite;
 class EffectPictures;
 class GuiPictures;
 class IntroMovieBundle;
-class LDvFont;
+struct LDvFont;
 class LDvGame;
 class LDvMusicGroup;
 class LDvNamedSounds;

@@ -18,3 +18,13 @@ struct LevelTable {
     std::map<std::string, std::string> times;
 };
 LevelTable readLevelTable(const std::string& text);
+int timeSeconds(const std::string& text);  // "300" or "4:30" as seconds; -1 when it is neither
+
+// A table of the game as a list of sections in file order, each with its keys (upper-cased, as the
+// game compares them) and values as written.
+struct TableSection {
+    std::string name;
+    std::map<std::string, std::string> keys;
+    std::string value(const std::string& upperKey) const;  // "" when absent
+};
+std::vector<TableSection> readTableSections(const std::string& text);
