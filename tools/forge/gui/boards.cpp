@@ -37,16 +37,6 @@ void hangingRopes(cairo_t* cr, double left, double right, double boardTop) {
     drawRope(cr, right, -4, right, boardTop + 6, 7, 9);
 }
 
-HeadingStyle labelStyle(double size) {
-    HeadingStyle style;
-    style.size = size;
-    style.outlineWidth = 3;
-    style.top = guiPalette::kCream;
-    style.bottom = guiPalette::kGoldLight;
-    style.shadow = 0;
-    return style;
-}
-
 // A board of the given width with a label and a recess the counter's digits fall into.
 RgbaImage counterBoard(int width, const std::string& label, uint32_t seed) {
     Canvas canvas(width, kBoardHeight);
@@ -64,7 +54,7 @@ RgbaImage counterBoard(int width, const std::string& label, uint32_t seed) {
     canvas.drawImage(woodPlank(plank), 0, 0);
     drawBrassRivet(cr, 24, 20, 4);
     drawBrassRivet(cr, width - 24, 20, 4);
-    drawHeadingLine(cr, label, width / 2.0, 41, labelStyle(19));
+    drawHeadingLine(cr, label, width / 2.0, 41, signLabelStyle(19));
     drawRecess(cr, 12, kCounterTop - 4, width - 24, kDigitHeight + 6, 8, guiPalette::kDialogFill);
     return canvas.toImage();
 }
@@ -88,21 +78,8 @@ RgbaImage menuButton() {
     canvas.drawImage(woodPlank(plank), 0, 0);
     drawBrassRivet(cr, 30, 22, 4);
     drawBrassRivet(cr, kWidth - 30, 22, 4);
-    drawHeadingLine(cr, "Menu", kWidth / 2.0, 66, labelStyle(30));
+    drawHeadingLine(cr, "Menu", kWidth / 2.0, 66, signLabelStyle(30));
     return canvas.toImage();
-}
-
-void chevron(cairo_t* cr, double x, double cy) {
-    cairo_move_to(cr, x, cy - 9);
-    cairo_line_to(cr, x + 9, cy);
-    cairo_line_to(cr, x, cy + 9);
-    cairo_close_path(cr);
-    setColor(cr, palette::kInk);
-    cairo_set_line_width(cr, 4);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke_preserve(cr);
-    fillVerticalGradient(cr, cy - 9, cy + 9, guiPalette::kCream, palette::kGold);
-    cairo_new_path(cr);
 }
 
 RgbaImage skipButton() {
@@ -120,9 +97,9 @@ RgbaImage skipButton() {
     plank.color = palette::kWoodDark;
     plank.seed = 33;
     canvas.drawImage(woodPlank(plank), 0, 0);
-    drawHeadingLine(canvas.cr(), "Skip", 64, 37, labelStyle(27));
-    chevron(canvas.cr(), 108, 26);
-    chevron(canvas.cr(), 121, 26);
+    drawHeadingLine(canvas.cr(), "Skip", 64, 37, signLabelStyle(27));
+    drawChevron(canvas.cr(), 108, 26, 9, 4);
+    drawChevron(canvas.cr(), 121, 26, 9, 4);
     return canvas.toImage();
 }
 

@@ -276,6 +276,30 @@ void drawCentredText(cairo_t* cr, const std::string& text, double cx, double bas
     cairo_new_path(cr);
 }
 
+HeadingStyle signLabelStyle(double size) {
+    HeadingStyle style;
+    style.size = size;
+    style.outlineWidth = 3;
+    style.top = guiPalette::kCream;
+    style.bottom = guiPalette::kGoldLight;
+    style.shadow = 0;
+    return style;
+}
+
+void drawChevron(cairo_t* cr, double x, double cy, double size, double ink) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, x, cy - size);
+    cairo_line_to(cr, x + size, cy);
+    cairo_line_to(cr, x, cy + size);
+    cairo_close_path(cr);
+    setColor(cr, palette::kInk);
+    cairo_set_line_width(cr, ink);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke_preserve(cr);
+    fillVerticalGradient(cr, cy - size, cy + size, guiPalette::kCream, palette::kGold);
+    cairo_new_path(cr);
+}
+
 void drawBrassRivet(cairo_t* cr, double cx, double cy, double radius) {
     cairo_new_path(cr);
     cairo_arc(cr, cx, cy, radius, 0, 2 * M_PI);

@@ -89,6 +89,10 @@ void drawHeadingLine(cairo_t* cr, const std::string& text, double cx, double bas
 // A picture holding the text lines, centred; width/height 0 fit the text with a margin.
 RgbaImage headingPicture(const std::vector<std::string>& lines, const HeadingStyle& style, int width = 0,
                          int height = 0);
+// The cream-to-gold lettering with an ink edge of every wooden sign and button.
+HeadingStyle signLabelStyle(double size);
+// A right-pointing arrowhead, `size` from its back to its tip, filled gold over an ink edge.
+void drawChevron(cairo_t* cr, double x, double cy, double size, double ink);
 // Plain text in one colour, centred on cx.
 void drawCentredText(cairo_t* cr, const std::string& text, double cx, double baseline, Face face, double size,
                      Rgb color, double alpha = 1.0);

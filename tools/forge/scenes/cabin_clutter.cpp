@@ -1,5 +1,5 @@
 // The clutter of the wrecked cabin, painted into its background: papers, rope, a sack of beans, a
-// boot, rags, shells, a picture, pots and pans. Much of it looks a little like what the player is
+// boot, rags, shells, a picture, a life ring, rope, pots and pans. Much of it looks a little like what the player is
 // looking for, which is what makes a hidden-object scene a search.
 #include "tools/forge/scenes/cabin_clutter.h"
 
@@ -193,11 +193,47 @@ void shipPicture(cairo_t* cr) {
     cairo_new_path(cr);
 }
 
+// The Wren's life ring, her name painted round it.
+void lifeRing(cairo_t* cr, double x, double y, double r) {
+    paintContactShadow(cr, x + 6, y + 8, r * 1.05, r * 1.05, 0.35);
+    for (int k = 0; k < 8; ++k) {
+        cairo_new_path(cr);
+        cairo_arc(cr, x, y, r, k * M_PI / 4, (k + 1) * M_PI / 4);
+        cairo_arc_negative(cr, x, y, r * 0.58, (k + 1) * M_PI / 4, k * M_PI / 4);
+        cairo_close_path(cr);
+        fillRoundShading(cr, x - r * 0.3, y - r * 0.3, r * 1.4, k % 2 ? palette::kWhite : palette::kCoral);
+        strokeInk(cr, 1.8);
+    }
+    cairo_new_path(cr);
+    for (double a : {0.4, 2.0, 3.5, 5.1}) {  // its rope loops
+        cairo_arc(cr, x + std::cos(a) * r * 0.79, y + std::sin(a) * r * 0.79, r * 0.18, 0, 2 * M_PI);
+        strokeRound(cr, guiPalette::kRope, 3, 0.9);
+    }
+    drawBrassRivet(cr, x, y - r - 6, 4);
+}
+
+void hangingRope(cairo_t* cr, double x, double y) {
+    drawBrassRivet(cr, x, y, 4);
+    for (int k = 0; k < 4; ++k) {
+        cairo_new_path(cr);
+        ellipsePath(cr, x, y + 48 + k * 3, 22 - k * 2, 46 - k * 3);
+        setColor(cr, palette::kInk);
+        cairo_set_line_width(cr, 7);
+        cairo_stroke_preserve(cr);
+        setColor(cr, guiPalette::kRope);
+        cairo_set_line_width(cr, 4.5);
+        cairo_stroke(cr);
+    }
+    drawRope(cr, x + 4, y + 92, x + 10, y + 150, 6, 7);
+}
+
 }  // namespace
 
 void paintCabinWalls(cairo_t* cr) {
     shipPicture(cr);
     pots(cr, 1150, 352);
+    lifeRing(cr, 1046, 444, 48);
+    hangingRope(cr, 70, 70);
 }
 
 void paintCabinFloor(cairo_t* cr) {

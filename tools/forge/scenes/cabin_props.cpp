@@ -21,6 +21,14 @@ void stroked(cairo_t* cr, Rgb colour, double width, double ink) {
     cairo_path_destroy(path);
 }
 
+// A bottle's cork from `top`, `height` tall.
+void cork(cairo_t* cr, double top, double height) {
+    roundedRectPath(cr, -10, top, 20, height, 4);
+    fillVerticalGradient(cr, top, top + height, lighten(kCork, 0.2), darken(kCork, 0.2));
+    strokeInk(cr, 2.5);
+    cairo_new_path(cr);
+}
+
 // Drawn in a box 100 units across, centred on 0, 0.
 void bandage(cairo_t* cr) {
     cairo_move_to(cr, 18, 16);  // the loose end trailing off the roll
@@ -69,10 +77,7 @@ void vial(cairo_t* cr) {
     fillRoundShading(cr, -2, -28, 12, kAmberGlass);
     strokeInk(cr, 2.5);
     cairo_new_path(cr);
-    roundedRectPath(cr, -10, -46, 20, 14, 4);
-    fillVerticalGradient(cr, -46, -32, lighten(kCork, 0.2), darken(kCork, 0.2));
-    strokeInk(cr, 2.5);
-    cairo_new_path(cr);
+    cork(cr, -46, 14);
     roundedRectPath(cr, -13, -2, 26, 22, 3);  // the apothecary's label
     setColor(cr, palette::kParchment);
     cairo_fill_preserve(cr);
@@ -189,10 +194,7 @@ void iodine(cairo_t* cr) {
     fillRoundShading(cr, -6, 8, 36, {0.36, 0.12, 0.08});
     strokeInk(cr, 3);
     cairo_new_path(cr);
-    roundedRectPath(cr, -10, -42, 20, 15, 4);
-    fillVerticalGradient(cr, -42, -27, lighten(kCork, 0.2), darken(kCork, 0.2));
-    strokeInk(cr, 2.5);
-    cairo_new_path(cr);
+    cork(cr, -42, 15);
     roundedRectPath(cr, -18, 2, 36, 24, 3);
     setColor(cr, palette::kWhite);
     cairo_fill_preserve(cr);

@@ -14,7 +14,9 @@
 //   FX                                where effects are drawn: above everything
 // The inventory pictures of the things taken here are painted by the same code.
 #include <cmath>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "tools/forge/core/forge.h"
 #include "tools/forge/gui/paint.h"
@@ -155,13 +157,21 @@ void writeItems(Forge& forge) {
     const auto tile = [](WindSign sign) {
         return itemPicture([sign](cairo_t* cr) { paintCarvedTile(cr, sign, 0, 0, 56, -0.12); }, 0, 0, 66);
     };
-    forge.writePng("inventory/branch.png",
-                   itemPicture([](cairo_t* cr) { paintFallenBranch(cr, 0, 0, 150, -0.7); }, 0, 0, 150));
-    forge.writePng("inventory/flint.png", itemPicture([](cairo_t* cr) { paintFlint(cr, 0, 0, 60); }, 0, 0, 70));
-    forge.writePng("inventory/cloud_tile.png", tile(WindSign::Cloud));
-    forge.writePng("inventory/feather_tile.png", tile(WindSign::Feather));
-    forge.writePng("inventory/spiral_tile.png", tile(WindSign::Spiral));
-    forge.writePng("inventory/reward.png", itemPicture([](cairo_t* cr) { paintWindBlessing(cr, 0, 0, 60); }, 0, 0, 128));
+    const RgbaImage pictures[] = {
+        itemPicture([](cairo_t* cr) { paintFallenBranch(cr, 0, 0, 150, -0.7); }, 0, 0, 150),
+        itemPicture([](cairo_t* cr) { paintFlint(cr, 0, 0, 60); }, 0, 0, 70),
+        tile(WindSign::Cloud),
+        tile(WindSign::Feather),
+        tile(WindSign::Spiral),
+        itemPicture([](cairo_t* cr) { paintWindBlessing(cr, 0, 0, 60); }, 0, 0, 128),
+    };
+    const char* names[] = {"branch", "flint", "cloud_tile", "feather_tile", "spiral_tile", "reward"};
+    std::vector<SheetEntry> entries;
+    for (size_t i = 0; i < std::size(names); ++i) {
+        forge.writePng(std::string("inventory/") + names[i] + ".png", pictures[i]);
+        entries.push_back({names[i], &pictures[i]});
+    }
+    forge.addContactSheet("scene_god_of_air_items", contactSheet(entries, 6, 120));
 }
 
 }  // namespace

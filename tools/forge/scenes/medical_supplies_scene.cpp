@@ -7,8 +7,10 @@
 //   NET, PLANK, SEAWEED   wreckage lying over some objects; it takes their clicks where it covers them
 //   FX            where effects are drawn: above everything
 // Every object's item picture (inventory/<item>.png) is painted by the same code.
-#include <set>
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "tools/forge/core/forge.h"
 #include "tools/forge/gui/paint.h"
@@ -48,13 +50,17 @@ SceneDocument paintScene() {
 }
 
 void writeItems(Forge& forge) {
-    std::set<std::string> written;
+    std::vector<std::pair<std::string, RgbaImage>> pictures;
     for (const HiddenSupply& s : kHiddenSupplies) {
-        if (!written.insert(s.item).second) continue;
+        const bool seen = std::any_of(pictures.begin(), pictures.end(), [&](const auto& p) { return p.first == s.item; });
+        if (seen) continue;
         const Supply supply = s.supply;
-        forge.writePng(std::string("inventory/") + s.item + ".png",
-                       itemPicture([supply](cairo_t* cr) { paintSupply(cr, supply, 0, 0, 100, -0.35); }, 0, 0, 112));
+        pictures.emplace_back(s.item, itemPicture([supply](cairo_t* cr) { paintSupply(cr, supply, 0, 0, 100, -0.35); }, 0, 0, 112));
+        forge.writePng("inventory/" + pictures.back().first + ".png", pictures.back().second);
     }
+    std::vector<SheetEntry> entries;
+    for (const auto& picture : pictures) entries.push_back({picture.first, &picture.second});
+    forge.addContactSheet("scene_medical_supplies_items", contactSheet(entries, 9, 120));
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "tools/forge/gui/paint.h"
 #include "tools/forge/paint/glow.h"
 #include "tools/forge/paint/plants.h"
+#include "tools/forge/paint/scenery.h"
 #include "tools/forge/paint/sheet.h"
 #include "tools/forge/scenes/scene_emblems.h"
 
@@ -33,37 +34,6 @@ constexpr double kShelfTop = 100;   // the plank's top edge, bar-relative (the c
 constexpr double kTrayLeft = 338, kTrayRight = 1062;
 constexpr double kTrayTop = 62;
 const Rgb kBrassLip = guiPalette::kBrass;
-
-HeadingStyle labelStyle(double size) {
-    HeadingStyle style;
-    style.size = size;
-    style.outlineWidth = 3;
-    style.top = guiPalette::kCream;
-    style.bottom = guiPalette::kGoldLight;
-    style.shadow = 0;
-    return style;
-}
-
-void bambooRail(cairo_t* cr, double x0, double x1, double top, double height) {
-    cairo_new_path(cr);
-    roundedRectPath(cr, x0, top, x1 - x0, height, height / 2);
-    cairo_pattern_t* cane = cairo_pattern_create_linear(0, top, 0, top + height);
-    cairo_pattern_add_color_stop_rgb(cane, 0, 0.55, 0.44, 0.24);
-    cairo_pattern_add_color_stop_rgb(cane, 0.35, 0.98, 0.86, 0.55);
-    cairo_pattern_add_color_stop_rgb(cane, 1, 0.5, 0.38, 0.2);
-    cairo_set_source(cr, cane);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(cane);
-    strokeInk(cr, 2);
-    cairo_new_path(cr);
-    for (double x = x0 + 14; x < x1 - 6; x += 27.5) {
-        cairo_move_to(cr, x, top + 1);
-        cairo_line_to(cr, x, top + height - 1);
-    }
-    setColor(cr, palette::kInk, 0.45);
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
-}
 
 void plankShelf(cairo_t* cr) {
     cairo_new_path(cr);
@@ -93,20 +63,12 @@ void plankShelf(cairo_t* cr) {
             cairo_new_path(cr);
         }
     }
-    bambooRail(cr, -4, kWidth + 4, kShelfTop - 8, 14);
+    paintBambooRail(cr, -4, kWidth + 4, kShelfTop - 8, 14);
 }
 
 // A round brass-rimmed socket a button sits in.
 void socket(cairo_t* cr, double cx, double cy, double radius) {
-    cairo_new_path(cr);
-    cairo_arc(cr, cx, cy, radius, 0, 2 * M_PI);
-    fillRoundShading(cr, cx, cy, radius, kBrassLip);
-    strokeInk(cr, 2.5);
-    cairo_new_path(cr);
-    cairo_arc(cr, cx, cy, radius - 6, 0, 2 * M_PI);
-    fillVerticalGradient(cr, cy - radius, cy + radius, guiPalette::kDialogDeep, palette::kWoodDark);
-    strokeInk(cr, 1.5, 0.7);
-    cairo_new_path(cr);
+    paintRimmedDisc(cr, cx, cy, radius, 6, kBrassLip, guiPalette::kDialogDeep, palette::kWoodDark, 2.5);
     for (int k = 0; k < 4; ++k) {
         const double a = M_PI / 4 + k * M_PI / 2;
         drawBrassRivet(cr, cx + (radius - 3) * std::cos(a), cy + (radius - 3) * std::sin(a), 3.2);
@@ -133,7 +95,7 @@ void itemTray(cairo_t* cr) {
     cairo_set_source_surface(cr, surface, kTrayLeft - 4, kTrayTop - 4);
     cairo_paint(cr);
     cairo_surface_destroy(surface);
-    bambooRail(cr, kTrayLeft + 14, kTrayRight - 14, kTrayTop + 4, 11);
+    paintBambooRail(cr, kTrayLeft + 14, kTrayRight - 14, kTrayTop + 4, 11);
     for (int i = 0; i < kSlots; ++i) {
         const double x = kSlotLeft + kSlotStep * i - 2;
         drawRecess(cr, x, kSlotTop - kTop - 2, kItemSize + 4, kItemSize + 4, 14, guiPalette::kDialogFill);
@@ -207,7 +169,7 @@ RgbaImage menuButton() {
         fillVerticalGradient(cr, c - 22 + k * 10, c - 17 + k * 10, guiPalette::kCream, palette::kGold);
         cairo_new_path(cr);
     }
-    drawHeadingLine(cr, "Menu", c, c + 23, labelStyle(20));
+    drawHeadingLine(cr, "Menu", c, c + 23, signLabelStyle(20));
     paintGloss(cr, c - 16, c - 26, 12, 5, 0.3);
     return canvas.toImage();
 }
@@ -239,32 +201,11 @@ RgbaImage hintButton() {
     const double cx = kHintWidth / 2.0;
     const double cy = kHintHeight / 2.0;
     const double r = kHintHeight / 2.0 - 3;
-    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
-    fillRoundShading(cr, cx, cy, r, palette::kGold);
-    strokeInk(cr, 2.5);
-    cairo_new_path(cr);
-    cairo_arc(cr, cx, cy, r - 6, 0, 2 * M_PI);
-    fillVerticalGradient(cr, cy - r, cy + r, palette::kSky, palette::kDeepSea);
-    strokeInk(cr, 1.5, 0.7);
-    cairo_new_path(cr);
+    paintRimmedDisc(cr, cx, cy, r, 6, palette::kGold, palette::kSky, palette::kDeepSea, 2.5);
     magnifier(cr, cx - 7, cy - 10, 13);
-    drawHeadingLine(cr, "Hint", cx, cy + 26, labelStyle(18));
+    drawHeadingLine(cr, "Hint", cx, cy + 26, signLabelStyle(18));
     paintGloss(cr, cx - 14, cy - 24, 11, 5, 0.35);
     return canvas.toImage();
-}
-
-void chevron(cairo_t* cr, double x, double cy) {
-    cairo_new_path(cr);
-    cairo_move_to(cr, x, cy - 8);
-    cairo_line_to(cr, x + 8, cy);
-    cairo_line_to(cr, x, cy + 8);
-    cairo_close_path(cr);
-    setColor(cr, palette::kInk);
-    cairo_set_line_width(cr, 3.5);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke_preserve(cr);
-    fillVerticalGradient(cr, cy - 8, cy + 8, guiPalette::kCream, palette::kGold);
-    cairo_new_path(cr);
 }
 
 RgbaImage skipButton() {
@@ -281,9 +222,9 @@ RgbaImage skipButton() {
     plank.shadow = 0.4;
     Canvas canvas(kSkipWidth, kSkipHeight);
     canvas.drawImage(woodPlank(plank), 0, 0);
-    drawHeadingLine(canvas.cr(), "Skip", 44, 32, labelStyle(22));
-    chevron(canvas.cr(), 78, 24);
-    chevron(canvas.cr(), 89, 24);
+    drawHeadingLine(canvas.cr(), "Skip", 44, 32, signLabelStyle(22));
+    drawChevron(canvas.cr(), 78, 24, 8, 3.5);
+    drawChevron(canvas.cr(), 89, 24, 8, 3.5);
     return canvas.toImage();
 }
 

@@ -32,6 +32,19 @@ void closedEye(cairo_t* cr, double x, double y, double r, double ink) {
 
 }  // namespace
 
+void paintRimmedDisc(cairo_t* cr, double cx, double cy, double radius, double rim, Rgb rimColour, Rgb top, Rgb bottom,
+                     double ink) {
+    cairo_new_path(cr);
+    cairo_arc(cr, cx, cy, radius, 0, 2 * M_PI);
+    fillRoundShading(cr, cx, cy, radius, rimColour);
+    strokeInk(cr, ink);
+    cairo_new_path(cr);
+    cairo_arc(cr, cx, cy, radius - rim, 0, 2 * M_PI);
+    fillVerticalGradient(cr, cy - radius, cy + radius, top, bottom);
+    strokeInk(cr, ink * 0.6, 0.7);
+    cairo_new_path(cr);
+}
+
 void paintAirGodFace(cairo_t* cr, double cx, double cy, double radius, Rgb stone) {
     const double r = radius;
     const double ink = std::max(1.2, r * 0.045);
@@ -97,15 +110,9 @@ void paintWindSpiral(cairo_t* cr, double cx, double cy, double radius, double tu
 }
 
 void paintGodOfAirMedallion(cairo_t* cr, double cx, double cy, double radius) {
-    cairo_new_path(cr);
-    cairo_arc(cr, cx, cy, radius, 0, 2 * M_PI);
-    fillRoundShading(cr, cx, cy, radius, palette::kGold);
-    strokeInk(cr, 2.5);
-    cairo_new_path(cr);
-    cairo_arc(cr, cx, cy, radius * 0.85, 0, 2 * M_PI);
-    fillVerticalGradient(cr, cy - radius, cy + radius, palette::kSky, palette::kLagoon);
-    strokeInk(cr, 1.5, 0.7);
+    paintRimmedDisc(cr, cx, cy, radius, radius * 0.15, palette::kGold, palette::kSky, palette::kLagoon, 2.5);
     cairo_save(cr);
+    cairo_arc(cr, cx, cy, radius * 0.85, 0, 2 * M_PI);
     cairo_clip(cr);
     paintAirGodFace(cr, cx - radius * 0.1, cy - radius * 0.05, radius * 0.45, emblem::kStone);
     for (int k = -1; k <= 1; ++k) {
@@ -120,15 +127,8 @@ void paintGodOfAirMedallion(cairo_t* cr, double cx, double cy, double radius) {
 }
 
 void paintClinicEmblem(cairo_t* cr, double cx, double cy, double radius) {
-    cairo_new_path(cr);
-    cairo_arc(cr, cx, cy, radius, 0, 2 * M_PI);
-    fillRoundShading(cr, cx, cy, radius, guiPalette::kBrass);
-    strokeInk(cr, std::max(1.5, radius * 0.06));
-    cairo_new_path(cr);
-    cairo_arc(cr, cx, cy, radius * 0.8, 0, 2 * M_PI);
-    fillVerticalGradient(cr, cy - radius, cy + radius, palette::kWhite, guiPalette::kCream);
-    strokeInk(cr, std::max(1.0, radius * 0.04), 0.6);
-    cairo_new_path(cr);
+    paintRimmedDisc(cr, cx, cy, radius, radius * 0.2, guiPalette::kBrass, palette::kWhite, guiPalette::kCream,
+                    std::max(1.5, radius * 0.06));
     const double arm = radius * 0.2;
     const double reach = arm * 3;
     constexpr double kCross[12][2] = {{-1, -3}, {1, -3}, {1, -1}, {3, -1}, {3, 1}, {1, 1},
@@ -152,15 +152,8 @@ void paintWindBlessing(cairo_t* cr, double cx, double cy, double radius) {
     cairo_curve_to(cr, cx - r * 0.4, cordTop, cx + r * 0.4, cordTop, cx + r * 0.5, cy - r * 0.85);
     strokeRound(cr, palette::kCoral, radius * 0.05);
     paintGlow(cr, cx, cy + radius * 0.08, radius, {1, 0.97, 0.8}, palette::kGold, 0.45);
-    cairo_new_path(cr);
-    cairo_arc(cr, cx, cy + radius * 0.08, r, 0, 2 * M_PI);
-    fillRoundShading(cr, cx, cy + radius * 0.08, r, palette::kGold);
-    strokeInk(cr, std::max(1.5, radius * 0.05));
-    cairo_new_path(cr);
-    cairo_arc(cr, cx, cy + radius * 0.08, r * 0.8, 0, 2 * M_PI);
-    fillVerticalGradient(cr, cy - r, cy + r, palette::kSky, palette::kLagoon);
-    strokeInk(cr, std::max(1.0, radius * 0.03), 0.7);
-    cairo_new_path(cr);
+    paintRimmedDisc(cr, cx, cy + radius * 0.08, r, r * 0.2, palette::kGold, palette::kSky, palette::kLagoon,
+                    std::max(1.5, radius * 0.05));
     paintWindSpiral(cr, cx, cy + radius * 0.08, r * 0.62, 2.2, std::max(2.0, radius * 0.07));
     paintGloss(cr, cx - r * 0.35, cy - r * 0.42, r * 0.26, r * 0.1, 0.4);
     paintSparkle(cr, cx + r * 0.55, cy - r * 0.45, radius * 0.35, 0.9);

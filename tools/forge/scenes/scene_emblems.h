@@ -12,6 +12,11 @@ constexpr Rgb kStoneDark{0.42, 0.38, 0.33};
 constexpr Rgb kWindWhite{0.94, 0.98, 1.0};
 }  // namespace emblem
 
+// A shaded rim of `rim` width round a disc filled from `top` to `bottom`: medallions, sockets,
+// round buttons. Leaves no path behind.
+void paintRimmedDisc(cairo_t* cr, double cx, double cy, double radius, double rim, Rgb rimColour, Rgb top, Rgb bottom,
+                     double ink);
+
 // The god's face: cloud curls for hair and beard, puffed cheeks, eyes closed, lips pursed to blow.
 // `radius` is the face's half width; the curls reach about 1.5 radius from the centre.
 void paintAirGodFace(cairo_t* cr, double cx, double cy, double radius, Rgb stone);

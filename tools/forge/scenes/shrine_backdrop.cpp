@@ -38,6 +38,40 @@ void skyAndSea(cairo_t* cr) {
     drawCloud(cr, 120, 110, 230, 0.9);
     drawCloud(cr, 330, 200, 160, 0.75);
     drawCloud(cr, 40, 250, 120, 0.6);
+    constexpr double kGulls[][3] = {{250, 90, 14}, {290, 120, 10}, {380, 70, 12}};
+    for (const auto& g : kGulls) {  // seabirds riding the updraught along the cliff
+        cairo_new_path(cr);
+        cairo_move_to(cr, g[0] - g[2], g[1] - g[2] * 0.2);
+        cairo_curve_to(cr, g[0] - g[2] * 0.5, g[1] - g[2] * 0.6, g[0] - g[2] * 0.2, g[1] - g[2] * 0.4, g[0], g[1]);
+        cairo_curve_to(cr, g[0] + g[2] * 0.2, g[1] - g[2] * 0.4, g[0] + g[2] * 0.5, g[1] - g[2] * 0.6, g[0] + g[2], g[1] - g[2] * 0.2);
+        strokeRound(cr, palette::kInk, 2.2, 0.75);
+    }
+}
+
+// Frangipani: five cream petals with a golden heart, here and there in the grass.
+void flower(cairo_t* cr, double x, double y, double r) {
+    for (int k = 0; k < 5; ++k) {
+        const double a = k * 2 * M_PI / 5 - M_PI / 2;
+        cairo_new_path(cr);
+        ellipsePath(cr, x + std::cos(a) * r * 0.6, y + std::sin(a) * r * 0.6, r * 0.55, r * 0.55);
+        fillRoundShading(cr, x + std::cos(a) * r * 0.6, y + std::sin(a) * r * 0.6, r * 0.6, {1, 0.95, 0.9});
+        strokeInk(cr, 1.2, 0.7);
+    }
+    cairo_new_path(cr);
+    cairo_arc(cr, x, y, r * 0.3, 0, 2 * M_PI);
+    setColor(cr, palette::kGold);
+    cairo_fill(cr);
+}
+
+// Late sunlight from the upper left over everything, and the foreground a little darker.
+void light(cairo_t* cr) {
+    cairo_pattern_t* sun = cairo_pattern_create_linear(0, 0, 1400, 900);
+    cairo_pattern_add_color_stop_rgba(sun, 0, 1, 0.93, 0.7, 0.16);
+    cairo_pattern_add_color_stop_rgba(sun, 0.5, 1, 0.93, 0.7, 0.0);
+    cairo_pattern_add_color_stop_rgba(sun, 1, palette::kInk.r, palette::kInk.g, palette::kInk.b, 0.12);
+    cairo_set_source(cr, sun);
+    cairo_paint(cr);
+    cairo_pattern_destroy(sun);
 }
 
 // The cliff's left edge, top to bottom: ragged, leaning back as it rises.
@@ -264,6 +298,19 @@ void standingStone(cairo_t* cr, double x, double footY, double height, WindSign 
     paintGrassTuft(cr, x + 26, footY + 2, 16, 0.6, static_cast<uint32_t>(x) + 7);
 }
 
+// Fills and inks the current path as the side of a round stone, lit from the left; `shade`
+// darkens it a little.
+void roundStoneSide(cairo_t* cr, double x, double rx, double shade) {
+    cairo_pattern_t* side = cairo_pattern_create_linear(x - rx, 0, x + rx, 0);
+    cairo_pattern_add_color_stop_rgb(side, 0, 0.62 - shade, 0.58 - shade, 0.5 - shade);
+    cairo_pattern_add_color_stop_rgb(side, 0.35, 0.82 - shade, 0.78 - shade, 0.68 - shade);
+    cairo_pattern_add_color_stop_rgb(side, 1, 0.42 - shade, 0.38 - shade, 0.33 - shade);
+    cairo_set_source(cr, side);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(side);
+    strokeInk(cr, 2.5);
+}
+
 void altar(cairo_t* cr) {
     const double x = kAltarX, y = kAltarY, rx = kAltarRadiusX, ry = kAltarRadiusY;
     paintContactShadow(cr, x + 20, y + 150, rx * 1.1, 30, 0.5);
@@ -273,28 +320,14 @@ void altar(cairo_t* cr) {
     cairo_line_to(cr, x + rx * 0.7, y + 150);
     cairo_curve_to(cr, x + rx * 0.5, y + 120, x + rx * 0.45, y + 80, x + rx * 0.55, y + 30);
     cairo_close_path(cr);
-    cairo_pattern_t* side = cairo_pattern_create_linear(x - rx, 0, x + rx, 0);
-    cairo_pattern_add_color_stop_rgb(side, 0, 0.62, 0.58, 0.5);
-    cairo_pattern_add_color_stop_rgb(side, 0.35, 0.82, 0.78, 0.68);
-    cairo_pattern_add_color_stop_rgb(side, 1, 0.42, 0.38, 0.33);
-    cairo_set_source(cr, side);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(side);
-    strokeInk(cr, 2.5);
+    roundStoneSide(cr, x, rx, 0.0);
     cairo_new_path(cr);
     cairo_move_to(cr, x - rx, y);  // the slab's rim
     cairo_line_to(cr, x - rx, y + 26);
     cairo_curve_to(cr, x - rx, y + 26 + ry * 1.3, x + rx, y + 26 + ry * 1.3, x + rx, y + 26);
     cairo_line_to(cr, x + rx, y);
     cairo_close_path(cr);
-    side = cairo_pattern_create_linear(x - rx, 0, x + rx, 0);
-    cairo_pattern_add_color_stop_rgb(side, 0, 0.6, 0.56, 0.48);
-    cairo_pattern_add_color_stop_rgb(side, 0.35, 0.8, 0.76, 0.66);
-    cairo_pattern_add_color_stop_rgb(side, 1, 0.4, 0.36, 0.31);
-    cairo_set_source(cr, side);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(side);
-    strokeInk(cr, 2.5);
+    roundStoneSide(cr, x, rx, 0.02);
     cairo_new_path(cr);
     for (int k = 0; k < 9; ++k) {  // a band of carved waves round the rim
         const double t = -0.9 + k * 0.225;
@@ -418,6 +451,10 @@ void foreground(cairo_t* cr) {
                                     {1560, 730, 42}, {1300, 620, 20}, {380, 612, 22}, {960, 578, 18}, {660, 582, 16}};
     uint32_t seed = 11;
     for (const auto& t : kTufts) paintGrassTuft(cr, t[0], t[1], t[2], 0.5, seed++);
+    // A shrub clinging to a crack in the cliff, right of the hollow.
+    for (int k = 0; k < 6; ++k) {
+        paintBroadLeaf(cr, 1500, 440, -M_PI / 2 - 1.2 + k * 0.45, 60 + (k % 2) * 16, 15, palette::kLeaf, palette::kJungle);
+    }
     paintBroadLeaf(cr, 1610, 660, M_PI + 0.3, 170, 40, palette::kLeaf, palette::kJungle);
     paintBroadLeaf(cr, 1610, 560, M_PI - 0.2, 150, 36, palette::kLeaf, palette::kJungle);
     paintBroadLeaf(cr, -10, 720, -0.35, 150, 38, palette::kLeaf, palette::kJungle);
@@ -425,6 +462,9 @@ void foreground(cairo_t* cr) {
         paintGrassTuft(cr, x, kTerraceY + 8, 26, 0.4, static_cast<uint32_t>(x));
         paintGrassTuft(cr, x + 22, kTerraceY + 10, 18, 0.6, static_cast<uint32_t>(x) + 1);
     }
+    constexpr double kFlowers[][3] = {{478, 560, 7}, {612, 566, 6}, {1142, 562, 7}, {1212, 706, 8}, {52, 724, 8},
+                                      {1548, 722, 8}, {1334, 262, 6}, {1010, 700, 6}};
+    for (const auto& f : kFlowers) flower(cr, f[0], f[1], f[2]);
     // Creepers trailing over the top edge, where the cliff goes on above the picture.
     ArtRandom random(0x7a11);
     for (double x : {540.0, 690.0, 1040.0, 1170.0, 1380.0, 1530.0}) {
@@ -463,6 +503,7 @@ RgbaImage paintShrineBackdrop() {
     altar(cr);
     tree(cr);
     foreground(cr);
+    light(cr);
     paintVignette(cr, 0.35);
     RgbaImage image = canvas.toImage();
     for (size_t i = 3; i < image.rgba.size(); i += 4) image.rgba[i] = 255;  // the background is opaque

@@ -250,12 +250,15 @@ void paintNest(cairo_t* cr, double cx, double cy, double width) {
 void paintVineCurtain(cairo_t* cr) {
     using namespace shrine;
     ArtRandom random(0x71e5);
-    const double top = kNicheTop - 46;
-    const double left = kNicheX - kNicheHalfWidth - 26, right = kNicheX + kNicheHalfWidth + 26;
-    constexpr int kStems = 11;
+    const double left = kNicheX - kNicheHalfWidth - 30, right = kNicheX + kNicheHalfWidth + 30;
+    constexpr int kStems = 12;
     for (int k = 0; k < kStems; ++k) {
-        const double x = left + (right - left) * (k + 0.5) / kStems + random.range(-6, 6);
-        const double length = random.range(170, 230);
+        const double u = (k + 0.5) / kStems;
+        const double x = left + (right - left) * u + random.range(-6, 6);
+        // The creeper spills over the hollow's top: long in the middle, short at the sides.
+        const double middle = 1 - std::abs(u - 0.5) * 2;
+        const double top = kNicheTop - 30 - 30 * middle + random.range(-12, 12);
+        const double length = 90 + 150 * middle + random.range(-20, 20);
         const double sway = random.range(8, 18) * (k % 2 ? 1 : -1);
         cairo_new_path(cr);
         cairo_move_to(cr, x - sway, top);
@@ -268,8 +271,8 @@ void paintVineCurtain(cairo_t* cr) {
         int leaf = 0;
         for (double t = 0.04; t < 1.0; t += random.range(0.07, 0.1), ++leaf) {
             const double y = top + length * t;
-            const double u = 1 - t;
-            const double sx = (x - sway) * u * u * u + 3 * (x + sway) * u * u * t + 3 * (x - sway) * u * t * t +
+            const double v = 1 - t;
+            const double sx = (x - sway) * v * v * v + 3 * (x + sway) * v * v * t + 3 * (x - sway) * v * t * t +
                               (x + sway * 0.6) * t * t * t;
             const double side = leaf % 2 ? 1 : -1;
             const Rgb light = mix(palette::kLeaf, palette::kGold, random.range(0, 0.25));
@@ -281,8 +284,9 @@ void paintVineCurtain(cairo_t* cr) {
     paintSparkle(cr, kFeatherTileX + 10, kFeatherTileY - 8, 22, 0.9);
 }
 
-void paintUrnBody(cairo_t* cr, double cx, double footY) {
-    paintContactShadow(cr, cx + 6, footY - 4, 58, 14, 0.5);
+namespace {
+
+void urnPath(cairo_t* cr, double cx, double footY) {
     const double top = footY - 138;
     cairo_new_path(cr);
     cairo_move_to(cr, cx - 20, top + 14);
@@ -292,18 +296,20 @@ void paintUrnBody(cairo_t* cr, double cx, double footY) {
     cairo_curve_to(cr, cx + 30, footY - 6, cx + 54, top + 118, cx + 56, top + 86);
     cairo_curve_to(cr, cx + 58, top + 50, cx + 26, top + 40, cx + 20, top + 14);
     cairo_close_path(cr);
+}
+
+}  // namespace
+
+void paintUrnBody(cairo_t* cr, double cx, double footY) {
+    paintContactShadow(cr, cx + 6, footY - 4, 58, 14, 0.5);
+    const double top = footY - 138;
+    urnPath(cr, cx, footY);
     fillRoundShading(cr, cx, top + 80, 70, kTerracotta);
     strokeInk(cr, 2.8);
     cairo_new_path(cr);
     // A painted band of waves round the belly.
     cairo_save(cr);
-    cairo_move_to(cr, cx - 20, top + 14);
-    cairo_curve_to(cr, cx - 26, top + 40, cx - 58, top + 50, cx - 56, top + 86);
-    cairo_curve_to(cr, cx - 54, top + 118, cx - 30, footY - 6, cx - 24, footY);
-    cairo_line_to(cr, cx + 24, footY);
-    cairo_curve_to(cr, cx + 30, footY - 6, cx + 54, top + 118, cx + 56, top + 86);
-    cairo_curve_to(cr, cx + 58, top + 50, cx + 26, top + 40, cx + 20, top + 14);
-    cairo_close_path(cr);
+    urnPath(cr, cx, footY);
     cairo_clip(cr);
     cairo_new_path(cr);
     cairo_rectangle(cr, cx - 60, top + 70, 120, 18);
