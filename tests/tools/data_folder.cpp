@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -120,4 +121,40 @@ int wrappedLines(const std::map<unsigned long, long>& advances, const std::strin
         }
     }
     return lines + (current.empty() ? 0 : 1);
+}
+
+int timeSeconds(const std::string& text) {
+    const size_t colon = text.find(':');
+    const std::string minutes = text.substr(0, colon);
+    const std::string seconds = colon == std::string::npos ? "" : text.substr(colon + 1);
+    const auto digits = [](const std::string& s) { return s.find_first_not_of("0123456789") == std::string::npos; };
+    constexpr size_t kMaxDigits = 4;
+    if (minutes.empty() || !digits(minutes) || !digits(seconds) || minutes.size() > kMaxDigits ||
+        seconds.size() > kMaxDigits) {
+        return -1;
+    }
+    const int whole = std::atoi(minutes.c_str());
+    if (colon == std::string::npos) return whole;
+    return whole * 60 + std::atoi(seconds.c_str());
+}
+
+std::string TableSection::value(const std::string& upperKey) const {
+    const auto found = keys.find(upperKey);
+    return found == keys.end() ? std::string() : found->second;
+}
+
+std::vector<TableSection> readTableSections(const std::string& text) {
+    std::vector<TableSection> sections;
+    for (const std::string& raw : splitLines(text)) {
+        const std::string line = trimmed(raw);
+        if (line.empty() || line[0] == ';') continue;
+        if (line[0] == '[') {
+            sections.push_back({line.substr(1, line.size() - 2), {}});
+            continue;
+        }
+        const size_t eq = line.find('=');
+        if (sections.empty() || eq == std::string::npos) continue;
+        sections.back().keys[upper(trimmed(line.substr(0, eq)))] = line.substr(eq + 1);
+    }
+    return sections;
 }

@@ -25,3 +25,14 @@ long textWidth(const std::map<unsigned long, long>& advances, const std::string&
 // Word wrap of the typewriter display: a word joins the line while the line stays narrower than
 // the limit; a word that does not fit starts the next line.
 int wrappedLines(const std::map<unsigned long, long>& advances, const std::string& text, long maxWidth);
+
+int timeSeconds(const std::string& text);  // "300" or "4:30" as seconds; -1 when it is neither
+
+// A table of the game as a list of sections in file order, each with its keys (upper-cased, as the
+// game compares them) and values as written.
+struct TableSection {
+    std::string name;
+    std::map<std::string, std::string> keys;
+    std::string value(const std::string& upperKey) const;  // "" when absent
+};
+std::vector<TableSection> readTableSections(const std::string& text);

@@ -47,22 +47,6 @@ bool readLevelFiles(const std::string& file, LevelFiles& level) {
     return true;
 }
 
-// Seconds of a time value: "300" or "4:30"; -1 when it is neither.
-int timeSeconds(const std::string& text) {
-    const size_t colon = text.find(':');
-    const std::string minutes = text.substr(0, colon);
-    const std::string seconds = colon == std::string::npos ? "" : text.substr(colon + 1);
-    const auto digits = [](const std::string& s) { return s.find_first_not_of("0123456789") == std::string::npos; };
-    constexpr size_t kMaxDigits = 4;
-    if (minutes.empty() || !digits(minutes) || !digits(seconds) || minutes.size() > kMaxDigits ||
-        seconds.size() > kMaxDigits) {
-        return -1;
-    }
-    const int whole = std::atoi(minutes.c_str());
-    if (colon == std::string::npos) return whole;
-    return whole * 60 + std::atoi(seconds.c_str());
-}
-
 LevelTable orderedLevels() {
     std::string text;
     readDataFile(dataPath("levels.ini"), text);

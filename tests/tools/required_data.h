@@ -3,7 +3,8 @@
 // each to the stored file (pictures live lower-cased under "img/", sound paths use "/") and fails
 // on any that is missing. When a screen starts loading a new file, add it here. The shared effect
 // and music sounds are not listed: the test reads them from the game's own sound table.
-// The levels are not listed: the test follows levels.ini to every design it orders.
+// The levels are not listed: the test follows levels.ini to every design it orders; nor are the
+// camp's building stages: the camp data test follows build.ini to them.
 
 enum class DataKind {
     kPicture,      // relative to the image folder, stored lower-cased under img/
@@ -190,6 +191,48 @@ inline constexpr RequiredData kRequiredData[] = {
     {DataKind::kPicture, "fx/whiteflower.png"},
     {DataKind::kPicture, "fx/wavebit.png"},
 
+    // The camp, loaded on entering it.
+    {DataKind::kPicture, "states/camp/back.jpg"},
+    {DataKind::kPicture, "states/camp/btnPlay.png"},
+    {DataKind::kPicture, "states/camp/btnBuild.png"},
+    {DataKind::kPicture, "states/camp/btnExplore.png"},
+    {DataKind::kPicture, "states/camp/btnFieldGuide.png"},
+    {DataKind::kPicture, "states/camp/btnBack.png"},
+    {DataKind::kPicture, "states/camp/btnBuildHuts.png"},
+    {DataKind::kPicture, "states/camp/btnUpgradeHuts.png"},
+    {DataKind::kPicture, "states/camp/btnBuildLab.png"},
+    {DataKind::kPicture, "states/camp/btnBuildClinic.png"},
+    {DataKind::kPicture, "states/camp/btnFinishCamp.png"},
+    {DataKind::kPicture, "states/camp/btnLowCash.png"},
+    {DataKind::kPicture, "states/camp/btnLocked.png"},
+    {DataKind::kPicture, "states/camp/btnBuilt.png"},
+    {DataKind::kPicture, "states/camp/palm1.png"},
+    {DataKind::kPicture, "states/camp/palm2.png"},
+    {DataKind::kPicture, "states/camp/palm3.png"},
+    {DataKind::kPicture, "states/camp/palm4.png"},
+    {DataKind::kPicture, "states/camp/hut_icon.png"},
+    {DataKind::kPicture, "states/camp/hut_upg_icon.png"},
+    {DataKind::kPicture, "states/camp/lab_icon.png"},
+    {DataKind::kPicture, "states/camp/clinic_icon.png"},
+    {DataKind::kPicture, "states/camp/finish_camp_icon.png"},
+
+    // The field guide, loaded with the camp.
+    {DataKind::kPicture, "fieldguide/bookbase.png"},
+    {DataKind::kPicture, "fieldguide/btn_close.png"},
+    {DataKind::kPicture, "fieldguide/btn_next.png"},
+    {DataKind::kPicture, "fieldguide/btn_prev.png"},
+    {DataKind::kPicture, "fieldguide/btn_tasks.png"},
+    {DataKind::kPicture, "fieldguide/task_tab_overlay.png"},
+    {DataKind::kPicture, "fieldguide/checkmark.png"},
+    {DataKind::kPicture, "fieldguide/sketch_0.png"},
+    {DataKind::kPicture, "fieldguide/sketch_1.png"},
+    {DataKind::kPicture, "fieldguide/sketch_2.png"},
+    {DataKind::kPicture, "fieldguide/sketch_3.png"},
+    {DataKind::kPicture, "fieldguide/sketch_4.png"},
+    {DataKind::kPicture, "fieldguide/sketch_5.png"},
+    {DataKind::kPicture, "fieldguide/sketch_6.png"},
+    {DataKind::kPicture, "fieldguide/sketch_7.png"},
+
     // Named-sound folders.
     {DataKind::kSoundFolder, "sounds/movie"},
     {DataKind::kSoundFolder, "sounds/movie_env"},
@@ -214,6 +257,8 @@ inline constexpr RequiredData kRequiredData[] = {
     {DataKind::kFile, "levels.ini"},
     {DataKind::kFile, "urls.ini"},
     {DataKind::kFile, "discoveries.ini"},
+    {DataKind::kFile, "build.ini"},
+    {DataKind::kFile, "fieldguide.ini"},
 
     // The adventure bar, loaded on every scene entry.
     {DataKind::kPicture, "states/scene/adventure_ui_bar.png"},

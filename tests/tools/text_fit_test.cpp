@@ -1,7 +1,8 @@
-// Every text of the language table fits the box the game shows it in, measured with the generated
-// fonts and wrapped the way the typewriter display wraps.
+// Every text of the language table, of the build table and of the field guide's pages fits the box
+// the game shows it in, measured with the generated fonts and wrapped the way the game wraps.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "tests/tools/data_folder.h"
@@ -65,5 +66,56 @@ TEST(LanguageTable, TextsFitTheirBoxes) {
             const long width = static_cast<long>(static_cast<double>(box.width) / box.scale);
             EXPECT_LE(wrappedLines(advances, text, width), box.maxLines);
         }
+    }
+}
+
+namespace {
+
+// Lines of a text at a scale within a width in pixels of the canvas.
+int linesAt(const std::map<unsigned long, long>& advances, const std::string& text, double scale, long width) {
+    return wrappedLines(advances, text, static_cast<long>(static_cast<double>(width) / scale));
+}
+
+std::vector<TableSection> dataTable(const char* file) {
+    std::string text;
+    readDataFile(dataPath(file), text);
+    return readTableSections(text);
+}
+
+}  // namespace
+
+// The build dialog: the name over the whole frame, the description (or, while the group is
+// locked, its locked text, which has the price slot's room too) beside the icon.
+TEST(BuildTable, TextsFitTheBuildDialog) {
+    const auto body = readFontAdvances("Artifika_14Pt");
+    const auto title = readFontAdvances("Artifika_24Pt");
+    const std::vector<TableSection> groups = dataTable("build.ini");
+    ASSERT_FALSE(groups.empty());
+    for (const TableSection& group : groups) {
+        SCOPED_TRACE(group.name);
+        EXPECT_LE(linesAt(title, group.value("NAME"), 1.0, 550), 1);
+        EXPECT_LE(linesAt(body, group.value("DESCRIPTION"), 1.0, 353), 8);
+        EXPECT_LE(linesAt(body, group.value("LOCKED"), 1.0, 353), 10);
+    }
+}
+
+// The guide writes a page's heading, then its text, in lines of 21 pixels: above a sketch there
+// is room for 11 lines, under one for 11, on a page of its own for 23.
+TEST(FieldGuideTable, PagesFitTheirPages) {
+    constexpr double kScale = 0.75;
+    constexpr long kPageWidth = 450;
+    struct Room { const char* type; int lines; };
+    constexpr Room kRooms[] = {{"SINGLE_TOP", 11}, {"SINGLE_BOTTOM", 11}, {"DOUBLE_LEFT", 23}, {"DOUBLE_RIGHT", 23}};
+    const auto font = readFontAdvances("ArchitectsDaughter_18Pt");
+    const std::vector<TableSection> pages = dataTable("fieldguide.ini");
+    ASSERT_FALSE(pages.empty());
+    for (const TableSection& page : pages) {
+        SCOPED_TRACE(page.name);
+        const auto room = std::find_if(std::begin(kRooms), std::end(kRooms),
+                                       [&](const Room& r) { return page.value("PAGE_TYPE") == r.type; });
+        ASSERT_NE(room, std::end(kRooms));
+        const int lines = linesAt(font, page.value("HEADER"), kScale, kPageWidth) +
+                          linesAt(font, page.value("BODY"), kScale, kPageWidth);
+        EXPECT_LE(lines, room->lines);
     }
 }

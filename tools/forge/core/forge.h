@@ -35,6 +35,8 @@ public:
     // was asked for (never into the data folder).
     void addContactSheet(const std::string& name, const RgbaImage& image);
     void setContactSheetDir(std::string dir) { contactDir = std::move(dir); }
+    // Previews that cost a step real time (a whole screen composed again) are only made when asked.
+    bool wantsContactSheets() const { return !contactDir.empty(); }
 
     void fail(const std::string& message);  // the forge exits non-zero at the end
     bool failed() const;

@@ -1,5 +1,7 @@
 // The digit sheet and the wooden signs that hang from the top of the camp, map and play screens
 // (level board, score board, menu button), and the skip button of the intro movie.
+#include "tools/forge/gui/boards.h"
+
 #include <cmath>
 #include <string>
 
@@ -54,7 +56,7 @@ RgbaImage counterBoard(int width, const std::string& label, uint32_t seed) {
     canvas.drawImage(woodPlank(plank), 0, 0);
     drawBrassRivet(cr, 24, 20, 4);
     drawBrassRivet(cr, width - 24, 20, 4);
-    drawHeadingLine(cr, label, width / 2.0, 41, signLabelStyle(19));
+    drawHeadingLine(cr, label, width / 2.0, 41, carvedLabelStyle(19));
     drawRecess(cr, 12, kCounterTop - 4, width - 24, kDigitHeight + 6, 8, guiPalette::kDialogFill);
     return canvas.toImage();
 }
@@ -78,7 +80,7 @@ RgbaImage menuButton() {
     canvas.drawImage(woodPlank(plank), 0, 0);
     drawBrassRivet(cr, 30, 22, 4);
     drawBrassRivet(cr, kWidth - 30, 22, 4);
-    drawHeadingLine(cr, "Menu", kWidth / 2.0, 66, signLabelStyle(30));
+    drawHeadingLine(cr, "Menu", kWidth / 2.0, 66, carvedLabelStyle(30));
     return canvas.toImage();
 }
 
@@ -97,9 +99,9 @@ RgbaImage skipButton() {
     plank.color = palette::kWoodDark;
     plank.seed = 33;
     canvas.drawImage(woodPlank(plank), 0, 0);
-    drawHeadingLine(canvas.cr(), "Skip", 64, 37, signLabelStyle(27));
-    drawChevron(canvas.cr(), 108, 26, 9, 4);
-    drawChevron(canvas.cr(), 121, 26, 9, 4);
+    drawHeadingLine(canvas.cr(), "Skip", 64, 37, carvedLabelStyle(27));
+    drawArrowHead(canvas.cr(), 108, 26, 9, 9, 4);
+    drawArrowHead(canvas.cr(), 121, 26, 9, 9, 4);
     return canvas.toImage();
 }
 
@@ -118,12 +120,16 @@ RgbaImage boardWithCounter(const RgbaImage& board, const RgbaImage& digits, cons
 
 }  // namespace
 
+RgbaImage levelBoardPicture() { return counterBoard(124, "Level", 5); }
+RgbaImage scoreBoardPicture() { return counterBoard(216, "Resources", 6); }
+RgbaImage menuButtonPicture() { return menuButton(); }
+
 FORGE_STEP(gui_boards) {
     if (!fontsPresent(forge)) return;
     const RgbaImage digits = digitSheet();
-    const RgbaImage level = counterBoard(124, "Level", 5);
-    const RgbaImage score = counterBoard(216, "Resources", 6);
-    const RgbaImage menu = menuButton();
+    const RgbaImage level = levelBoardPicture();
+    const RgbaImage score = scoreBoardPicture();
+    const RgbaImage menu = menuButtonPicture();
     const RgbaImage skip = skipButton();
     forge.writePng("img/gui/numbers.png", digits);
     forge.writePng("img/gui/level_board.png", level);

@@ -217,6 +217,16 @@ double textWidth(cairo_t* cr, const std::string& text) {
     return extents.x_advance;
 }
 
+HeadingStyle carvedLabelStyle(double size) {
+    HeadingStyle style;
+    style.size = size;
+    style.outlineWidth = 3;
+    style.top = guiPalette::kCream;
+    style.bottom = guiPalette::kGoldLight;
+    style.shadow = 0;
+    return style;
+}
+
 void drawHeadingLine(cairo_t* cr, const std::string& text, double cx, double baseline, const HeadingStyle& style) {
     selectFace(cr, style.face, style.size);
     cairo_text_extents_t extents;
@@ -276,27 +286,17 @@ void drawCentredText(cairo_t* cr, const std::string& text, double cx, double bas
     cairo_new_path(cr);
 }
 
-HeadingStyle signLabelStyle(double size) {
-    HeadingStyle style;
-    style.size = size;
-    style.outlineWidth = 3;
-    style.top = guiPalette::kCream;
-    style.bottom = guiPalette::kGoldLight;
-    style.shadow = 0;
-    return style;
-}
-
-void drawChevron(cairo_t* cr, double x, double cy, double size, double ink) {
+void drawArrowHead(cairo_t* cr, double baseX, double cy, double length, double halfHeight, double inkWidth) {
     cairo_new_path(cr);
-    cairo_move_to(cr, x, cy - size);
-    cairo_line_to(cr, x + size, cy);
-    cairo_line_to(cr, x, cy + size);
+    cairo_move_to(cr, baseX, cy - halfHeight);
+    cairo_line_to(cr, baseX + length, cy);
+    cairo_line_to(cr, baseX, cy + halfHeight);
     cairo_close_path(cr);
     setColor(cr, palette::kInk);
-    cairo_set_line_width(cr, ink);
+    cairo_set_line_width(cr, inkWidth);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_stroke_preserve(cr);
-    fillVerticalGradient(cr, cy - size, cy + size, guiPalette::kCream, palette::kGold);
+    fillVerticalGradient(cr, cy - halfHeight, cy + halfHeight, guiPalette::kCream, palette::kGold);
     cairo_new_path(cr);
 }
 

@@ -84,20 +84,21 @@ struct HeadingStyle {
     double outlineWidth = 5;
     double shadow = 0.55;                  // alpha of the soft drop shadow, 0 for none
 };
+// Cream-to-gold letters with an ink outline and no shadow: the names on wooden signs and tabs.
+HeadingStyle carvedLabelStyle(double size);
 // Draws one line centred on cx with its baseline at baseline (no shadow).
 void drawHeadingLine(cairo_t* cr, const std::string& text, double cx, double baseline, const HeadingStyle& style);
 // A picture holding the text lines, centred; width/height 0 fit the text with a margin.
 RgbaImage headingPicture(const std::vector<std::string>& lines, const HeadingStyle& style, int width = 0,
                          int height = 0);
-// The cream-to-gold lettering with an ink edge of every wooden sign and button.
-HeadingStyle signLabelStyle(double size);
-// A right-pointing arrowhead, `size` from its back to its tip, filled gold over an ink edge.
-void drawChevron(cairo_t* cr, double x, double cy, double size, double ink);
 // Plain text in one colour, centred on cx.
 void drawCentredText(cairo_t* cr, const std::string& text, double cx, double baseline, Face face, double size,
                      Rgb color, double alpha = 1.0);
 
 // Shapes shared by several pictures.
+// A cream-to-gold triangle with an ink outline, its base at baseX and its tip length pixels away
+// (a negative length points left), halfHeight above and below cy.
+void drawArrowHead(cairo_t* cr, double baseX, double cy, double length, double halfHeight, double inkWidth);
 void drawBrassRivet(cairo_t* cr, double cx, double cy, double radius);
 // A twisted rope from (x0, y0) to (x1, y1); twists repeat every period pixels from the start.
 void drawRope(cairo_t* cr, double x0, double y0, double x1, double y1, double thickness, double period);

@@ -28,10 +28,8 @@ void paintFrond(cairo_t* cr, double angle, double length, double droop, Rgb ligh
     cairo_restore(cr);
 }
 
-namespace {
-
 // A palm trunk: a tapering curve from its foot to its crown, ringed where old fronds fell.
-void palmTrunk(cairo_t* cr, double footX, double footY, double crownX, double crownY, double size) {
+void paintPalmTrunk(cairo_t* cr, double footX, double footY, double crownX, double crownY, double size) {
     const double midX = footX + (crownX - footX) * 0.2;
     const double midY = footY + (crownY - footY) * 0.6;
     const double w0 = size * 0.09;
@@ -71,6 +69,8 @@ void palmTrunk(cairo_t* cr, double footX, double footY, double crownX, double cr
     cairo_new_path(cr);
 }
 
+namespace {
+
 // The crown: fronds all round, coconuts under them and two fronds hanging in front.
 void palmCrown(cairo_t* cr, double crownX, double crownY, double size, Rgb leafLight, Rgb leafDark) {
     cairo_save(cr);
@@ -96,7 +96,7 @@ void palmCrown(cairo_t* cr, double crownX, double crownY, double size, Rgb leafL
 
 void paintPalm(cairo_t* cr, double footX, double footY, double crownX, double crownY, double size, Rgb leafLight,
                Rgb leafDark) {
-    palmTrunk(cr, footX, footY, crownX, crownY, size);
+    paintPalmTrunk(cr, footX, footY, crownX, crownY, size);
     palmCrown(cr, crownX, crownY, size, leafLight, leafDark);
 }
 

@@ -8,6 +8,8 @@
 // One frond from the current origin along angle (radians), drooping by droop pixels at its tip.
 void paintFrond(cairo_t* cr, double angle, double length, double droop, Rgb light = palette::kLeaf,
                 Rgb dark = palette::kJungle, double ink = 2.0);
+// A ringed, tapering palm trunk curving from its foot to its crown (no fronds).
+void paintPalmTrunk(cairo_t* cr, double footX, double footY, double crownX, double crownY, double size);
 // A palm: a ringed trunk curving from its foot to its crown, then a crown of fronds and coconuts.
 void paintPalm(cairo_t* cr, double footX, double footY, double crownX, double crownY, double size,
                Rgb leafLight = palette::kLeaf, Rgb leafDark = palette::kJungle);

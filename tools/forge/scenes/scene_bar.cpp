@@ -169,7 +169,7 @@ RgbaImage menuButton() {
         fillVerticalGradient(cr, c - 22 + k * 10, c - 17 + k * 10, guiPalette::kCream, palette::kGold);
         cairo_new_path(cr);
     }
-    drawHeadingLine(cr, "Menu", c, c + 23, signLabelStyle(20));
+    drawHeadingLine(cr, "Menu", c, c + 23, carvedLabelStyle(20));
     paintGloss(cr, c - 16, c - 26, 12, 5, 0.3);
     return canvas.toImage();
 }
@@ -203,7 +203,7 @@ RgbaImage hintButton() {
     const double r = kHintHeight / 2.0 - 3;
     paintRimmedDisc(cr, cx, cy, r, 6, palette::kGold, palette::kSky, palette::kDeepSea, 2.5);
     magnifier(cr, cx - 7, cy - 10, 13);
-    drawHeadingLine(cr, "Hint", cx, cy + 26, signLabelStyle(18));
+    drawHeadingLine(cr, "Hint", cx, cy + 26, carvedLabelStyle(18));
     paintGloss(cr, cx - 14, cy - 24, 11, 5, 0.35);
     return canvas.toImage();
 }
@@ -222,9 +222,9 @@ RgbaImage skipButton() {
     plank.shadow = 0.4;
     Canvas canvas(kSkipWidth, kSkipHeight);
     canvas.drawImage(woodPlank(plank), 0, 0);
-    drawHeadingLine(canvas.cr(), "Skip", 44, 32, signLabelStyle(22));
-    drawChevron(canvas.cr(), 78, 24, 8, 3.5);
-    drawChevron(canvas.cr(), 89, 24, 8, 3.5);
+    drawHeadingLine(canvas.cr(), "Skip", 44, 32, carvedLabelStyle(22));
+    drawArrowHead(canvas.cr(), 78, 24, 8, 8, 3.5);
+    drawArrowHead(canvas.cr(), 89, 24, 8, 8, 3.5);
     return canvas.toImage();
 }
 
