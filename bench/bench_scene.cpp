@@ -17,6 +17,7 @@
 
 #include "bench/child_process_timing.h"
 #include "bench/synthetic_scene.h"
+#include "engine/k_files.h"
 #include "engine/k_window.h"
 #include "framework/core/black_out.h"
 #include "framework/core/folders.h"
