@@ -7,6 +7,8 @@
 // Lifetime: the game object provides the one view and outlives every screen. What a view hands
 // out lives for the whole run, except the pictures, which the game releases in OnExit; screens
 // must not use them after that.
+#include "framework/core/ldv_string.h"
+
 class BlackOut;
 class CursorSprite;
 class EffectPictures;
@@ -56,7 +58,13 @@ public:
     virtual LDvState* StateAfterLevel() = 0;     // where leaving a level fades to
     virtual LDvState* LevelEditorState() = 0;    // where the editor's test play returns; null without one
     virtual LDvState* TitleState() = 0;          // where the credits and "Main Menu" fade to
-    virtual LDvState& MapState() = 0;            // where the chapter card and Explore lead
+    virtual LDvState& MapState() = 0;            // where the chapter card, Explore and a finished scene lead
+
+    // Into an adventure scene by name. FadeToScene fades to black, loads the scene while the screen
+    // is black and enters it (the map's arrivals); ResumeScene loads it at once and then fades to it
+    // (the title's resume). A name that names no scene leads to the map instead.
+    virtual void FadeToScene(const LDvString& sceneName) = 0;
+    virtual void ResumeScene(const LDvString& sceneName) = 0;
 
     // The system pointer or the game's cursor, as the player chose in the options.
     virtual void ChooseCursor() = 0;

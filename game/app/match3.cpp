@@ -9,6 +9,7 @@
 #include "framework/ui/ldv_button.h"
 #include "game/assets/game_sounds.h"
 #include "game/frontend/game_options_dialog.h"
+#include "game/frontend/yes_no_dialog.h"
 #include "game/widgets/framed_widget_art.h"
 
 namespace {
@@ -50,6 +51,7 @@ Match3::Match3() : LDvGame("Quorvane", "Quorvane", 0, 2) {
     frame.width = kCanvasWidth;
     frame.height = kCanvasHeight;
     ConnectPlayScreen();
+    ConnectSceneScreen();
 }
 
 // The play screen shows its tips through the one tip dialog and its menu through the options
@@ -66,6 +68,27 @@ void Match3::ConnectPlayScreen() {
         RunModal(&menu);
         if (menu.leaveChosen) return Playing::MenuAnswer::Restart;
         return menu.quitChosen ? Playing::MenuAnswer::Leave : Playing::MenuAnswer::Close;
+    };
+}
+
+// The scene's menu is the options dialog with its leave button as "Quit"; its questions are the
+// general yes/no dialog. Until the map and the title exist, the scene's ways out lead to the play
+// screen: the blank state that stands in for them elsewhere would leave the player stranded.
+void Match3::ConnectSceneScreen() {
+    scene.mapState = &playing;
+    scene.titleState = &playing;
+    scene.runMenu = [this] {
+        GameOptionsDialog menu(*this);
+        menu.showLeaveButton = true;
+        menu.leaveLabel = "Quit";
+        RunModal(&menu);
+        return menu.leaveChosen;
+    };
+    scene.askYesNo = [this](int textNumber) {
+        YesNoDialog question(*this);
+        question.SetQuestion(GetText(textNumber));
+        RunModal(&question);
+        return question.answer;
     };
 }
 
@@ -103,6 +126,26 @@ void Match3::EnterFirstState() {
 void Match3::EnterPlayScreen() {
     SelectStartingPlayer();
     SetState(&playing, this, false);
+}
+
+void Match3::EnterFirstScene(const LDvString& sceneName) {
+    SelectStartingPlayer();
+    SetState(&blankState, this, false);
+    FadeToScene(sceneName);
+}
+
+void Match3::FadeToScene(const LDvString& sceneName) {
+    screenFade.sceneName = sceneName;
+    screenFade.FadeToState(true, &scene);
+}
+
+void Match3::ResumeScene(const LDvString& sceneName) {
+    screenFade.FadeToState(false, scene.LoadScene(sceneName) ? static_cast<LDvState*>(&scene) : &scene.MapState());
+}
+
+// The black-out switches to its next state right after this returns.
+void Match3::LoadSceneForFade(const LDvString& sceneName) {
+    if (!scene.LoadScene(sceneName)) screenFade.nextState = &scene.MapState();
 }
 
 LDvState* Match3::LevelEditorState() { return nullptr; }

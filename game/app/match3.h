@@ -25,6 +25,7 @@
 #include "game/frontend/survey.h"
 #include "game/match3/match3_images.h"
 #include "game/match3/playing.h"
+#include "game/scenes/scene.h"
 #include "game/scenes/script_host.h"
 #include "game/widgets/dialog_parts.h"
 
@@ -49,6 +50,8 @@ public:
     void EnterFirstState();
     // The same player on the play screen instead (for measuring the play screen).
     void EnterPlayScreen();
+    // Starts in an adventure scene instead (a test option), faded to as the map does.
+    void EnterFirstScene(const LDvString& sceneName);
     // What screens see of the game; the states they move to are chosen here alone.
     LDvGame& App() override { return *this; }
     LDvFont& Font(int n) override;
@@ -82,6 +85,12 @@ public:
     // stands in for it as well: the player stays selected and the game goes on.
     LDvState* TitleState() override { return &camp; }
 
+    void FadeToScene(const LDvString& sceneName) override;
+    void ResumeScene(const LDvString& sceneName) override;
+    // The black-out's hook: the scene is loaded while the screen is black. A scene that cannot be
+    // loaded turns the fade towards the map.
+    void LoadSceneForFade(const LDvString& sceneName) override;
+
     // The system pointer when the player chose it ("HIDE_CUSTOM_CURSORS"), else the game's cursor;
     // the choice is written back as "true" or "false".
     void ChooseCursor() override;
@@ -93,6 +102,7 @@ public:
     Playing playing{*this};
     Chapters chapters{*this};
     Camp camp{*this};
+    Scene scene{*this, scriptHost};      // borrows the script host declared below; used after OnInit
     Credits credits{*this};
     Survey survey{*this};
 
@@ -145,6 +155,7 @@ public:
 
 private:
     void ConnectPlayScreen();
+    void ConnectSceneScreen();
     void LoadPiecePictures();
     void NameBundles();
     void LoadEffectSheets();

@@ -194,9 +194,9 @@ void Match3::LoadFonts() {
     SetTextColor(&font8, 0.2f, 0.2f, 0.2f);
 }
 
-// The adventure scenes bring their text box and inventory; their steps keep their place in the
-// start-up order until then.
-void Match3::HandFontToSceneTextBox() {}
+void Match3::HandFontToSceneTextBox() { scene.textBox.SetFont(&font6); }
+
+// The inventory comes with the scene functions; its step keeps its place in the start-up order.
 void Match3::LoadInventoryPictures() {}
 
 // The scene functions join through the host's registration hook, right after its own.

@@ -151,7 +151,9 @@ GameRun RunGameObject(const ProgramOptions& options, KTestInput* testInput) {
     game.progress.reportTimes = options.reportLoadTimes;
     if (game.InitGame(WantsFullScreen(options))) {
         if (testInput != nullptr) Frame().window->setTestInput(testInput);
-        if (options.playFirst) {
+        if (!options.sceneName.empty()) {
+            game.EnterFirstScene(options.sceneName);
+        } else if (options.playFirst) {
             game.EnterPlayScreen();
         } else {
             game.EnterFirstState();

@@ -53,6 +53,7 @@ bool ParseValueOption(const char* name, const char* value, ProgramOptions& optio
     else if (std::strcmp(name, "--save") == 0) options.saveParent = value;
     else if (std::strcmp(name, "--input") == 0) options.inputScript = value;
     else if (std::strcmp(name, "--capture") == 0) options.captureFolder = value;
+    else if (std::strcmp(name, "--scene") == 0) options.sceneName = value;
     else if (std::strcmp(name, "--frames") == 0) {
         if (!ParseCount(value, options.frameLimit) || options.frameLimit == 0) {
             error = LDvString("--frames needs a positive number, not ") + value;
@@ -73,7 +74,8 @@ bool ParseValueOption(const char* name, const char* value, ProgramOptions& optio
 }
 
 bool TakesValue(const char* name) {
-    for (const char* option : {"--data", "--save", "--input", "--capture", "--frames", "--capture-frames", "--desktop"}) {
+    for (const char* option : {"--data", "--save", "--input", "--capture", "--frames", "--capture-frames", "--desktop",
+                               "--scene"}) {
         if (std::strcmp(name, option) == 0) return true;
     }
     return false;
@@ -125,6 +127,8 @@ const char* ProgramUsage() {
            "  --input FILE            play the scripted input in FILE\n"
            "  --capture DIR           write presented frames to DIR as frame_<N>.png\n"
            "  --capture-frames LIST   only these frames, e.g. 1,30,60 (default: every frame)\n"
+           "  --scene NAME            start in the adventure scene NAME (\"Scenes/NAME.psd\") with the\n"
+           "                          remembered player, as the map opens it\n"
            "  --manual-clock          run on a clock that only moves with the steps (deterministic)\n"
            "  --no-exit-wait          hand a survey address to the browser without waiting for it\n"
            "  --report-first-frame    print \"first-frame-ns <wall clock ns>\" when the first frame is shown\n"

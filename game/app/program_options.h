@@ -10,6 +10,7 @@ struct ProgramOptions {
     LDvString saveParent;            // --save: holds "Drovana Games/..." instead of the user's data folder
     LDvString inputScript;           // --input: scripted input for the engine
     LDvString captureFolder;         // --capture: frames are written there as PNG
+    LDvString sceneName;             // --scene: start in this adventure scene, as the map opens it
     std::vector<int> captureFrames;  // --capture-frames: which frames (all when empty)
     int frameLimit = 0;              // --frames: quit after this many frames (0: no limit)
     int desktopWidth = 0;            // --desktop WxH: the desktop size to size the window by (0: the real one)

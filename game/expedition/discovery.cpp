@@ -24,11 +24,6 @@ DialogRunner& Runner() {
     return runner;
 }
 
-void Run(LDvDialog& dialog) {
-    if (Runner()) Runner()(dialog);
-    else RunModal(&dialog);
-}
-
 // Progress is written only for a selected player.
 void Record(const char* section, const LDvString& key) {
     if (IsPlayerSelected()) SetPlayerBool(section, key, true);
@@ -40,14 +35,14 @@ void ShowBlocker(GameView& game, const LDvIniFile& table, const LDvString& block
     for (const RewardEntry& reward : ParseRewardList(table.GetString(blocker.c_str(), "REWARDS", ""))) {
         dialog.AddRow(reward.key, reward.text, RewardOwned(reward.key), true);
     }
-    Run(dialog);
+    RunExpeditionDialog(dialog);
 }
 
 void PassBlocker(GameView& game, const LDvIniFile& table, const LDvString& id) {
     Record(kDiscoveriesSection, id);
     InfoDlg dialog(game);
     dialog.text.text = table.GetString(id.c_str(), "DESCRIPTION", "");
-    Run(dialog);
+    RunExpeditionDialog(dialog);
     if (IsPlayerSelected()) {
         SetPlayerInt(kMapSection, kExpeditionCountKey, GetPlayerInt(kMapSection, kExpeditionCountKey, 0) + 1);
     }
@@ -62,7 +57,7 @@ void ShowDiscovery(GameView& game, const LDvIniFile& table, const LDvString& id)
         Record(kRewardsSection, reward.key);
     }
     PlayGameSound(sounds::kNewDiscovery);
-    Run(dialog);
+    RunExpeditionDialog(dialog);
     const LDvString icon = table.GetString(id.c_str(), "ICON", "");
     if (!icon.empty()) Record(kIconsSection, icon);
     Record(kDiscoveriesSection, id);
@@ -71,6 +66,11 @@ void ShowDiscovery(GameView& game, const LDvIniFile& table, const LDvString& id)
 }  // namespace
 
 void SetDialogRunnerForTesting(DialogRunner runner) { Runner() = std::move(runner); }
+
+void RunExpeditionDialog(LDvDialog& dialog) {
+    if (Runner()) Runner()(dialog);
+    else RunModal(&dialog);
+}
 
 // Read only when present: a missing table must not be created in the (possibly read-only) data.
 void LoadDiscoveryTable(LDvIniFile& table) { LoadDataTable(table, kDiscoveryTable, "Discoveries"); }

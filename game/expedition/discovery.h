@@ -24,6 +24,9 @@ void LoadDiscoveryTable(LDvIniFile& table);
 
 DiscoveryOutcome Discover(GameView& game, const LDvString& id);
 
+// Runs an expedition dialog the way Discover runs its own (a scene's "EXPLORE" text uses it too).
+void RunExpeditionDialog(LDvDialog& dialog);
+
 // How Discover runs its dialogs: modally, unless a test looks at them instead. Empty restores it.
 using DialogRunner = std::function<void(LDvDialog& dialog)>;
 void SetDialogRunnerForTesting(DialogRunner runner);

@@ -9,6 +9,7 @@
 #include "game/expedition/camp.h"
 #include "game/expedition/icon_dlg.h"
 #include "game/match3/playing.h"
+#include "tests/support/picture_fixtures.h"
 
 namespace {
 
@@ -64,16 +65,16 @@ constexpr unsigned kStageColours[] = {0x604020, 0x906030, 0xc08040};
 
 CampData::CampData(const std::string& buildTable, const std::string& guideTable) {
     for (const Placeholder& picture : kPlaceholders) {
-        if (!hasDefault(picture.name)) writePicture(picture.name, picture.width, picture.height, picture.rgb);
+        if (!holds(picture.name)) write(picture.name, SolidPng(picture.width, picture.height, picture.rgb));
     }
     for (int sketch = 0; sketch < 8; ++sketch) {
         const std::string name = "img/fieldguide/sketch_" + std::to_string(sketch) + ".png";
-        if (!hasDefault(name)) writePicture(name, 200, 150, 0x404040 + static_cast<unsigned>(sketch) * 0x101010);
+        if (!holds(name)) write(name, SolidPng(200, 150, 0x404040 + static_cast<unsigned>(sketch) * 0x101010));
     }
     for (const char* building : kTestBuildings) {
         for (int stage = 0; stage < 3; ++stage) {
-            writePicture(std::string("img/states/camp/") + building + "_s" + std::to_string(stage + 1) + ".png", 80, 60,
-                         kStageColours[stage]);
+            write(std::string("img/states/camp/") + building + "_s" + std::to_string(stage + 1) + ".png",
+                  SolidPng(80, 60, kStageColours[stage]));
         }
     }
     write("build.ini", buildTable);

@@ -265,44 +265,6 @@ int PlayWorld::countInLog(const std::string& text) const {
     return count;
 }
 
-namespace {
-
-void LinkEntries(const std::filesystem::path& from, const std::filesystem::path& into) {
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(from, ec)) {
-        std::filesystem::create_symlink(entry.path(), into / entry.path().filename(), ec);
-    }
-}
-
-}  // namespace
-
-MirroredData::MirroredData() { LinkEntries(QV_DATA_DIR, folder.path()); }
-
-void MirroredData::write(const std::string& name, const std::string& contents) const {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::path relative(name);
-    fs::path folderPath(folder.path());
-    for (const fs::path& part : relative.parent_path()) {
-        folderPath /= part;
-        if (!fs::is_symlink(folderPath, ec)) continue;
-        const fs::path linked = fs::read_symlink(folderPath, ec);
-        fs::remove(folderPath, ec);
-        fs::create_directory(folderPath, ec);
-        LinkEntries(linked, folderPath);
-    }
-    fs::remove(fs::path(folder.path()) / relative, ec);
-    folder.write(name, contents);
-}
-
-void MirroredData::writePicture(const std::string& name, int width, int height, unsigned rgb) const {
-    write(name, SolidPng(width, height, rgb));
-}
-
-bool MirroredData::hasDefault(const std::string& name) const {
-    return std::filesystem::exists(std::filesystem::path(QV_DATA_DIR) / name);
-}
-
 bool Near(const Pixel& actual, const Pixel& expected, int tolerance) {
     return std::abs(actual.r - expected.r) <= tolerance && std::abs(actual.g - expected.g) <= tolerance &&
            std::abs(actual.b - expected.b) <= tolerance;

@@ -17,6 +17,7 @@
 
 #include "engine/k_test_input.h"
 #include "framework/core/ldv_string.h"
+#include "tests/support/mirrored_data.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/xvfb_display.h"
 
@@ -115,23 +116,6 @@ private:
     LDvState* modalSeen = nullptr;
     int modalSince = 0;
     int nestedFrames = 0;                  // frames presented by nested loops
-};
-
-// A data folder that is the default data with some files replaced: every entry of QV_DATA_DIR is
-// linked into a temporary folder, except the files written here.
-class MirroredData {
-public:
-    MirroredData();
-    // Writes the file in place of the default one; its folders become copies of linked entries, so
-    // the default data is never written through a link.
-    void write(const std::string& name, const std::string& contents) const;
-    // A PNG of one opaque colour (0xRRGGBB); decoders go by content, so it may stand for a JPEG.
-    void writePicture(const std::string& name, int width, int height, unsigned rgb) const;
-    bool hasDefault(const std::string& name) const;
-    const std::string& path() const { return folder.path(); }
-
-private:
-    TempDir folder;
 };
 
 bool Near(const Pixel& actual, const Pixel& expected, int tolerance);

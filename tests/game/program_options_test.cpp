@@ -30,7 +30,7 @@ TEST(ProgramOptions, ReadsEveryToolOption) {
     LDvString error;
     ASSERT_TRUE(Parse({"--data", "/d", "--save", "/s", "--windowed", "--frames", "30", "--input", "play.txt",
                        "--capture", "/c", "--capture-frames", "1,15,30", "--manual-clock", "--no-exit-wait",
-                       "--report-first-frame", "--play-first", "--any-opengl"},
+                       "--report-first-frame", "--play-first", "--any-opengl", "--scene", "god_of_air"},
                       options, error))
         << error;
     EXPECT_EQ(options.dataFolder, "/d");
@@ -45,12 +45,13 @@ TEST(ProgramOptions, ReadsEveryToolOption) {
     EXPECT_TRUE(options.reportFirstFrame);
     EXPECT_TRUE(options.playFirst);
     EXPECT_TRUE(options.anyOpenGl);
+    EXPECT_EQ(options.sceneName, "god_of_air");
 }
 
 TEST(ProgramOptions, RefusesUnknownOrMalformedOptions) {
     const std::vector<std::vector<const char*>> bad = {
         {"--fullscreen"}, {"--frames"}, {"--frames", "0"}, {"--frames", "ten"}, {"--frames", "-3"},
-        {"--capture-frames", "1,,2"}, {"--capture-frames", "0"}, {"--data"},
+        {"--capture-frames", "1,,2"}, {"--capture-frames", "0"}, {"--data"}, {"--scene"},
     };
     for (const auto& args : bad) {
         SCOPED_TRACE(args.front());

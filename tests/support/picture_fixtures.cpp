@@ -8,6 +8,7 @@
 #include "framework/core/folders.h"
 #include "framework/core/frame_context.h"
 #include "framework/core/game_log.h"
+#include "tests/support/solid_picture.h"
 #include "tests/support/test_log.h"
 #include "tools/forge/core/encoders.h"
 #include "tools/forge/core/rgba_image.h"
@@ -27,16 +28,7 @@ PictureWorld::~PictureWorld() {
 }
 
 std::string SolidPng(int width, int height, unsigned rgb) {
-    RgbaImage image(width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            uint8_t* p = image.at(x, y);
-            p[0] = static_cast<uint8_t>(rgb >> 16);
-            p[1] = static_cast<uint8_t>(rgb >> 8);
-            p[2] = static_cast<uint8_t>(rgb);
-            p[3] = 255;
-        }
-    }
+    const RgbaImage image = SolidPicture(width, height, rgb);
     std::vector<uint8_t> bytes;
     encodePng(image, bytes);
     return std::string(bytes.begin(), bytes.end());

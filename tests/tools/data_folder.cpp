@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -75,6 +76,51 @@ LevelTable readLevelTable(const std::string& text) {
         }
     }
     return table;
+}
+
+std::map<unsigned long, long> readFontAdvances(const std::string& fontName) {
+    std::string lower = fontName;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::string table;
+    readDataFile(dataPath("fonts/" + lower + ".table"), table);
+    std::map<unsigned long, long> advances;
+    std::istringstream in(table);
+    std::string line;
+    std::getline(in, line);  // header
+    while (std::getline(in, line)) {
+        unsigned long code = 0;
+        long rect[4], advance = 0;
+        if (std::sscanf(line.c_str(), "%lu %ld %ld %ld %ld %ld", &code, &rect[0], &rect[1], &rect[2], &rect[3],
+                        &advance) == 6) {
+            advances[code] = advance;
+        }
+    }
+    return advances;
+}
+
+long textWidth(const std::map<unsigned long, long>& advances, const std::string& text) {
+    long width = 0;
+    for (unsigned char c : text) {
+        const auto found = advances.find(c);
+        if (found != advances.end()) width += found->second;
+    }
+    return width;
+}
+
+int wrappedLines(const std::map<unsigned long, long>& advances, const std::string& text, long maxWidth) {
+    std::istringstream words(text);
+    std::string word, current;
+    int lines = 0;
+    while (words >> word) {
+        const std::string candidate = current.empty() ? word : current + " " + word;
+        if (textWidth(advances, candidate) < maxWidth) {
+            current = candidate;
+        } else {
+            ++lines;
+            current = word;
+        }
+    }
+    return lines + (current.empty() ? 0 : 1);
 }
 
 int timeSeconds(const std::string& text) {

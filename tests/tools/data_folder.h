@@ -18,6 +18,14 @@ struct LevelTable {
     std::map<std::string, std::string> times;
 };
 LevelTable readLevelTable(const std::string& text);
+
+// A generated font's advances by character code, read from its table with code of its own.
+std::map<unsigned long, long> readFontAdvances(const std::string& fontName);
+long textWidth(const std::map<unsigned long, long>& advances, const std::string& text);
+// Word wrap of the typewriter display: a word joins the line while the line stays narrower than
+// the limit; a word that does not fit starts the next line.
+int wrappedLines(const std::map<unsigned long, long>& advances, const std::string& text, long maxWidth);
+
 int timeSeconds(const std::string& text);  // "300" or "4:30" as seconds; -1 when it is neither
 
 // A table of the game as a list of sections in file order, each with its keys (upper-cased, as the

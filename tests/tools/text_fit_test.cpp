@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
-#include <cstdio>
 #include <map>
 #include <set>
 #include <sstream>
@@ -12,54 +10,6 @@
 #include "tests/tools/data_folder.h"
 
 namespace {
-
-// Advances by character code, read from a font table with code of its own.
-std::map<unsigned long, long> readAdvances(const std::string& fontName) {
-    std::string lower = fontName;
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    std::string table;
-    readDataFile(dataPath("fonts/" + lower + ".table"), table);
-    std::map<unsigned long, long> advances;
-    std::istringstream in(table);
-    std::string line;
-    std::getline(in, line);  // header
-    while (std::getline(in, line)) {
-        unsigned long code = 0;
-        long rect[4], advance = 0;
-        if (std::sscanf(line.c_str(), "%lu %ld %ld %ld %ld %ld", &code, &rect[0], &rect[1], &rect[2], &rect[3],
-                        &advance) == 6) {
-            advances[code] = advance;
-        }
-    }
-    return advances;
-}
-
-long textWidth(const std::map<unsigned long, long>& advances, const std::string& text) {
-    long width = 0;
-    for (unsigned char c : text) {
-        const auto found = advances.find(c);
-        if (found != advances.end()) width += found->second;
-    }
-    return width;
-}
-
-// Word wrap of the typewriter display: a word joins the line while the line stays narrower than
-// the limit; a word that does not fit starts the next line.
-int wrappedLines(const std::map<unsigned long, long>& advances, const std::string& text, long maxWidth) {
-    std::istringstream words(text);
-    std::string word, current;
-    int lines = 0;
-    while (words >> word) {
-        const std::string candidate = current.empty() ? word : current + " " + word;
-        if (textWidth(advances, candidate) < maxWidth) {
-            current = candidate;
-        } else {
-            ++lines;
-            current = word;
-        }
-    }
-    return lines + (current.empty() ? 0 : 1);
-}
 
 struct BoxCase {
     const char* what;
@@ -109,7 +59,7 @@ TEST(LanguageTable, TextsFitTheirBoxes) {
     std::map<std::string, std::map<unsigned long, long>> fonts;
     for (const BoxCase& box : kBoxes) {
         auto& advances = fonts[box.font];
-        if (advances.empty()) advances = readAdvances(box.font);
+        if (advances.empty()) advances = readFontAdvances(box.font);
         ASSERT_FALSE(advances.empty()) << box.font;
         for (int n = box.first; n <= box.last; ++n) {
             ASSERT_LE(static_cast<size_t>(n), texts.size());
@@ -139,8 +89,8 @@ std::vector<TableSection> dataTable(const char* file) {
 // The build dialog: the name over the whole frame, the description (or, while the group is
 // locked, its locked text, which has the price slot's room too) beside the icon.
 TEST(BuildTable, TextsFitTheBuildDialog) {
-    const auto body = readAdvances("Artifika_14Pt");
-    const auto title = readAdvances("Artifika_24Pt");
+    const auto body = readFontAdvances("Artifika_14Pt");
+    const auto title = readFontAdvances("Artifika_24Pt");
     const std::vector<TableSection> groups = dataTable("build.ini");
     ASSERT_FALSE(groups.empty());
     for (const TableSection& group : groups) {
@@ -158,7 +108,7 @@ TEST(FieldGuideTable, PagesFitTheirPages) {
     constexpr long kPageWidth = 450;
     struct Room { const char* type; int lines; };
     constexpr Room kRooms[] = {{"SINGLE_TOP", 11}, {"SINGLE_BOTTOM", 11}, {"DOUBLE_LEFT", 23}, {"DOUBLE_RIGHT", 23}};
-    const auto font = readAdvances("ArchitectsDaughter_18Pt");
+    const auto font = readFontAdvances("ArchitectsDaughter_18Pt");
     const std::vector<TableSection> pages = dataTable("fieldguide.ini");
     ASSERT_FALSE(pages.empty());
     for (const TableSection& page : pages) {

@@ -20,6 +20,7 @@
 #include "tools/forge/core/canvas.h"
 #include "tools/forge/core/forge.h"
 #include "tools/forge/paint/glow.h"
+#include "tools/forge/paint/scenery.h"
 #include "tools/forge/paint/sheet.h"
 
 namespace {
@@ -36,27 +37,6 @@ constexpr double kBulbTop = 30;          // bar-relative top of the upper bulb
 constexpr double kNeckY = kBulbTop + kSandHeight;
 constexpr double kLowerBulbTop = kNeckY + 2;
 constexpr int kDripHeight = 32;
-
-// The bamboo rail along the bar's top edge, shaded like the board's frame.
-void bambooRail(cairo_t* cr) {
-    cairo_rectangle(cr, -2, 24, kBarWidth + 4, 14);
-    cairo_pattern_t* cane = cairo_pattern_create_linear(0, 24, 0, 38);
-    cairo_pattern_add_color_stop_rgb(cane, 0, 0.55, 0.44, 0.24);
-    cairo_pattern_add_color_stop_rgb(cane, 0.35, 0.98, 0.86, 0.55);
-    cairo_pattern_add_color_stop_rgb(cane, 1, 0.5, 0.38, 0.2);
-    cairo_set_source(cr, cane);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(cane);
-    strokeInk(cr, 2);
-    cairo_new_path(cr);
-    for (double x = 14; x < kBarWidth; x += 27.5) {
-        cairo_move_to(cr, x, 25);
-        cairo_line_to(cr, x, 37);
-    }
-    setColor(cr, palette::kInk, 0.45);
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
-}
 
 void plankShelf(cairo_t* cr) {
     cairo_rectangle(cr, 0, 34, kBarWidth, kBarHeight - 34);
@@ -90,7 +70,7 @@ void plankShelf(cairo_t* cr) {
             cairo_new_path(cr);
         }
     }
-    bambooRail(cr);
+    paintBambooRail(cr, -2, kBarWidth + 2, 24, 14);  // along the bar's top edge
 }
 
 void windSocket(cairo_t* cr) {

@@ -119,3 +119,24 @@ void paintRock(cairo_t* cr, double x, double y, double w, double h) {
     strokeInk(cr, 2.5);
     cairo_new_path(cr);
 }
+
+void paintBambooRail(cairo_t* cr, double x0, double x1, double top, double height) {
+    cairo_new_path(cr);
+    cairo_rectangle(cr, x0, top, x1 - x0, height);
+    cairo_pattern_t* cane = cairo_pattern_create_linear(0, top, 0, top + height);
+    cairo_pattern_add_color_stop_rgb(cane, 0, 0.55, 0.44, 0.24);
+    cairo_pattern_add_color_stop_rgb(cane, 0.35, 0.98, 0.86, 0.55);
+    cairo_pattern_add_color_stop_rgb(cane, 1, 0.5, 0.38, 0.2);
+    cairo_set_source(cr, cane);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(cane);
+    strokeInk(cr, 2);
+    cairo_new_path(cr);
+    for (double x = x0 + 16; x < x1 - 2; x += 27.5) {
+        cairo_move_to(cr, x, top + 1);
+        cairo_line_to(cr, x, top + height - 1);
+    }
+    setColor(cr, palette::kInk, 0.45);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+}
