@@ -72,11 +72,8 @@ void Match3::ConnectPlayScreen() {
 }
 
 // The scene's menu is the options dialog with its leave button as "Quit"; its questions are the
-// general yes/no dialog. Until the map and the title exist, the scene's ways out lead to the play
-// screen: the blank state that stands in for them elsewhere would leave the player stranded.
+// general yes/no dialog. Its ways out lead to the game's map and title.
 void Match3::ConnectSceneScreen() {
-    scene.mapState = &playing;
-    scene.titleState = &playing;
     scene.runMenu = [this] {
         GameOptionsDialog menu(*this);
         menu.showLeaveButton = true;
