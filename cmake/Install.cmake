@@ -3,6 +3,9 @@
 # icon at every size of the hicolor theme (painted by the forge into the data folder), the
 # AppStream metainfo and the man page.
 include(GNUInstallDirs)
+# Installing and packaging never build: `make install` and `make package` build first, and the
+# test that packages the test build must not start a build of its own.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 
 set(QV_APP_ID com.drovanagames.Quorvane)
 set(QV_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
