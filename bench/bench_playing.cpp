@@ -50,7 +50,7 @@ public:
         CreatePlayer(0, "Bench");
         SetPlayerInt(nullptr, "SHOW_TIPS", 0);
         SetPlayerInt(nullptr, "CURRENT_BACKGROUND", background);
-        game->EnterFirstState();
+        game->EnterPlayScreen();
         ready = Busy();
     }
     ~PlayScreenScene() {

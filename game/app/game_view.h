@@ -7,6 +7,10 @@
 // Lifetime: the game object provides the one view and outlives every screen. What a view hands
 // out lives for the whole run, except the pictures, which the game releases in OnExit; screens
 // must not use them after that.
+#include <vector>
+
+#include "framework/core/ldv_string.h"
+
 class BlackOut;
 class CursorSprite;
 class EffectPictures;
@@ -56,6 +60,14 @@ public:
     virtual LDvState* LevelEditorState() = 0;    // where the editor's test play returns; null without one
     virtual LDvState* TitleState() = 0;          // where the credits and "Main Menu" fade to
     virtual LDvState& MapState() = 0;            // where the chapter card leads
+    virtual LDvState& CreditsState() = 0;        // where the title's options lead
+    // Where the title's story button leads.
+    virtual LDvState& CampState() = 0;           // once the intro movie was seen
+    virtual LDvState& SurveyState() = 0;         // once the last place of the map was reached
+    // The intro movie, handed the clips it plays in this order (its pictures are IntroMovie()).
+    virtual LDvState& MovieState(const std::vector<LDvString>& clips) = 0;
+    // Back into the adventure scene the player quit from: loads it at once, then fades to it.
+    virtual void ResumeScene(const LDvString& sceneName) = 0;
 
     // The system pointer or the game's cursor, as the player chose in the options.
     virtual void ChooseCursor() = 0;

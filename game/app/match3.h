@@ -22,6 +22,7 @@
 #include "game/expedition/tip_dialog.h"
 #include "game/frontend/credits.h"
 #include "game/frontend/survey.h"
+#include "game/frontend/title.h"
 #include "game/match3/match3_images.h"
 #include "game/match3/playing.h"
 #include "game/scenes/script_host.h"
@@ -46,6 +47,8 @@ public:
 
     // Enters the state the game starts in once the window is open; the only place that chooses it.
     void EnterFirstState();
+    // The same player on the play screen instead (for measuring the play screen).
+    void EnterPlayScreen();
     // What screens see of the game; the states they move to are chosen here alone.
     LDvGame& App() override { return *this; }
     LDvFont& Font(int n) override;
@@ -73,9 +76,16 @@ public:
     LDvState* LevelEditorState() override;
     // Where the chapter card leads; the blank state stands in until the map screen exists.
     LDvState& MapState() override { return blankState; }
-    // Where the credits (and later the options' "Main Menu") fade to: the title screen once it
-    // exists, the blank state until then.
-    LDvState* TitleState() override { return &blankState; }
+    // Where the credits (and later the options' "Main Menu") fade to.
+    LDvState* TitleState() override { return &title; }
+    LDvState& CreditsState() override { return credits; }
+    // The story's way on. Until the camp exists the play screen stands in for it, playing the
+    // player's next level; until the movie exists the story goes straight on to the camp; until
+    // the adventure scenes exist a saved scene is reported and the story goes on to the camp.
+    LDvState& CampState() override { return playing; }
+    LDvState& SurveyState() override { return survey; }
+    LDvState& MovieState(const std::vector<LDvString>& clips) override;
+    void ResumeScene(const LDvString& sceneName) override;
 
     // The system pointer when the player chose it ("HIDE_CUSTOM_CURSORS"), else the game's cursor;
     // the choice is written back as "true" or "false".
@@ -83,10 +93,11 @@ public:
 
     // The screens, in the order they stand here: the level editor, the play screen, the map, the
     // chapters, the title, the movie, the adventure scene, the camp, the credits and the survey.
-    // Until they exist the game starts on a blank state.
+    // The blank state shows nothing; tests run dialogs over it.
     BlankState blankState;
     Playing playing{*this};
     Chapters chapters{*this};
+    Title title{*this};
     Credits credits{*this};
     Survey survey{*this};
 

@@ -49,7 +49,7 @@ PlayWorld::PlayWorld(const std::string& dataFolder, const std::function<void()>&
     CreatePlayer(0, "Tester");
     SetPlayerInt(nullptr, "SHOW_TIPS", 0);
     if (prepare) prepare();
-    match3->EnterFirstState();
+    match3->EnterPlayScreen();
     running = Frame().currentState == &match3->playing;
 }
 
