@@ -7,6 +7,7 @@
 //                            is written on; clear everywhere else
 //   rays.png     300 x 324   one bundle of light shafts, drawn additively five times side by side
 //                            below the surface, each pulsing
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -213,16 +214,17 @@ RgbaImage uiBar() {
 RgbaImage rays() {
     Canvas canvas(kRaysWidth, kRaysHeight);
     cairo_t* cr = canvas.cr();
-    struct Shaft { double top, width, slant, alpha; };
-    const Shaft kShafts[] = {{20, 46, 70, 0.22}, {110, 30, 80, 0.18}, {180, 60, 75, 0.15}};
+    struct Shaft { double left, width, slant, alpha; };
+    const Shaft kShafts[] = {{16, 40, 60, 0.24}, {96, 26, 66, 0.2}, {150, 48, 62, 0.16}};
     for (const Shaft& s : kShafts) {
-        cairo_move_to(cr, s.top, 0);
-        cairo_line_to(cr, s.top + s.width, 0);
-        cairo_line_to(cr, s.top + s.width * 1.8 + s.slant, kRaysHeight);
-        cairo_line_to(cr, s.top + s.slant, kRaysHeight);
+        cairo_move_to(cr, s.left, 0);
+        cairo_line_to(cr, s.left + s.width, 0);
+        cairo_line_to(cr, s.left + s.width * 1.5 + s.slant, kRaysHeight);
+        cairo_line_to(cr, s.left + s.slant, kRaysHeight);
         cairo_close_path(cr);
         cairo_pattern_t* fade = cairo_pattern_create_linear(0, 0, 0, kRaysHeight);
-        cairo_pattern_add_color_stop_rgba(fade, 0, 0.85, 1.0, 0.95, s.alpha);
+        cairo_pattern_add_color_stop_rgba(fade, 0, 0.85, 1.0, 0.95, 0.0);
+        cairo_pattern_add_color_stop_rgba(fade, 0.08, 0.85, 1.0, 0.95, s.alpha);
         cairo_pattern_add_color_stop_rgba(fade, 1, 0.85, 1.0, 0.95, 0.0);
         cairo_set_source(cr, fade);
         cairo_fill(cr);
@@ -230,6 +232,14 @@ RgbaImage rays() {
     }
     RgbaImage image = canvas.toImage();
     boxBlur(image, 6);
+    // Drawn side by side and added up, a bundle must end softly or its edge shows as a seam.
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            const double edge = std::min(1.0, std::min(x, image.width - 1 - x) / 24.0);
+            uint8_t* p = image.at(x, y);
+            p[3] = static_cast<uint8_t>(p[3] * edge);
+        }
+    }
     return image;
 }
 

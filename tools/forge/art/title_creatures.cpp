@@ -4,6 +4,7 @@
 //                 resting fish stops on a calm pose. The game mirrors and tints it for the far school.
 //   wavetop.png   10 x 4 sheet of 40 x 12 frames: a soft crest of foam whose peak rolls from left
 //                 to right over the 40 frames; the game blows it up four and eight times.
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -120,12 +121,13 @@ RgbaImage waveFrame(int frame) {
     RgbaImage image = canvas.toImage();
     // Soft edges: blown up eight times a hard edge would show its pixels.
     boxBlur(image, 1);
-    // Fade the ends so neighbouring crests overlap without seams.
+    // Fade the ends and the foot so crests melt into the water without seams.
     for (int y = 0; y < image.height; ++y) {
+        const double foot = std::min(1.0, (image.height - 1 - y) / 5.0);
         for (int x = 0; x < image.width; ++x) {
-            const double edge = std::min(x, image.width - 1 - x) / 8.0;
+            const double edge = std::min(1.0, std::min(x, image.width - 1 - x) / 8.0);
             uint8_t* p = image.at(x, y);
-            p[3] = static_cast<uint8_t>(p[3] * std::min(1.0, edge));
+            p[3] = static_cast<uint8_t>(p[3] * edge * foot);
         }
     }
     return image;
