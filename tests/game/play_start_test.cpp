@@ -1,5 +1,5 @@
-// The real program on a player's first start: it creates a profile, opens the first level and
-// reveals its board; a second start continues with the remembered profile.
+// The real program started straight on the play screen (--play-first) with no profile: it creates
+// one, opens the first level and reveals its board; a second start (on the title) makes no other.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -34,7 +34,7 @@ int Brightness(const DecodedImage& image, int x, int y) {
 TEST(PlayStart, TheFirstStartMakesAPlayerAndRevealsTheFirstBoard) {
     ASSERT_TRUE(fileExists(kProgram)) << "build the quorvane target first";
     TempDir home;
-    ASSERT_EQ(RunGame(home, "--frames 260 --capture shots --capture-frames 2,250"), 0) << home.read("output.txt");
+    ASSERT_EQ(RunGame(home, "--play-first --frames 260 --capture shots --capture-frames 2,250"), 0) << home.read("output.txt");
     const std::string profile = home.read(kSave + "player00.ini");
     EXPECT_NE(profile.find("Player"), std::string::npos) << profile;
     EXPECT_NE(home.read(kSave + "settings.ini").find("SELECTED_PLAYER_PROFILE=0"), std::string::npos);
