@@ -5,8 +5,9 @@
 //   ui_bar.png   1416 x 375  placed at (92, 525), drawn over the fish: the ropes the menu signs
 //                            hang from, the exit sign's post and the driftwood plank the greeting
 //                            is written on; clear everywhere else
-//   rays.png     300 x 324   one bundle of light shafts, drawn additively five times side by side
-//                            below the surface, each pulsing
+//   rays.png     240 x 260   one bundle of light shafts, drawn additively five times side by side
+//                            below the surface, each pulsing; kept small, as additive
+//                            drawing costs by the pixel
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -27,7 +28,7 @@ constexpr int kHeight = 900;
 constexpr double kWaterline = 548;
 constexpr int kBarX = 92, kBarY = 525;
 constexpr int kBarWidth = 1416, kBarHeight = 375;
-constexpr int kRaysWidth = 300, kRaysHeight = 324;
+constexpr int kRaysWidth = 240, kRaysHeight = 260;
 
 const Rgb kShallow{0.16, 0.62, 0.70};
 const Rgb kDeep{0.04, 0.22, 0.38};
@@ -215,7 +216,7 @@ RgbaImage rays() {
     Canvas canvas(kRaysWidth, kRaysHeight);
     cairo_t* cr = canvas.cr();
     struct Shaft { double left, width, slant, alpha; };
-    const Shaft kShafts[] = {{16, 40, 60, 0.24}, {96, 26, 66, 0.2}, {150, 48, 62, 0.16}};
+    const Shaft kShafts[] = {{12, 32, 48, 0.24}, {78, 22, 52, 0.2}, {122, 38, 50, 0.16}};
     for (const Shaft& s : kShafts) {
         cairo_move_to(cr, s.left, 0);
         cairo_line_to(cr, s.left + s.width, 0);
@@ -235,7 +236,7 @@ RgbaImage rays() {
     // Drawn side by side and added up, a bundle must end softly or its edge shows as a seam.
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x) {
-            const double edge = std::min(1.0, std::min(x, image.width - 1 - x) / 24.0);
+            const double edge = std::min(1.0, std::min(x, image.width - 1 - x) / 20.0);
             uint8_t* p = image.at(x, y);
             p[3] = static_cast<uint8_t>(p[3] * edge);
         }

@@ -2,7 +2,7 @@
 //   bfish.png     8 x 5 sheet of 96 x 64 frames: a yellow tang facing left, one whole tail stroke
 //                 over frames 0..38 (the game wraps at 39), frame 0 the body held straight, so a
 //                 resting fish stops on a calm pose. The game mirrors and tints it for the far school.
-//   wavetop.png   10 x 4 sheet of 40 x 12 frames: a soft crest of foam whose peak rolls from left
+//   wavetop.png   10 x 4 sheet of 32 x 8 frames: a soft crest of foam whose peak rolls from left
 //                 to right over the 40 frames; the game blows it up four and eight times.
 #include <algorithm>
 #include <cmath>
@@ -17,7 +17,7 @@ namespace {
 
 constexpr int kFishWidth = 96, kFishHeight = 64;
 constexpr int kStrokeFrames = 39;
-constexpr int kWaveWidth = 40, kWaveHeight = 12;
+constexpr int kWaveWidth = 32, kWaveHeight = 8;   // small: it is drawn 4 and 8 times enlarged
 constexpr int kSheetFrames = 40;
 
 const Rgb kTang{1.0, 0.84, 0.16};
@@ -108,11 +108,11 @@ RgbaImage waveFrame(int frame) {
     Canvas canvas(kWaveWidth, kWaveHeight);
     cairo_t* cr = canvas.cr();
     const double t = static_cast<double>(frame) / (kSheetFrames - 1);
-    const double peakX = 12 + 16 * t;
-    const double peakY = 3 + 1.5 * std::sin(t * M_PI);
+    const double peakX = 10 + 12 * t;
+    const double peakY = 2 + std::sin(t * M_PI);
     cairo_move_to(cr, 0, kWaveHeight - 2);
-    cairo_curve_to(cr, peakX * 0.5, kWaveHeight - 3, peakX - 6, peakY, peakX, peakY);
-    cairo_curve_to(cr, peakX + 6, peakY, kWaveWidth - (kWaveWidth - peakX) * 0.5, kWaveHeight - 3, kWaveWidth, kWaveHeight - 2);
+    cairo_curve_to(cr, peakX * 0.5, kWaveHeight - 2, peakX - 5, peakY, peakX, peakY);
+    cairo_curve_to(cr, peakX + 5, peakY, kWaveWidth - (kWaveWidth - peakX) * 0.5, kWaveHeight - 2, kWaveWidth, kWaveHeight - 2);
     cairo_line_to(cr, kWaveWidth, kWaveHeight);
     cairo_line_to(cr, 0, kWaveHeight);
     cairo_close_path(cr);
@@ -123,9 +123,9 @@ RgbaImage waveFrame(int frame) {
     boxBlur(image, 1);
     // Fade the ends and the foot so crests melt into the water without seams.
     for (int y = 0; y < image.height; ++y) {
-        const double foot = std::min(1.0, (image.height - 1 - y) / 5.0);
+        const double foot = std::min(1.0, (image.height - 1 - y) / 3.0);
         for (int x = 0; x < image.width; ++x) {
-            const double edge = std::min(1.0, std::min(x, image.width - 1 - x) / 8.0);
+            const double edge = std::min(1.0, std::min(x, image.width - 1 - x) / 6.0);
             uint8_t* p = image.at(x, y);
             p[3] = static_cast<uint8_t>(p[3] * edge * foot);
         }
