@@ -1,7 +1,8 @@
 #pragma once
 // The whole game in a benchmark's process: the game object on the default data, a save folder of
 // its own, the software renderer on SDL's dummy video driver (or the accelerated one on the X
-// display of DISPLAY) at the asked window size, one player with tips off. Benchmarks step it into the scene they measure, then draw frame after frame.
+// display of DISPLAY) at the asked window size, one player with tips off. Benchmarks step it into
+// the scene they measure, then draw frame after frame.
 #include <cstdlib>
 #include <filesystem>
 #include <memory>

@@ -7,6 +7,8 @@
 // Lifetime: the game object provides the one view and outlives every screen. What a view hands
 // out lives for the whole run, except the pictures, which the game releases in OnExit; screens
 // must not use them after that.
+#include <vector>
+
 #include "framework/core/ldv_string.h"
 
 class BlackOut;
@@ -64,6 +66,12 @@ public:
     // is black and enters it (the map's arrivals); ResumeScene loads it at once and then fades to it
     // (the title's resume). A name that names no scene leads to the map instead.
     virtual void FadeToScene(const LDvString& sceneName) = 0;
+    virtual LDvState& CreditsState() = 0;        // where the title's options lead
+    // Where the title's story button leads.
+    virtual LDvState& CampState() = 0;           // once the intro movie was seen
+    virtual LDvState& SurveyState() = 0;         // once the last place of the map was reached
+    // The intro movie, handed the clips it plays in this order (its pictures are IntroMovie()).
+    virtual LDvState& MovieState(const std::vector<LDvString>& clips) = 0;
     virtual void ResumeScene(const LDvString& sceneName) = 0;
 
     // The system pointer or the game's cursor, as the player chose in the options.

@@ -1,8 +1,7 @@
 #include "game/app/match3.h"
 
-#include <utility>
-
 #include "framework/core/frame_context.h"
+#include "framework/core/game_log.h"
 #include "framework/core/state_control.h"
 #include "framework/data/localization.h"
 #include "framework/data/player_profiles.h"
@@ -18,16 +17,6 @@ namespace {
 constexpr const char* kWindowIcon = "icons/hicolor/64x64/apps/quorvane.png";
 
 constexpr const char* kFirstPlayerName = "Player";
-
-// The volumes the options dialog stored (100 when missing or empty) before anything plays.
-void ApplyVolumeSettings(Match3& game) {
-    const std::pair<LDvWaveGroup*, const char*> groups[] = {
-        {&game.music, kMusicVolumeKey}, {&game.effects, kSfxVolumeKey}, {&game.ambience, kEnvVolumeKey}};
-    for (const auto& [group, key] : groups) {
-        group->volume = group->settingVolume = GetVolumeSetting(key);
-        ApplyGroupVolume(*group);
-    }
-}
 
 // The remembered profile, else the first there is, else a new one in the first slot.
 void SelectStartingPlayer() {
@@ -113,12 +102,8 @@ LDvFont& Match3::Font(int n) {
     return n >= 1 && n <= 8 ? *fonts[n - 1] : font1;
 }
 
-// Until the title screen exists the game goes straight to the camp with the remembered player.
-void Match3::EnterFirstState() {
-    ApplyVolumeSettings(*this);
-    SelectStartingPlayer();
-    SetState(&camp, this, false);
-}
+// The title applies the stored volumes and makes sure a player is selected.
+void Match3::EnterFirstState() { SetState(&title, this, false); }
 
 void Match3::EnterPlayScreen() {
     SelectStartingPlayer();
@@ -144,5 +129,7 @@ void Match3::ResumeScene(const LDvString& sceneName) {
 void Match3::LoadSceneForFade(const LDvString& sceneName) {
     if (!scene.LoadScene(sceneName)) screenFade.nextState = &scene.MapState();
 }
+
+LDvState& Match3::MovieState(const std::vector<LDvString>&) { return CampState(); }
 
 LDvState* Match3::LevelEditorState() { return nullptr; }

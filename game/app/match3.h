@@ -23,6 +23,7 @@
 #include "game/expedition/tip_dialog.h"
 #include "game/frontend/credits.h"
 #include "game/frontend/survey.h"
+#include "game/frontend/title.h"
 #include "game/match3/match3_images.h"
 #include "game/match3/playing.h"
 #include "game/scenes/scene.h"
@@ -81,9 +82,13 @@ public:
     // stands in for it, so Explore returns to the camp (its music going on) instead of a screen
     // without a way back.
     LDvState& MapState() override { return camp; }
-    // Where the credits and the camp's "Main Menu" fade to. Until the title screen exists the camp
-    // stands in for it as well: the player stays selected and the game goes on.
-    LDvState* TitleState() override { return &camp; }
+    // Where the credits and the options' "Main Menu" fade to.
+    LDvState* TitleState() override { return &title; }
+    LDvState& CreditsState() override { return credits; }
+    LDvState& CampState() override { return camp; }
+    LDvState& SurveyState() override { return survey; }
+    // Until the intro movie exists the story goes straight on to the camp.
+    LDvState& MovieState(const std::vector<LDvString>& clips) override;
 
     void FadeToScene(const LDvString& sceneName) override;
     void ResumeScene(const LDvString& sceneName) override;
@@ -103,6 +108,7 @@ public:
     Chapters chapters{*this};
     Camp camp{*this};
     Scene scene{*this, scriptHost};      // borrows the script host declared below; used after OnInit
+    Title title{*this};
     Credits credits{*this};
     Survey survey{*this};
 
