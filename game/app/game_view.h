@@ -7,6 +7,8 @@
 // Lifetime: the game object provides the one view and outlives every screen. What a view hands
 // out lives for the whole run, except the pictures, which the game releases in OnExit; screens
 // must not use them after that.
+#include "framework/core/ldv_string.h"
+
 class BlackOut;
 class CursorSprite;
 class EffectPictures;
@@ -56,6 +58,12 @@ public:
     virtual LDvState* LevelEditorState() = 0;    // where the editor's test play returns; null without one
     virtual LDvState* TitleState() = 0;          // where the credits and "Main Menu" fade to
     virtual LDvState& MapState() = 0;            // where the chapter card leads
+    virtual LDvState& CampState() = 0;           // where the map's Camp button fades to
+    virtual LDvState& SurveyState() = 0;         // where the last place of the map leads
+
+    // Into an adventure scene by name: fades to black, loads the scene while the screen is black and
+    // enters it (the map's arrivals).
+    virtual void FadeToScene(const LDvString& sceneName) = 0;
 
     // The system pointer or the game's cursor, as the player chose in the options.
     virtual void ChooseCursor() = 0;

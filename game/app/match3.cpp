@@ -1,6 +1,7 @@
 #include "game/app/match3.h"
 
 #include "framework/core/frame_context.h"
+#include "framework/core/game_log.h"
 #include "framework/core/state_control.h"
 #include "framework/data/localization.h"
 #include "framework/data/player_profiles.h"
@@ -86,3 +87,5 @@ void Match3::EnterFirstState() {
 LDvState* Match3::StateAfterLevel() { return &playing; }
 
 LDvState* Match3::LevelEditorState() { return nullptr; }
+
+void Match3::FadeToScene(const LDvString& sceneName) { Log("No adventure scene screen yet for " + sceneName); }

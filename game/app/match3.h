@@ -19,6 +19,7 @@
 #include "game/assets/game_bundles.h"
 #include "game/assets/gui_pictures.h"
 #include "game/expedition/chapters.h"
+#include "game/expedition/map.h"
 #include "game/expedition/tip_dialog.h"
 #include "game/frontend/credits.h"
 #include "game/frontend/survey.h"
@@ -71,8 +72,13 @@ public:
     LDvState* StateAfterLevel() override;
     // The level editor, which the editor's test play returns to; null until the editor exists.
     LDvState* LevelEditorState() override;
-    // Where the chapter card leads; the blank state stands in until the map screen exists.
-    LDvState& MapState() override { return blankState; }
+    // Where the chapter card (and later the camp's Explore) leads.
+    LDvState& MapState() override { return map; }
+    // Where the map's Camp button leads: the camp once it exists, where a level leads until then.
+    LDvState& CampState() override { return *StateAfterLevel(); }
+    LDvState& SurveyState() override { return survey; }
+    // Until the adventure scene screen exists an arrival that leads to a scene stays on the map.
+    void FadeToScene(const LDvString& sceneName) override;
     // Where the credits (and later the options' "Main Menu") fade to: the title screen once it
     // exists, the blank state until then.
     LDvState* TitleState() override { return &blankState; }
@@ -86,6 +92,7 @@ public:
     // Until they exist the game starts on a blank state.
     BlankState blankState;
     Playing playing{*this};
+    Map map{*this};
     Chapters chapters{*this};
     Credits credits{*this};
     Survey survey{*this};

@@ -73,6 +73,8 @@ void ShowDiscovery(GameView& game, const LDvIniFile& table, const LDvString& id)
 
 void SetDialogRunnerForTesting(DialogRunner runner) { Runner() = std::move(runner); }
 
+void RunExpeditionDialog(LDvDialog& dialog) { Run(dialog); }
+
 // Read only when present: a missing table must not be created in the (possibly read-only) data.
 void LoadDiscoveryTable(LDvIniFile& table) {
     table.Clear();

@@ -24,6 +24,9 @@ void LoadDiscoveryTable(LDvIniFile& table);
 
 DiscoveryOutcome Discover(GameView& game, const LDvString& id);
 
+// Runs one of the expedition's dialogs (the map's too) modally, or through the test's runner.
+void RunExpeditionDialog(LDvDialog& dialog);
+
 // How Discover runs its dialogs: modally, unless a test looks at them instead. Empty restores it.
 using DialogRunner = std::function<void(LDvDialog& dialog)>;
 void SetDialogRunnerForTesting(DialogRunner runner);
