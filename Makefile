@@ -6,9 +6,10 @@ BENCH_BUILD ?= build-bench
 FUZZ_BUILD  ?= build-fuzz
 JOBS        ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+FUZZ_TEST_SECONDS ?= 3
 CMAKE_FLAGS ?=
 
-.PHONY: all setup run game test bench fuzz forge clean
+.PHONY: all setup run game test fuzz-briefly bench fuzz forge clean
 
 all: game
 
@@ -34,6 +35,14 @@ $(TEST_BUILD)/CMakeCache.txt: | setup
 test: setup $(TEST_BUILD)/CMakeCache.txt
 	cmake --build $(TEST_BUILD) -j $(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory fuzz-briefly
+
+# Part of `make test`: the fuzz targets built with clang as `make fuzz` builds them, each run for a
+# few seconds, so the fuzz build cannot rot unnoticed. New inputs stay in the build folder.
+fuzz-briefly: setup $(FUZZ_BUILD)/CMakeCache.txt
+	@grep -q fuzz_targets $(FUZZ_BUILD)/Makefile || cmake $(FUZZ_BUILD) > /dev/null  # a folder older than the target
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+	tests/fuzz/run_all.sh $(FUZZ_BUILD) $(FUZZ_TEST_SECONDS) $(FUZZ_BUILD)/new-inputs
 
 $(BENCH_BUILD)/CMakeCache.txt: | setup
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DQV_TESTS=OFF -DQV_BENCH=ON $(CMAKE_FLAGS)
@@ -47,7 +56,8 @@ $(FUZZ_BUILD)/CMakeCache.txt: | setup
 	      -DQV_TESTS=OFF $(CMAKE_FLAGS)
 
 fuzz: setup $(FUZZ_BUILD)/CMakeCache.txt
-	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@grep -q fuzz_targets $(FUZZ_BUILD)/Makefile || cmake $(FUZZ_BUILD) > /dev/null
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
 	tests/fuzz/run_all.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 clean:

@@ -50,6 +50,19 @@ bool noDisplayForMessageBox() {
 
 }  // namespace
 
+bool displayReachable(std::string& report) {
+    if (isHeadlessDriver(std::getenv("SDL_VIDEODRIVER"))) return true;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        report = std::string("SDL could not start a video driver: ") + SDL_GetError();
+        return false;
+    }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const bool reachable = !videoDriverHasNoDisplay();
+    if (!reachable) report = std::string("SDL found no display and fell back to its '") + (driver ? driver : "") + "' driver";
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return reachable;
+}
+
 void noteMouseEvent(const KEvent& event) {
     MouseState& state = mouse();
     switch (event.type) {
@@ -140,30 +153,46 @@ void showMessageBox(const char* caption, const char* text) {
     if (wasHidden) showSystemCursor(false);
 }
 
-void openUrl(const std::string& url) {
-    if (url.empty()) return;
-    // Two forks: the grandchild is adopted by init, so nobody has to wait for the browser.
+namespace {
+
+constexpr uint32_t kOpenerPollMilliseconds = 10;
+
+void startOpener(const std::string& url) {
+    setsid();  // a signal to the game's process group must not stop the browser being asked
+    const int null = open("/dev/null", O_RDWR);
+    if (null >= 0) {
+        dup2(null, STDIN_FILENO);
+        dup2(null, STDOUT_FILENO);
+        dup2(null, STDERR_FILENO);
+    }
+    // The address is one argument, never read by a shell.
+    execlp("xdg-open", "xdg-open", url.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+}
+
+}  // namespace
+
+bool openUrl(const std::string& url, uint32_t waitMilliseconds) {
+    if (url.empty()) return false;
     const pid_t child = fork();
     if (child < 0) {
         engineLog("Cannot open '%s': fork failed", url.c_str());
-        return;
+        return false;
     }
-    if (child == 0) {
-        setsid();
-        if (fork() == 0) {
-            const int null = open("/dev/null", O_RDWR);
-            if (null >= 0) {
-                dup2(null, STDIN_FILENO);
-                dup2(null, STDOUT_FILENO);
-                dup2(null, STDERR_FILENO);
-            }
-            // The address is one argument, never read by a shell.
-            execlp("xdg-open", "xdg-open", url.c_str(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        _exit(0);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
+    if (child == 0) startOpener(url);
     engineLog("Opening '%s' with xdg-open", url.c_str());
+    for (uint32_t waited = 0;; waited += kOpenerPollMilliseconds) {
+        int status = 0;
+        if (waitpid(child, &status, WNOHANG) == child) {
+            if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+                engineLog("xdg-open could not open '%s' (status %d)", url.c_str(), status);
+            }
+            return true;
+        }
+        if (waited >= waitMilliseconds) break;
+        SDL_Delay(kOpenerPollMilliseconds);
+    }
+    // Still busy: it finishes on its own once the game has ended (init adopts it).
+    engineLog("xdg-open still busy with '%s'; not waiting longer", url.c_str());
+    return true;
 }

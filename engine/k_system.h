@@ -1,6 +1,12 @@
 #pragma once
 // Desktop, mouse, cursor, message box and URL opening: the small platform services the shell uses.
+#include <cstdint>
 #include <string>
+
+// Whether the game's window could be seen. SDL falls back to its off-screen driver when no display
+// answers; that counts only when SDL_VIDEODRIVER asks for a headless driver (tests and tools).
+// False with what was found in `report`.
+bool displayReachable(std::string& report);
 
 // Size of the display the window opens on (or will open on); false when no display is available.
 // SDL's dummy and offscreen drivers count as a 1920 x 1080 desktop, so headless runs get the full canvas.
@@ -20,5 +26,8 @@ bool isSystemCursorShown();
 // Top-most warning box; a full-screen window is switched to windowed first. Without a display it only logs.
 void showMessageBox(const char* caption, const char* text);
 
-// Opens an address with the desktop's default handler (xdg-open), detached: never blocks.
-void openUrl(const std::string& url);
+// Opens an address with the desktop's default handler (xdg-open) and waits at most
+// `waitMilliseconds` for the opener to hand it over (xdg-open returns once the browser is asked);
+// an opener still busy then is left to finish on its own. False when no opener was started
+// (an empty address, no process).
+bool openUrl(const std::string& url, uint32_t waitMilliseconds);

@@ -5,7 +5,7 @@ set -eu
 
 packages=(
   build-essential cmake pkg-config
-  libsdl2-dev libpng-dev libjpeg-dev zlib1g-dev libogg-dev libvorbis-dev angelscript-dev
+  libsdl2-dev libx11-dev libpng-dev libjpeg-dev zlib1g-dev libogg-dev libvorbis-dev angelscript-dev
   libcairo2-dev libfreetype-dev
   ttf-bitstream-vera fonts-averia-serif-gwf fonts-comic-neue
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev

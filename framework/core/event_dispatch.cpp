@@ -5,6 +5,7 @@
 #include "framework/core/frame_context.h"
 #include "framework/core/ldv_game.h"
 #include "framework/core/ldv_state.h"
+#include "framework/core/mouse_position.h"
 #include "framework/ui/overlay_registry.h"
 
 namespace {
@@ -69,9 +70,21 @@ bool HandleRightClick(int x, int y, MouseTracking& mouse) {
     return true;
 }
 
+// The buttons poll the mouse each step, which by then may show a press as already released.
+void ShowPressToButtons(const KEvent& event, const MouseTracking& mouse) {
+    if (event.type != K_EVENT_MOUSEDOWN || event.buttonIndex != K_BUTTON_LEFT || !mouse.leftDown) return;
+    const DispatchedLeftButton held(true);
+    ShowPressToButtons(Frame().currentState);
+}
+
+LDvOverlay* FindReleasedButton() {
+    const DispatchedLeftButton released(false);
+    return FindClickedButton(Frame().currentState);
+}
+
 bool HandleLeftClick(int x, int y, const MouseTracking& mouse) {
     if (mouse.leftDown || !mouse.previousLeft || mouse.moveCount >= kClickMoveLimit) return false;
-    if (LDvOverlay* button = FindClickedButton(Frame().currentState)) {
+    if (LDvOverlay* button = FindReleasedButton()) {
         Send([&](LDvMessageReceiver& r) { r.OnButton(button); });
     } else {
         Send([&](LDvMessageReceiver& r) { r.OnClick(Canvas(x), Canvas(y)); });
@@ -108,6 +121,7 @@ void DispatchMouse(const KEvent& event) {
     const int x = event.mouseX;
     const int y = event.mouseY;
     TrackButtons(event, mouse);
+    ShowPressToButtons(event, mouse);
     bool handled = HandleRightClick(x, y, mouse);
     handled = HandleLeftClick(x, y, mouse) || handled;
     HandleDrag(x, y, mouse);

@@ -8,6 +8,7 @@
 #include "framework/core/folders.h"
 #include "framework/core/frame_context.h"
 #include "framework/core/ldv_file.h"
+#include "framework/data/ldv_ini_file.h"
 
 namespace {
 
@@ -20,6 +21,18 @@ LDvString& LogPath() {
 MessageBoxHook& BoxHook() {
     static MessageBoxHook hook;
     return hook;
+}
+
+constexpr const char* kUnreadableSettingsText =
+    "Your settings could not be read. The game starts with its defaults and leaves the file as it "
+    "is:\n";
+
+// settings.ini is read before there is a log; a file that could not be read is told now.
+void ReportUnreadableSettings() {
+    const LDvIniFile* settings = Frame().settings.get();
+    if (settings == nullptr || !settings->ReadFailed()) return;
+    Log("Can't open INI file " + settings->Path() + "; the settings are not saved this run");
+    ShowMessage(kUnreadableSettingsText + settings->Path());
 }
 
 void OpenMessageBox(const LDvString& caption, const LDvString& text) {
@@ -43,6 +56,12 @@ void StartLogging(const char* name, const char* version, bool console) {
     // Never truncated: the log accumulates across runs.
     LogPath() = saveFolder + "log.txt";
     CreateFileIfMissing(LogPath());
+    ReportUnreadableSettings();
+}
+
+void StopLogging() {
+    Frame().loggingEnabled = false;
+    endEngineLog();
 }
 
 void Log(const LDvString& message, int level) {

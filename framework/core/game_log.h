@@ -5,7 +5,10 @@
 
 #include "framework/core/ldv_string.h"
 
+// Also tells (in the log and a message box) when settings.ini could not be read at construction.
 void StartLogging(const char* name, const char* version, bool console);
+// The logs close at the very end of the program: nothing is logged afterwards.
+void StopLogging();
 void Log(const LDvString& message, int level = 0);
 void ShowMessage(const LDvString& text);
 // A message box with its own caption (ShowMessage uses "Message").

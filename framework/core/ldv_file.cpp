@@ -4,6 +4,11 @@
 
 namespace {
 
+LDvString& UnreadableFile() {
+    static LDvString path;
+    return path;
+}
+
 const char* ModeText(int mode) {
     switch (mode) {
         case kFileModeReadWrite: return "r+";
@@ -22,7 +27,9 @@ bool LDvFile::Open(const LDvString& name, int mode) {
     Close();
     const char* modeText = ModeText(mode);
     if (modeText == nullptr) return false;
-    file = std::fopen(makeFilePath(name).c_str(), modeText);
+    const std::string path = makeFilePath(name);
+    file = std::fopen(path.c_str(), modeText);
+    failReads = !UnreadableFile().empty() && path == makeFilePath(UnreadableFile());
     return file != nullptr;
 }
 
@@ -36,6 +43,7 @@ size_t LDvFile::Read(void* buffer, size_t size) { return file ? std::fread(buffe
 bool LDvFile::ReadAll(LDvString& out) {
     out.clear();
     if (file == nullptr) return false;
+    if (failReads) return false;
     char buffer[16384];
     size_t got = 0;
     while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) out.append(buffer, got);
@@ -49,3 +57,5 @@ bool LDvFile::Seek(long offset, int whence) { return file != nullptr && std::fse
 long LDvFile::Tell() const { return file ? std::ftell(file) : -1; }
 
 bool LDvFile::Flush() { return file != nullptr && std::fflush(file) == 0; }
+
+void FailReadsOfFileForTesting(const LDvString& name) { UnreadableFile() = name; }

@@ -32,4 +32,10 @@ public:
 
 private:
     std::FILE* file = nullptr;
+    bool failReads = false;  // set for the file tests made unreadable
 };
+
+// Test hook: reading the file at `name` (as Open is given it) fails as an I/O error would, after
+// the file opened; an empty name makes every file readable again. Tests run as root, where a file
+// without read permission still reads.
+void FailReadsOfFileForTesting(const LDvString& name);

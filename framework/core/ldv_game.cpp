@@ -1,5 +1,6 @@
 #include "framework/core/ldv_game.h"
 
+#include "engine/display_watch.h"
 #include "engine/k_files.h"
 #include "engine/k_graphic.h"
 #include "engine/k_system.h"
@@ -51,6 +52,15 @@ std::unique_ptr<KWindow> OpenWindowWithFallback() {
     return nullptr;
 }
 
+// The display is gone under the running game: what is unsaved is saved and the logs close.
+void EndAfterLostDisplay() {
+    Log("=== Game Ended: the display went away ===");
+    FrameContext& frame = Frame();
+    if (frame.settings != nullptr) frame.settings->Save();
+    if (frame.progress != nullptr) frame.progress->Save();
+    StopLogging();
+}
+
 }  // namespace
 
 LDvGame::LDvGame(const char* gameName, const char* title, long versionMajor, long versionMinor) {
@@ -65,7 +75,8 @@ LDvGame::LDvGame(const char* gameName, const char* title, long versionMajor, lon
     frame.versionMajor = versionMajor;
     frame.versionMinor = versionMinor;
     CreateSaveFolders();
-    frame.settings = std::make_unique<LDvIniFile>(GetSaveFolder() + "settings.ini");
+    frame.settings = std::make_unique<LDvIniFile>();
+    frame.settings->LoadExisting(GetSaveFolder() + "settings.ini");
     frame.settings->SetAutoSave(true);
     frame.settingsLoaded = true;
 }
@@ -73,7 +84,10 @@ LDvGame::LDvGame(const char* gameName, const char* title, long versionMajor, lon
 LDvGame::~LDvGame() {
     FrameContext& frame = Frame();
     frame.window.reset();
-    frame.settings.reset();  // saves first if a change is still unwritten
+    // Both save a change still unwritten now, while the logs are open; left to the end of the
+    // process they would try again after the logs are gone.
+    frame.settings.reset();
+    frame.progress.reset();
     frame.settingsLoaded = false;
     if (frame.game == this) frame.game = nullptr;
 }
@@ -90,6 +104,7 @@ bool LDvGame::InitGame(bool fullScreen) {
     frame.window = OpenWindowWithFallback();
     if (frame.window == nullptr) return false;
     KWindow& window = *frame.window;
+    watchDisplay(EndAfterLostDisplay);
     if (fullScreen) window.toggleFullScreen(true);
     window.setMaxFrameRate(-1);
     setMousePosition(frame.width / 2, frame.height / 2);

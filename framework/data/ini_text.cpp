@@ -68,13 +68,13 @@ LDvString TrimIniBlanks(const LDvString& text) {
     return text.substr(first, last - first + 1);
 }
 
-void ForEachIniLine(const char* text, size_t size, const std::function<void(const LDvString&)>& onLine) {
+void ForEachIniLine(const char* text, size_t size, const std::function<bool(const LDvString&)>& onLine) {
     PhysicalLines lines(text, size);
     LDvString physical;
     while (lines.Next(physical)) {
         const bool block = !physical.empty() && physical[0] == '<';
         const LDvString logical = TrimIniBlanks(block ? ReadBlock(physical, lines) : ReadContinued(physical, lines));
-        if (!logical.empty()) onLine(logical);
+        if (!logical.empty() && !onLine(logical)) return;
     }
 }
 

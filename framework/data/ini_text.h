@@ -8,9 +8,10 @@
 // Trims " \t\n\r" from both ends.
 LDvString TrimIniBlanks(const LDvString& text);
 
-// Calls `onLine` with every logical line of `text`: continuation lines (" \" at the end) and
-// "<...>" blocks joined with "\n", trimmed, empty lines skipped. Any bytes are accepted.
-void ForEachIniLine(const char* text, size_t size, const std::function<void(const LDvString&)>& onLine);
+// Calls `onLine` with every logical line of `text` until it answers false: continuation lines
+// (" \" at the end) and "<...>" blocks joined with "\n", trimmed, empty lines skipped. Any bytes
+// are accepted.
+void ForEachIniLine(const char* text, size_t size, const std::function<bool(const LDvString&)>& onLine);
 
 // key = text before the first "=" (trimmed), value = everything after it; no "=" gives the whole
 // line as key and an empty value.

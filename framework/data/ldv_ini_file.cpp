@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 #include "engine/k_files.h"
 #include "framework/core/folders.h"
@@ -12,7 +13,17 @@
 
 namespace {
 
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+constexpr size_t kByteOrderMarkSize = sizeof kByteOrderMark - 1;
+
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// The index key of a name: names match when their lower-cased forms are equal.
+LDvString IndexKey(const LDvString& name) {
+    LDvString key = name;
+    for (char& c : key) c = LowerAscii(c);
+    return key;
+}
 
 // Out-of-range values saturate to the int range, as the settings' readers expect.
 int LeadingInt(const LDvString& text) {
@@ -30,10 +41,24 @@ bool IniNamesEqual(const LDvString& a, const LDvString& b) {
 }
 
 LDvIniValue* LDvIniSection::Find(const LDvString& key) const {
-    for (const auto& value : values) {
-        if (IniNamesEqual(value->key, key)) return value.get();
+    if (byKey.size() != static_cast<size_t>(values.Count())) {
+        byKey.clear();
+        for (const auto& value : values) byKey.emplace(IndexKey(value->key), value.get());
     }
-    return nullptr;
+    const auto found = byKey.find(IndexKey(key));
+    return found == byKey.end() ? nullptr : found->second;
+}
+
+LDvIniValue* LDvIniSection::Append(std::unique_ptr<LDvIniValue> value) {
+    LDvIniValue* added = values.Add(std::move(value)).get();
+    // Only an index that covered every value before stays whole; Find rebuilds any other.
+    if (byKey.size() + 1 == static_cast<size_t>(values.Count())) byKey.emplace(IndexKey(added->key), added);
+    return added;
+}
+
+void LDvIniSection::Clear() {
+    byKey.clear();
+    values.Clear();
 }
 
 LDvIniFile::LDvIniFile(const LDvString& filePath) { Load(filePath); }
@@ -45,52 +70,88 @@ LDvIniFile::~LDvIniFile() {
 void LDvIniFile::Load(const LDvString& filePath) {
     Clear();
     path = filePath;
-    loaded = false;
-    dirty = false;
+    loaded = readFailed = dirty = saveFailing = partial = false;
     if (!CreateFileIfMissing(filePath)) {
         Log("Can't create file " + filePath);
         MediaMissing(filePath);
         return;
     }
+    Read();
+}
+
+void LDvIniFile::LoadExisting(const LDvString& filePath, bool globalsOnly) {
+    Clear();
+    path = filePath;
+    loaded = readFailed = dirty = saveFailing = false;
+    partial = globalsOnly;
+    if (FileExists(filePath)) {
+        Read();
+    } else {
+        loaded = true;  // nothing to read yet: an empty file
+    }
+}
+
+void LDvIniFile::Read() {
     LDvFile file;
     LDvString text;
-    if (!file.Open(filePath, kFileModeRead) || !file.ReadAll(text)) {
-        Log("Can't open INI file " + filePath);
+    if (!file.Open(path, kFileModeRead) || !file.ReadAll(text)) {
+        Log("Can't open INI file " + path);
+        readFailed = true;
         return;
     }
     file.Close();
-    Parse(text.data(), text.size());
+    ParseText(text.data(), text.size(), partial);
     loaded = true;
 }
 
-void LDvIniFile::Parse(const char* text, size_t size) {
+void LDvIniFile::Parse(const char* text, size_t size) { ParseText(text, size, false); }
+
+void LDvIniFile::ParseText(const char* text, size_t size, bool globalsOnly) {
+    if (size >= kByteOrderMarkSize && LDvString(text, kByteOrderMarkSize) == kByteOrderMark) {
+        text += kByteOrderMarkSize;
+        size -= kByteOrderMarkSize;
+    }
     LDvIniSection* current = &global;
     ForEachIniLine(text, size, [&](const LDvString& line) {
-        if (line[0] == ';') return;
+        if (line[0] == ';') return true;
         if (line[0] == '[') {
+            if (globalsOnly) return false;
             // The last character goes whether or not it closes the bracket.
             const LDvString name = line.size() >= 2 ? line.substr(1, line.size() - 2) : LDvString();
             current = FindOrAddSection(name);
-            return;
+            return true;
         }
         LDvString key;
         LDvString value;
         SplitIniKeyValue(line, key, value);
         FindOrAddValue(key, current)->value = std::move(value);
+        return true;
     });
 }
 
 bool LDvIniFile::Save() {
     if (!dirty) return true;
-    if (path.empty()) return false;  // a store that was never given a file
+    if (path.empty() || partial) return false;  // a store never given a file, or a glance at one
+    if (readFailed) {
+        LogSaveFailure("Not writing INI file " + path + ": it could not be read");
+        return false;
+    }
     if (checksum) StoreChecksum();
     const LDvString text = Serialize();
     if (!writeFileAtomically(makeFilePath(path), text.data(), text.size())) {
-        Log("Can't write INI file " + path);
+        LogSaveFailure("Can't write INI file " + path);
         return false;
     }
     dirty = false;
+    saveFailing = false;
     return true;
+}
+
+// An auto-saving file on a full disk fails at every change; one line tells it.
+void LDvIniFile::LogSaveFailure(const LDvString& line) {
+    if (saveFailing) return;
+    saveFailing = true;
+    Log(line);
 }
 
 LDvString LDvIniFile::Serialize() const {
@@ -114,21 +175,24 @@ void LDvIniFile::Assign(const LDvIniFile& other) {
         path = other.path;
         autoSave = other.autoSave;
         checksum = other.checksum;
+        // The copy must not overwrite what the original could not read, or read only in part.
+        readFailed = other.readFailed;
+        partial = other.partial;
+        saveFailing = false;
     }
-    for (const auto& value : other.global.values) {
-        global.values.Add(std::make_unique<LDvIniValue>(*value));
-    }
+    for (const auto& value : other.global.values) global.Append(std::make_unique<LDvIniValue>(*value));
     for (const auto& section : other.sections) {
         auto copy = std::make_unique<LDvIniSection>();
         copy->name = section->name;
-        for (const auto& value : section->values) copy->values.Add(std::make_unique<LDvIniValue>(*value));
-        sections.Add(std::move(copy));
+        for (const auto& value : section->values) copy->Append(std::make_unique<LDvIniValue>(*value));
+        AppendSection(std::move(copy));
     }
 }
 
 void LDvIniFile::Clear() {
+    sectionIndex.clear();
     sections.Clear();
-    global.values.Clear();
+    global.Clear();
 }
 
 LDvIniSection* LDvIniFile::SectionFor(const char* section) const {
@@ -167,17 +231,21 @@ void LDvIniFile::SetInt(const LDvString& key, int value) {
 }
 
 LDvIniSection* LDvIniFile::FindSection(const LDvString& name) const {
-    for (const auto& section : sections) {
-        if (IniNamesEqual(section->name, name)) return section.get();
-    }
-    return nullptr;
+    const auto found = sectionIndex.find(IndexKey(name));
+    return found == sectionIndex.end() ? nullptr : found->second->get();
+}
+
+LDvIniSection* LDvIniFile::AppendSection(std::unique_ptr<LDvIniSection> section) {
+    LDvIniSection* added = sections.Add(std::move(section)).get();
+    sectionIndex.emplace(IndexKey(added->name), std::prev(sections.end()));
+    return added;
 }
 
 LDvIniSection* LDvIniFile::FindOrAddSection(const LDvString& name) {
     if (LDvIniSection* found = FindSection(name)) return found;
     auto section = std::make_unique<LDvIniSection>();
     section->name = name;
-    return sections.Add(std::move(section)).get();
+    return AppendSection(std::move(section));
 }
 
 LDvIniValue* LDvIniFile::FindOrAddValue(const LDvString& key, LDvIniSection* section) {
@@ -185,7 +253,7 @@ LDvIniValue* LDvIniFile::FindOrAddValue(const LDvString& key, LDvIniSection* sec
     if (LDvIniValue* found = target->Find(key)) return found;
     auto value = std::make_unique<LDvIniValue>();
     value->key = key;
-    return target->values.Add(std::move(value)).get();
+    return target->Append(std::move(value));
 }
 
 LDvString LDvIniFile::FirstSectionName() const {
@@ -193,12 +261,10 @@ LDvString LDvIniFile::FirstSectionName() const {
 }
 
 LDvString LDvIniFile::NextSectionName(const LDvString& name) const {
-    for (auto it = sections.begin(); it != sections.end(); ++it) {
-        if (!IniNamesEqual((*it)->name, name)) continue;
-        ++it;
-        return it == sections.end() ? LDvString() : (*it)->name;
-    }
-    return LDvString();
+    const auto found = sectionIndex.find(IndexKey(name));
+    if (found == sectionIndex.end()) return LDvString();
+    const auto next = std::next(found->second);
+    return next == sections.end() ? LDvString() : (*next)->name;
 }
 
 int32_t LDvIniFile::ComputeChecksum() const {

@@ -5,10 +5,15 @@
 //
 // LDvIniFile owns its sections and their values; pointers handed out by FindSection,
 // FindOrAddSection and FindOrAddValue stay valid until the file is cleared, reloaded, assigned
-// or destroyed. Destroying a dirty file saves it first.
+// or destroyed. Destroying a dirty file saves it first. A file that exists but could not be read
+// is never written back: its contents on disk are worth more than the empty INI that stands in.
+//
+// Sections and keys are kept in file order (for saving) and indexed by their lower-cased names
+// (for lookups), so loading and reading a file with many entries stays linear.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 
 #include "framework/core/ldv_list.h"
 #include "framework/core/ldv_string.h"
@@ -20,9 +25,15 @@ struct LDvIniValue {
 
 struct LDvIniSection {
     LDvString name;
-    LDvList<std::unique_ptr<LDvIniValue>> values;  // in file order
+    LDvList<std::unique_ptr<LDvIniValue>> values;  // in file order; changed only through Append and Clear
 
     LDvIniValue* Find(const LDvString& key) const;  // case-insensitive; null when missing
+    LDvIniValue* Append(std::unique_ptr<LDvIniValue> value);
+    void Clear();
+
+private:
+    // Lower-cased key -> value; rebuilt from `values` whenever it no longer covers all of them.
+    mutable std::unordered_map<LDvString, LDvIniValue*> byKey;
 };
 
 // The global key the checksum is stored under.
@@ -40,10 +51,18 @@ public:
     // folder). A missing file is created empty; one that can be neither found nor created goes to
     // the missing-media path. Remembers the path for Save.
     void Load(const LDvString& path);
-    // Parses text as if it were the contents of a file; nothing is cleared first.
+    // Load for the files the game writes (settings, profiles): a missing file is not created, the
+    // INI starts empty and its first save creates the file whole, so an interrupted first start
+    // never leaves an empty save file behind. With `globalsOnly` only the values before the first
+    // section header are read (a glance at a large profile's name); such an INI is never saved.
+    void LoadExisting(const LDvString& path, bool globalsOnly = false);
+    // Parses text as if it were the contents of a file (a leading UTF-8 byte-order mark, as some
+    // editors write, is skipped); nothing is cleared first.
     void Parse(const char* text, size_t size);
     // Writes the whole file at once when dirty. The write is atomic: on failure the file on disk
-    // stays as it was, a line is logged, the file stays dirty and false is returned.
+    // stays as it was, the file stays dirty and false is returned. Failures are logged once until
+    // a save succeeds again. A file that could not be read is never written (false, nothing logged
+    // after the first refusal).
     bool Save();
     // The text Save writes (without refreshing the checksum).
     LDvString Serialize() const;
@@ -72,22 +91,33 @@ public:
     bool AutoSave() const { return autoSave; }
     bool Checksum() const { return checksum; }
     bool IsLoaded() const { return loaded; }
+    bool ReadFailed() const { return readFailed; }  // the file exists but could not be read
     bool IsDirty() const { return dirty; }
     int SectionCount() const { return sections.Count(); }
     const LDvIniSection& Global() const { return global; }
     const LDvList<std::unique_ptr<LDvIniSection>>& Sections() const { return sections; }
 
 private:
+    using SectionList = LDvList<std::unique_ptr<LDvIniSection>>;
+
+    void Read();
+    void ParseText(const char* text, size_t size, bool globalsOnly);
     LDvIniSection* SectionFor(const char* section) const;
+    LDvIniSection* AppendSection(std::unique_ptr<LDvIniSection> section);
     void StoreChecksum();
+    void LogSaveFailure(const LDvString& line);
 
     LDvString path;
-    bool autoSave = false;   // every setter writes the whole file
-    bool loaded = false;     // set after a successful parse
-    bool dirty = false;      // set by every setter, cleared by a save
-    bool checksum = false;   // a save stores "__SCRC__"
-    LDvList<std::unique_ptr<LDvIniSection>> sections;  // in file order
-    LDvIniSection global;    // empty name; the values before the first header
+    bool autoSave = false;    // every setter writes the whole file
+    bool loaded = false;      // set after a successful parse
+    bool readFailed = false;  // the file exists but could not be read: never written back
+    bool partial = false;     // only the global values were read: never written back
+    bool dirty = false;       // set by every setter, cleared by a save
+    bool checksum = false;    // a save stores "__SCRC__"
+    bool saveFailing = false; // the last save failed and was logged
+    SectionList sections;     // in file order
+    std::unordered_map<LDvString, SectionList::iterator> sectionIndex;  // lower-cased name
+    LDvIniSection global;     // empty name; the values before the first header
 };
 
 // Case-insensitive comparison of names (ASCII letters only; other bytes compare as they are).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 #include <string>
 
 #include "engine/k_files.h"
@@ -15,6 +16,9 @@ namespace {
 
 constexpr const char* kPlayerNameKey = "PlayerName";
 constexpr const char* kNoName = "ERROR_NO_NAME";
+constexpr const char* kUnreadableProfileText =
+    "Your saved progress could not be read. You can play on, but nothing will be saved to it "
+    "until the game is started again with the file readable:\n";
 constexpr int kDefaultVolume = 100;
 constexpr int kMaxVolume = 100;
 
@@ -34,13 +38,26 @@ LDvIniFile& Store() {
     return *store;
 }
 
+// The player is told once per run and file; the log says it at every reading.
+void TellUnreadableProfile(const LDvString& path) {
+    static std::set<LDvString> told;
+    if (told.insert(path).second) ShowMessage(kUnreadableProfileText + path);
+}
+
 }  // namespace
 
 LDvString PlayerIniPath(int slot) { return GetSaveFolder() + SlotName(slot) + ".ini"; }
 
 LDvString PlayerFolderPath(int slot) { return GetSaveFolder() + SlotName(slot); }
 
-bool PlayerExists(int slot) { return folderExists(GetSaveFolder()) && FileExists(PlayerIniPath(slot)); }
+// A file without a name (left empty by an interrupted creation) holds no player; one that could
+// not be read may well hold one, and is never taken for a free slot.
+bool PlayerExists(int slot) {
+    if (!folderExists(GetSaveFolder()) || !FileExists(PlayerIniPath(slot))) return false;
+    LDvIniFile profile;
+    profile.LoadExisting(PlayerIniPath(slot), true);  // the name is a global value
+    return profile.ReadFailed() || !profile.GetString(nullptr, kPlayerNameKey, "").empty();
+}
 
 int CountPlayers() {
     int count = 0;
@@ -69,9 +86,11 @@ void SelectPlayer(int slot) {
         return;
     }
     game->selectedPlayer = slot;
-    const LDvIniFile profile(PlayerIniPath(slot));
+    // Read straight into the store (as a copy of the file would be, without the copy). A file
+    // that cannot be read leaves a store that refuses to write: the game goes on, the file stays.
     LDvIniFile& store = Store();
-    store.Assign(profile);
+    store.LoadExisting(PlayerIniPath(slot));
+    if (store.ReadFailed()) TellUnreadableProfile(store.Path());
     store.SetAutoSave(true);
     store.SetChecksum(true);
     createFolder(PlayerFolderPath(slot));
@@ -84,13 +103,12 @@ void CreatePlayer(int slot, const LDvString& name) {
 }
 
 void DeletePlayer(int slot) {
-    if (PlayerExists(slot)) DeleteFile(PlayerIniPath(slot));
+    if (folderExists(GetSaveFolder()) && FileExists(PlayerIniPath(slot))) DeleteFile(PlayerIniPath(slot));
 }
 
 LDvString GetPlayerNameOf(int slot) {
-    // Loading an absent file would create it and so bring the slot into use.
-    if (!PlayerExists(slot)) return LDvString();
-    const LDvIniFile profile(PlayerIniPath(slot));
+    LDvIniFile profile;
+    profile.LoadExisting(PlayerIniPath(slot), true);
     return profile.GetString(nullptr, kPlayerNameKey, "");
 }
 

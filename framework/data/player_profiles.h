@@ -12,11 +12,15 @@ constexpr int kPlayerSlots = 5;
 
 LDvString PlayerIniPath(int slot);
 LDvString PlayerFolderPath(int slot);
+// A slot is in use when its file holds a player: one with a name, or one that could not be read
+// (never taken for a free slot). An empty or nameless file is no player.
 bool PlayerExists(int slot);
 int CountPlayers();
 int FindFirstPlayer();                  // -1 when there is none
-void SelectPlayer(int slot);            // slots outside 0..4 are refused with a log line
-void CreatePlayer(int slot, const LDvString& name);
+// Slots outside 0..4 are refused with a log line. A missing file is not created (the first change
+// writes it whole); a file that cannot be read is never written, and the player is told once.
+void SelectPlayer(int slot);
+void CreatePlayer(int slot, const LDvString& name);  // the new file appears with its name in it
 void DeletePlayer(int slot);            // the profile folder stays
 LDvString GetPlayerNameOf(int slot);    // empty when the slot is unused (its file is not created)
 LDvString GetCurrentPlayerName();       // "ERROR_NO_NAME" when missing or empty

@@ -1,6 +1,5 @@
 #include "framework/ui/ldv_button.h"
 
-#include "engine/k_system.h"
 #include "framework/core/mouse_position.h"
 #include "framework/ui/ldv_sound.h"
 
@@ -60,7 +59,7 @@ void LDvButton::PlayClickSound() { PlaySample(ownSounds ? clickSound : Defaults(
 void LDvButton::UpdateHover() {
     if (hidden || !isButton) return;
     const bool over = IsMouseOver();
-    const bool down = isLeftButtonDown();
+    const bool down = GetLeftButtonDown();
     if (down && mouseWasUp) {
         // A click nobody read (the button was not enabled for the search) must not fire later.
         clicked = false;

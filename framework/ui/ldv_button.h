@@ -1,5 +1,6 @@
 #pragma once
-// A clickable overlay. Every step (and once more when a click is dispatched) it polls the mouse:
+// A clickable overlay. Every step (and once more when a press or a click is dispatched, so a tap
+// within one frame is not lost between two steps) it polls the mouse:
 // a press that starts over the button and a release over it is a click, which plays the click
 // sound and is reported once through IsClicked. It shows frame 0 normal, 1 pressed and 2 hover of
 // its own picture, or the looks it is given. The looks and sounds are borrowed and must outlive

@@ -159,6 +159,17 @@ LDvOverlay* FindClickedButton(LDvState* owner) {
     return nullptr;
 }
 
+void ShowPressToButtons(LDvState* owner) {
+    WalkGuard guard;
+    for (LDvList<LDvRegistered>& list : Layers()) {
+        for (const LDvRegistered& record : list) {
+            if (record.overlay == nullptr || record.owner != owner) continue;
+            auto* button = dynamic_cast<LDvClickable*>(record.overlay);
+            if (button != nullptr && button->IsButton()) button->UpdateHover();
+        }
+    }
+}
+
 const LDvList<LDvRegistered>& RegisteredOn(int layer) {
     if (layer < 0) layer = 0;
     if (layer >= kOverlayLayers) layer = kOverlayLayers - 1;

@@ -36,5 +36,9 @@ const ScreenShake& CurrentScreenShake();
 // The clicked-button search of the event dispatch: layers 0..63 in order, overlays owned by exactly
 // `owner` that are enabled buttons; the first whose UpdateHover + IsClicked answers true.
 LDvOverlay* FindClickedButton(LDvState* owner);
+// The press pass of the event dispatch: every button owned by exactly `owner` polls the mouse
+// (UpdateHover) as a left press is dispatched, so a press released within the same frame still
+// arms the button it landed on before the click search asks for the click.
+void ShowPressToButtons(LDvState* owner);
 
 const LDvList<LDvRegistered>& RegisteredOn(int layer);

@@ -1,5 +1,7 @@
 #include "game/app/match3.h"
 
+#include <utility>
+
 #include "framework/core/frame_context.h"
 #include "framework/core/game_log.h"
 #include "framework/core/state_control.h"
@@ -13,6 +15,16 @@
 namespace {
 
 constexpr const char* kFirstPlayerName = "Player";
+
+// The volumes the options dialog stored (100 when missing or empty) before anything plays.
+void ApplyVolumeSettings(Match3& game) {
+    const std::pair<LDvWaveGroup*, const char*> groups[] = {
+        {&game.music, kMusicVolumeKey}, {&game.effects, kSfxVolumeKey}, {&game.ambience, kEnvVolumeKey}};
+    for (const auto& [group, key] : groups) {
+        group->volume = group->settingVolume = GetVolumeSetting(key);
+        ApplyGroupVolume(*group);
+    }
+}
 
 // The remembered profile, else the first there is, else a new one in the first slot.
 void SelectStartingPlayer() {
@@ -80,6 +92,7 @@ LDvFont& Match3::Font(int n) {
 
 // Until the title screen exists the game goes straight to the boards with the remembered player.
 void Match3::EnterFirstState() {
+    ApplyVolumeSettings(*this);
     SelectStartingPlayer();
     SetState(&playing, this, false);
 }

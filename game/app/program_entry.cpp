@@ -2,12 +2,13 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "engine/k_clock.h"
 #include "engine/k_files.h"
-#include "engine/k_log.h"
 #include "engine/k_system.h"
 #include "engine/k_test_input.h"
 #include "engine/k_window.h"
@@ -24,7 +25,9 @@
 
 namespace {
 
+// The longest the end of the program waits for the system's opener to take the survey address.
 constexpr uint32_t kExitWaitMilliseconds = 10000;
+constexpr int kNoDisplayExitCode = 3;  // 2 is a bad command line
 
 // The game joins relative paths to its base folder, so folders named on the command line are made
 // absolute against the working folder the user typed them in.
@@ -154,9 +157,30 @@ GameRun RunGameObject(const ProgramOptions& options, KTestInput* testInput) {
     return run;
 }
 
-void OpenSurvey(const LDvString& dataRoot) {
+// Without an address the program ends at once; with one it waits only while the opener hands
+// it to the browser.
+void OpenSurvey(const LDvString& dataRoot, bool wait) {
     const LDvString url = SurveyUrl(dataRoot);
-    if (!url.empty()) openUrl(url);
+    if (!url.empty()) openUrl(url, wait ? kExitWaitMilliseconds : 0);
+}
+
+const char* EnvironmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "(not set)";
+}
+
+// A game nobody can see must not run: it would play its music behind no window.
+bool RefuseWithoutDisplay() {
+    std::string report;
+    if (displayReachable(report)) return false;
+    std::fprintf(stderr,
+                 "quorvane: no display to show the game on.\n"
+                 "  %s (DISPLAY=%s, WAYLAND_DISPLAY=%s, SDL_VIDEODRIVER=%s).\n"
+                 "  Start it from a desktop session, or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a\n"
+                 "  running display. SDL_VIDEODRIVER=dummy runs it without one, for tests and tools.\n",
+                 report.c_str(), EnvironmentValue("DISPLAY"), EnvironmentValue("WAYLAND_DISPLAY"),
+                 EnvironmentValue("SDL_VIDEODRIVER"));
+    return true;
 }
 
 }  // namespace
@@ -177,22 +201,22 @@ int RunProgram(int argc, const char* const* argv) {
         std::fprintf(stderr, "quorvane: %s\n", error.c_str());
         return 2;
     }
+    if (RefuseWithoutDisplay()) return kNoDisplayExitCode;
     ApplyOptions(options);
     InstallHooks(options);
     if (options.emptyShell) {
         RunEmptyShell(options, testInput.get());
         SetLoopHooks({});
-        endEngineLog();
+        StopLogging();
         return 0;
     }
     const GameRun run = RunGameObject(options, testInput.get());
     SetLoopHooks({});
     if (run.refused) {
-        endEngineLog();
+        StopLogging();
         return 0;
     }
-    OpenSurvey(run.dataRoot);
-    if (options.exitWait) sleepMilliseconds(kExitWaitMilliseconds);
-    endEngineLog();
+    OpenSurvey(run.dataRoot, options.exitWait);
+    StopLogging();
     return 0;
 }

@@ -123,10 +123,13 @@ const char* ProgramUsage() {
            "  --capture DIR           write presented frames to DIR as frame_<N>.png\n"
            "  --capture-frames LIST   only these frames, e.g. 1,30,60 (default: every frame)\n"
            "  --manual-clock          run on a clock that only moves with the steps (deterministic)\n"
-           "  --no-exit-wait          exit at once instead of waiting 10 seconds after the game\n"
+           "  --no-exit-wait          hand a survey address to the browser without waiting for it\n"
            "  --report-first-frame    print \"first-frame-ns <wall clock ns>\" when the first frame is shown\n"
            "  --report-load-times     print \"load-time <step> <wall ms> <cpu ms>\" per start-up step\n"
            "  --empty-shell           open the window on an empty state and load nothing (measures the\n"
            "                          shell's own start-up)\n"
-           "  --help                  show this text\n";
+           "  --help                  show this text\n"
+           "\n"
+           "Without a display (DISPLAY or WAYLAND_DISPLAY) the game ends at once with exit status 3;\n"
+           "SDL_VIDEODRIVER=dummy runs it without one, for tests and tools.\n";
 }

@@ -16,7 +16,7 @@ struct ProgramOptions {
     int desktopHeight = 0;
     bool windowed = false;           // --windowed
     bool manualClock = false;        // --manual-clock: steps advance the clock, nothing waits for real time
-    bool exitWait = true;            // --no-exit-wait skips the 10 s wait before exiting
+    bool exitWait = true;            // --no-exit-wait: hand the survey address over without waiting for the opener
     bool reportFirstFrame = false;   // --report-first-frame: print the wall time of the first presented frame
     bool emptyShell = false;         // --empty-shell: run the bare shell on an empty state, loading nothing
     bool reportLoadTimes = false;    // --report-load-times: print how long each start-up loading step took

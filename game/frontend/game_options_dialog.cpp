@@ -192,15 +192,14 @@ void GameOptionsDialog::Close(bool leave, bool quit) {
     EndModal();
 }
 
-// The settings take the volumes the groups are given, so the new volumes are what the next start
-// reads back.
+// Each group takes its slider, the ambience's second volume the effects slider. The settings are
+// written from the groups once they hold the new volumes: written before, they would keep the
+// volumes the dialog opened with and the next start would lose the player's choice.
 void GameOptionsDialog::ApplyVolumes() {
-    for (int i = 0; i < kSliderCount; ++i) {
-        LDvWaveGroup& group = Group(i);
-        group.volume = group.settingVolume = knobs[i].value;
-        ApplyGroupVolume(group);
-        SetVolumeSetting(kVolumeKeys[i], group.volume);
-    }
+    for (int i = 0; i < kSliderCount; ++i) Group(i).volume = Group(i).settingVolume = knobs[i].value;
+    Group(kAmbienceSlider).settingVolume = knobs[kEffectsSlider].value;
+    for (int i = 0; i < kSliderCount; ++i) SetVolumeSetting(kVolumeKeys[i], Group(i).volume);
+    for (int i = 0; i < kSliderCount; ++i) ApplyGroupVolume(Group(i));
 }
 
 void GameOptionsDialog::ApplyWindowMode() {

@@ -32,7 +32,8 @@ constexpr uint32_t kBuiltInLayerWord = 0x11;
 constexpr int kBackTiles = 5;
 constexpr int kLevelsPerTile = 3;
 
-long long LeadingDecimal(const LDvString& text) { return LeadingInteger(text, INT_MAX); }
+// Level numbers and times are never negative: a sign reads as no number at all.
+long long LeadingDecimal(const LDvString& text) { return LeadingDigits(text, INT_MAX); }
 
 LDvString LevelTablePath() { return GetDataRoot() + kLevelTable; }
 
@@ -85,7 +86,7 @@ int parseLevelTime(const LDvString& text, int defaultSeconds) {
     const size_t colon = text.find(':');
     long long seconds = LeadingDecimal(text.substr(0, colon));
     if (colon != LDvString::npos) seconds = seconds * 60 + LeadingDecimal(text.substr(colon + 1));
-    return static_cast<int>(std::clamp(seconds, -kMaxTimeSeconds, kMaxTimeSeconds));
+    return static_cast<int>(std::min(seconds, kMaxTimeSeconds));
 }
 
 int levelTimeSeconds(int fileNumber) {

@@ -121,6 +121,7 @@ void Playing::startLevel() {
     warnings.reset();
     pendingBeeps = beepGap = 0;
     dragArmed = false;
+    closeTip();
     levelEnd.close();
     hideEndButtons();
     startText.stop();
@@ -152,7 +153,10 @@ void Playing::Update() {
     }
     if (!values.levelOver) {
         ++playTicks;
-        if (board->countColouredCells()) values.levelOver = values.levelWon = true;
+        if (board->countColouredCells()) {
+            values.levelOver = values.levelWon = true;
+            closeTip();
+        }
     }
     checkWin();
     timerStep();

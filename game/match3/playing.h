@@ -167,6 +167,7 @@ private:
     void stopMusic();
     void openMenu();
     bool offer(const TipRequest& tip);
+    void closeTip();                      // a tip floating over the board ends with its level
     void offerBoardTip();
     void boardClick(LDvPoint point);
     void setAimerShown(bool aiming);

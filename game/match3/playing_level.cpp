@@ -3,7 +3,9 @@
 #include "game/match3/playing.h"
 
 #include "framework/core/black_out.h"
+#include "framework/core/frame_context.h"
 #include "framework/core/game_log.h"
+#include "framework/core/state_control.h"
 #include "framework/data/player_profiles.h"
 #include "framework/ui/ldv_sound.h"
 #include "game/app/game_view.h"
@@ -37,7 +39,11 @@ bool TipSeen(const char* key) { return IsPlayerSelected() && GetPlayerInt("TIPS"
 
 }  // namespace
 
-bool Playing::offer(const TipRequest& tip) { return offerTip ? offerTip(tip) : false; }
+bool Playing::offer(const TipRequest& tip) { return offerTip && !values.levelOver ? offerTip(tip) : false; }
+
+void Playing::closeTip() {
+    if (Frame().secondary != nullptr) CloseSecondary();
+}
 
 void Playing::levelStartSequence() {
     PlayGameSound(sounds::kLevelStart);
@@ -126,6 +132,7 @@ void Playing::beginOutro() {
 void Playing::loseLevel() {
     if (values.lost) return;
     values.levelOver = values.lost = true;
+    closeTip();
     stopMusic();
     board->startOutro();
     levelEnd.showLoss();
@@ -141,6 +148,7 @@ void Playing::leaveLevel(bool won, bool fromEditor) {
     if (values.left) return;
     values.left = true;
     values.levelOver = true;
+    closeTip();
     if (won) {
         ++values.levelNumber;
         ++values.setLevel;

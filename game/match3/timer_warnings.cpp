@@ -27,7 +27,8 @@ int Once(bool& flag, bool reached, int beeps) {
 void TimerWarnings::reset() { *this = TimerWarnings(); }
 
 int TimerWarnings::beepsFor(int32_t timeLeft, int32_t timeTotal, bool casual) {
-    return thresholdBeeps(timeLeft, timeTotal, casual) + lastSecondsBeeps(timeLeft);
+    const int lastSeconds = lastSecondsBeeps(timeLeft);  // follows the display in either mode
+    return thresholdBeeps(timeLeft, timeTotal, casual) + (casual ? 0 : lastSeconds);
 }
 
 int TimerWarnings::thresholdBeeps(int32_t timeLeft, int32_t timeTotal, bool casual) {

@@ -7,7 +7,6 @@
 #include <cctype>
 #include <chrono>
 #include <cstdlib>
-#include <thread>
 
 #include "engine/k_log.h"
 #include "engine/k_system.h"
@@ -119,10 +118,31 @@ TEST(System, OpenUrlPassesTheAddressAsOneArgument) {
     ::chmod(dir.file("xdg-open").c_str(), 0755);
     ScopedEnv path("PATH", dir.path() + ":/usr/bin:/bin");
     const std::string url = "https://example.org/survey?a=1&b=2;touch " + dir.file("pwned");
-    openUrl(url);
-    for (int i = 0; i < 200 && !fileExists(record); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(25));
-    EXPECT_EQ(dir.read("args.txt"), "1|" + url + "|");
+    EXPECT_TRUE(openUrl(url, 5000));
+    EXPECT_EQ(dir.read("args.txt"), "1|" + url + "|") << "the opener has done its work when openUrl returns";
     EXPECT_FALSE(fileExists(dir.file("pwned")));
+    EXPECT_FALSE(openUrl("", 5000));
+}
+
+// The wait lasts only as long as the opener needs, and never past its limit.
+TEST(System, OpenUrlWaitsForTheOpenerAtMostAsLongAsAllowed) {
+    TempDir dir;
+    dir.write("xdg-open", "#!/bin/sh\nsleep \"$1\"\n");
+    ::chmod(dir.file("xdg-open").c_str(), 0755);
+    ScopedEnv path("PATH", dir.path() + ":/usr/bin:/bin");
+    struct WaitCase {
+        const char* openerSeconds;
+        uint32_t limitMs;
+        double atLeast, below;  // seconds openUrl takes
+    };
+    for (const WaitCase& c : {WaitCase{"0.3", 5000, 0.25, 3.0}, WaitCase{"2", 300, 0.25, 1.5}}) {
+        SCOPED_TRACE(c.openerSeconds);
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_TRUE(openUrl(c.openerSeconds, c.limitMs));
+        const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        EXPECT_GE(took, c.atLeast);
+        EXPECT_LT(took, c.below);
+    }
 }
 
 }  // namespace

@@ -276,12 +276,15 @@ namespace {
 KEvent MouseEvent(int32_t type, int x, int y) { return KTestInput::mouseEvent(type, K_BUTTON_LEFT, x, y); }
 
 // Each frame as the main loop runs it: the engine takes in the event, the steps update the
-// overlays, then the dispatcher turns the queued event into messages.
-void ClickAt(int at) {
+// overlays, then the dispatcher turns the queued event into messages. A tap, as a touchpad or
+// xdotool gives it, brings the pointer, the press and the release within one frame, so every
+// step of that frame already reads the button as up.
+void ClickAt(int at, bool tap = false) {
     for (int32_t type : {K_EVENT_MOUSEMOVE, K_EVENT_MOUSEDOWN, K_EVENT_MOUSEUP}) {
         KEvent event = MouseEvent(type, at, at);
         noteMouseEvent(event);
         GameEventHandler(&event);
+        if (tap && type != K_EVENT_MOUSEUP) continue;
         UpdateOverlays();
         DispatchEvents();
     }
@@ -333,4 +336,37 @@ TEST_F(DispatchedButton, AClickWhileNotEnabledDoesNotFireOnceEnabled) {
     ClickAt(kOutside);
     EXPECT_TRUE(state.heard.empty());
     EXPECT_EQ(state.clicks, 2);
+}
+
+namespace {
+
+struct KindCase {
+    const char* what;
+    int32_t kind;
+    bool toggles;
+};
+const KindCase kKinds[] = {
+    {"plain push button", 9999, false}, {"hover frames", 1, false}, {"toggle", 3, true},
+    {"toggle with hover", 4, true},     {"glowing", kButtonKindGlow, false},
+};
+
+}  // namespace
+
+TEST_F(DispatchedButton, ATapWithinOneFrameClicksEveryKindOfButton) {
+    button.enabled = true;
+    for (const KindCase& c : kKinds) {
+        SCOPED_TRACE(c.what);
+        button.kind = c.kind;
+        button.pressed = false;
+        state.heard.clear();
+        state.clicks = 0;
+        ClickAt(kInside, true);
+        ASSERT_EQ(state.heard.size(), 1u);
+        EXPECT_EQ(state.heard[0], &button);
+        EXPECT_EQ(state.clicks, 0);
+        EXPECT_EQ(button.pressed, c.toggles);
+        ClickAt(kOutside, true);
+        EXPECT_EQ(state.heard.size(), 1u) << "a tap beside the button is an ordinary click";
+        EXPECT_EQ(state.clicks, 1);
+    }
 }

@@ -42,7 +42,8 @@ TEST_F(GameShellTest, ConstructionCreatesTheSaveFolderAndLoadsSettings) {
     ResetFrameForTesting();
     LDvGame fresh("Other", "Other", 3, 14);
     EXPECT_TRUE(folderExists(dataHome.path() + "/Drovana Games/Other/Ver3.14"));
-    EXPECT_TRUE(fileExists(dataHome.path() + "/Drovana Games/Other/Ver3.14/settings.ini"));
+    EXPECT_FALSE(fileExists(dataHome.path() + "/Drovana Games/Other/Ver3.14/settings.ini"))
+        << "settings.ini is made whole by its first save, never left empty";
 }
 
 TEST_F(GameShellTest, DataRootPrefersOverrideThenSettingThenBaseFolder) {

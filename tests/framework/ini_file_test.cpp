@@ -7,8 +7,11 @@
 #include "framework/data/ldv_ini_file.h"
 #include "framework/data/settings.h"
 #include "tests/framework/shell_fixture.h"
+#include "tests/support/test_log.h"
 
 namespace {
+
+constexpr const char* kSaveFolder = "Drovana Games/Quorvane/Ver0.2/";
 
 // Every section and value in order, line breaks shown as "|": "k=v;[S]k=v;".
 std::string Describe(const LDvIniFile& ini) {
@@ -62,6 +65,8 @@ const ParseCase kParseCases[] = {
     {"unterminated block takes the rest", "<K=a\nb\n", "K=a|b;"},
     {"indented angle bracket is no block", "  <K=v\nB=1\n", "<K=v;B=1;"},
     {"empty text", "", ""},
+    {"an editor's byte-order mark is skipped", "\xEF\xBB\xBF" "A=1\nB=2\n", "A=1;B=2;"},
+    {"only a leading mark is skipped", "A=\xEF\xBB\xBF\n", "A=\xEF\xBB\xBF;"},
 };
 
 }  // namespace
@@ -102,6 +107,35 @@ TEST(IniSections, EnumerateInFileOrder) {
     EXPECT_EQ(ini->NextSectionName("Dock"), "");
     EXPECT_EQ(ini->NextSectionName("Nowhere"), "");
     EXPECT_EQ(LDvIniFile().FirstSectionName(), "");
+}
+
+// Lookups go through indexes of the lower-cased names; the file's order is what a save writes.
+TEST(IniIndex, ManySectionsKeepTheirOrderAndCaseInsensitiveLookups) {
+    constexpr int kSections = 3000;
+    std::string text;
+    for (int i = 0; i < kSections; ++i) {
+        const std::string n = std::to_string(i);
+        text += "[Sec" + n + "]\nKeyA=" + n + "a\nKeyB=" + n + "b\n";
+    }
+    text += "[sec7]\nkeya=again\nKeyC=new\n";  // continues section 7
+    const auto ini = Parsed(text);
+    EXPECT_EQ(ini->SectionCount(), kSections);
+    EXPECT_EQ(ini->GetString("SEC2999", "keyb", ""), "2999b");
+    EXPECT_EQ(ini->GetString("Sec7", "KEYA", ""), "again");
+    EXPECT_EQ(ini->GetString("Sec7", "KeyC", ""), "new");
+    EXPECT_FALSE(ini->HasKey("Sec3000", "KeyA"));
+    int count = 0;
+    for (LDvString name = ini->FirstSectionName(); !name.empty(); name = ini->NextSectionName(name)) {
+        ASSERT_EQ(name, "Sec" + std::to_string(count));
+        ++count;
+    }
+    EXPECT_EQ(count, kSections);
+    LDvIniFile copy;
+    copy.Assign(*ini);
+    EXPECT_EQ(copy.GetString("sec1500", "KEYA", ""), "1500a");
+    EXPECT_EQ(copy.Serialize(), ini->Serialize());
+    EXPECT_NE(copy.Serialize().find("\n[Sec7]\nKeyA=again\nKeyB=7b\nKeyC=new\n\n[Sec8]\n"), std::string::npos)
+        << "section 7 keeps its place, its new key goes last";
 }
 
 TEST(IniWrite, WritesValuesSectionsAndBlocksExactly) {
@@ -200,6 +234,51 @@ TEST_F(IniFileTest, FailedWriteLeavesTheOldFileAndStaysDirty) {
     EXPECT_TRUE(ini.Save());
     EXPECT_FALSE(ini.IsDirty());
     EXPECT_EQ(dataHome.read("player01.ini"), "CURRENT_LEVEL=8\n\n");
+}
+
+// An auto-saving file on a full disk fails at every change; the log says so once, and again only
+// after a save went through in between.
+TEST_F(IniFileTest, AFailingSaveIsLoggedOnceUntilASaveSucceeds) {
+    StartTestGameLog();
+    LDvIniFile ini(dataHome.file("player01.ini"));
+    ini.SetAutoSave(true);
+    failNextAtomicWritesForTesting(3);
+    for (int level = 2; level <= 4; ++level) ini.SetInt("CURRENT_LEVEL", level);
+    ini.SetInt("CURRENT_LEVEL", 5);
+    failNextAtomicWritesForTesting(1);
+    ini.SetInt("CURRENT_LEVEL", 6);
+    EXPECT_TRUE(ini.IsDirty());
+    const std::string log = dataHome.read(std::string(kSaveFolder) + "log.txt");
+    size_t lines = 0;
+    for (size_t at = log.find("Can't write INI file"); at != std::string::npos; at = log.find("Can't write", at + 1)) {
+        ++lines;
+    }
+    EXPECT_EQ(lines, 2u) << log;
+}
+
+// Save files are read without being created: the first save makes them whole.
+TEST_F(IniFileTest, LoadExistingCreatesNothingUntilTheFirstSave) {
+    LDvIniFile ini;
+    ini.LoadExisting(dataHome.file("settings.ini"));
+    EXPECT_TRUE(ini.IsLoaded());
+    EXPECT_FALSE(fileExists(dataHome.file("settings.ini")));
+    ini.SetInt("SFX_VOLUME", 40);
+    ASSERT_TRUE(ini.Save());
+    EXPECT_EQ(dataHome.read("settings.ini"), "SFX_VOLUME=40\n\n");
+
+    // A glance at the global values only (a large profile's name) is never written back.
+    dataHome.write("player00.ini", "PlayerName=Ana\n[MAP]\nX=1\n");
+    LDvIniFile glance;
+    glance.LoadExisting(dataHome.file("player00.ini"), true);
+    EXPECT_EQ(glance.GetString(nullptr, "PlayerName", ""), "Ana");
+    EXPECT_EQ(glance.SectionCount(), 0);
+    glance.SetString(nullptr, "PlayerName", "Bo");
+    EXPECT_FALSE(glance.Save());
+    LDvIniFile copy;
+    copy.Assign(glance);
+    copy.SetString(nullptr, "PlayerName", "Bo");
+    EXPECT_FALSE(copy.Save());
+    EXPECT_EQ(dataHome.read("player00.ini"), "PlayerName=Ana\n[MAP]\nX=1\n");
 }
 
 TEST_F(IniFileTest, UncreatableFileIsMissingMediaAndUnreadableFileStaysEmpty) {

@@ -1,13 +1,16 @@
 // The main loop and modal loops in a real (off-screen) window on the manual clock.
 #include <gtest/gtest.h>
 
+#include "engine/display_watch.h"
 #include "engine/k_clock.h"
+#include "engine/k_files.h"
 #include "engine/k_window.h"
 #include "framework/core/frame_context.h"
 #include "framework/core/game_log.h"
 #include "framework/core/ldv_game.h"
 #include "framework/core/main_loop.h"
 #include "framework/core/state_control.h"
+#include "framework/data/ldv_ini_file.h"
 #include "tests/framework/recording_state.h"
 #include "tests/framework/shell_fixture.h"
 
@@ -68,6 +71,25 @@ TEST_F(MainLoopTest, InitGameOpensAWindowAndLogsEachStep) {
                        "=== Calling User OnInit ===\n-> User init succeeded\n"),
               std::string::npos)
         << log;
+}
+
+// The display going away under the game (the X server ends): an unsaved change is saved, the log
+// says why the game ended, and the process ends at once with its own status.
+TEST_F(MainLoopTest, LosingTheDisplaySavesAndEndsTheProcess) {
+    GTEST_FLAG_SET(death_test_style, "fast");  // the child writes into this test's folder
+    const std::string profile = dataHome.file("Drovana Games/Quorvane/Ver0.2/player00.ini");
+    EXPECT_EXIT(
+        {
+            if (!game->InitGame(false)) std::exit(1);
+            Frame().progress = std::make_unique<LDvIniFile>(profile);
+            Frame().progress->SetAutoSave(true);
+            failNextAtomicWritesForTesting(1);
+            Frame().progress->SetString(nullptr, "CURRENT_LEVEL", "5");  // the write fails: unsaved
+            loseDisplayForTesting();
+        },
+        testing::ExitedWithCode(kDisplayLostExitCode), "");
+    EXPECT_EQ(dataHome.read("Drovana Games/Quorvane/Ver0.2/player00.ini"), "CURRENT_LEVEL=5\n\n");
+    EXPECT_NE(LogText().find("=== Game Ended: the display went away ===\n"), std::string::npos) << LogText();
 }
 
 TEST_F(MainLoopTest, FailedOnInitClosesTheWindow) {

@@ -8,6 +8,8 @@
 
 #include "engine/k_files.h"
 #include "framework/core/folders.h"
+#include "framework/core/game_log.h"
+#include "framework/core/ldv_file.h"
 #include "framework/core/ldv_game.h"
 #include "framework/data/ldv_ini_file.h"
 #include "tests/framework/shell_fixture.h"
@@ -124,7 +126,7 @@ TEST_F(PlayerProfilesTest, WithoutASelectedPlayerOnlyTheUncheckedSettersWrite) {
     EXPECT_FALSE(GetPlayerBool(nullptr, "SURVEY_REACHED", false));
     EXPECT_EQ(GetPlayerString("CASUAL_MODE", "none"), "none");
     EXPECT_EQ(GetCurrentPlayerName(), "ERROR_NO_NAME");
-    EXPECT_EQ(listFolder(GetSaveFolder()), std::vector<std::string>{"settings.ini"});
+    EXPECT_EQ(listFolder(GetSaveFolder()), std::vector<std::string>{}) << "not even an empty settings.ini";
 }
 
 TEST_F(PlayerProfilesTest, CreatingOnAnUsedSlotChangesNothing) {
@@ -155,6 +157,82 @@ TEST_F(PlayerProfilesTest, DeletingKeepsTheFolderAndTheLoadedStore) {
     SetPlayerInt(nullptr, "CURRENT_RESOURCES", 100);
     EXPECT_EQ(GetPlayerNameOf(2), "Ana");
     EXPECT_EQ(LDvIniFile(PlayerIniPath(2)).GetInt(nullptr, "CURRENT_LEVEL", 0), 9);
+}
+
+// What an interrupted creation or another program may leave in a slot.
+struct SlotFileCase {
+    const char* what;
+    const char* contents;
+    bool holdsPlayer;
+};
+const SlotFileCase kSlotFiles[] = {
+    {"an empty file", "", false},
+    {"a file without a name", "CURRENT_LEVEL=3\n", false},
+    {"an empty name", "PlayerName=\nCURRENT_LEVEL=3\n", false},
+    {"a named player", "PlayerName=Ana\n", true},
+};
+
+TEST_F(PlayerProfilesTest, AnEmptyOrNamelessFileIsNoPlayerAndItsSlotCanBeUsed) {
+    for (const SlotFileCase& c : kSlotFiles) {
+        SCOPED_TRACE(c.what);
+        WriteSave("player01.ini", c.contents);
+        EXPECT_EQ(PlayerExists(1), c.holdsPlayer);
+        EXPECT_EQ(CountPlayers(), c.holdsPlayer ? 1 : 0);
+        EXPECT_EQ(FindFirstPlayer(), c.holdsPlayer ? 1 : -1);
+        CreatePlayer(1, "Bo");
+        EXPECT_EQ(GetPlayerNameOf(1), c.holdsPlayer ? "Ana" : "Bo");
+    }
+}
+
+// A new profile or settings file appears whole: nothing is created empty to be filled later, so a
+// game killed in between leaves no nameless player behind.
+TEST_F(PlayerProfilesTest, NewFilesAppearOnlyWithTheirContents) {
+    SelectPlayer(3);
+    EXPECT_FALSE(SaveExists("player03.ini")) << "selecting a free slot writes nothing yet";
+    EXPECT_FALSE(SaveExists("settings.ini")) << "a missing settings.ini is not created empty";
+    CreatePlayer(1, "Ana");
+    EXPECT_EQ(LDvIniFile(PlayerIniPath(1)).GetString(nullptr, "PlayerName", ""), "Ana");
+    SetSelectedProfileSetting(1);
+    EXPECT_EQ(ReadSave("settings.ini"), "SELECTED_PLAYER_PROFILE=1\n\n");
+}
+
+// The file exists but cannot be read (no read permission, an I/O error): the game plays on with
+// an empty store, tells the player once, and never writes over the file.
+TEST_F(PlayerProfilesTest, AnUnreadableProfileIsNeverWrittenBack) {
+    const std::string profile = "PlayerName=Ana\nCURRENT_LEVEL=12\nCURRENT_RESOURCES=40000\n__SCRC__=38\n\n";
+    WriteSave("player00.ini", profile);
+    FailReadsOfFileForTesting(PlayerIniPath(0));
+    EXPECT_TRUE(PlayerExists(0)) << "never taken for a free slot";
+    CreatePlayer(0, "Bo");
+    SelectPlayer(0);
+    SelectPlayer(0);
+    ASSERT_TRUE(IsPlayerSelected());
+    SetPlayerInt(nullptr, "CURRENT_LEVEL", 2);
+    SetPlayerString("PlayerName", "Bo");
+    EXPECT_EQ(GetPlayerInt(nullptr, "CURRENT_LEVEL", 0), 2) << "the game goes on";
+    Frame().progress.reset();  // a store with unsaved changes, as at the end of the game
+    FailReadsOfFileForTesting("");
+    EXPECT_EQ(ReadSave("player00.ini"), profile);
+    EXPECT_EQ(messageBoxes.size(), 1u) << "told once";
+    EXPECT_EQ(GetPlayerNameOf(0), "Ana");
+}
+
+// The same for settings.ini, which is read before the log is open: it is told once logging starts.
+TEST_F(PlayerProfilesTest, AnUnreadableSettingsFileIsNeverWrittenBack) {
+    const std::string settings = "SELECTED_PLAYER_PROFILE=2\nMUSIC_VOLUME=15\n\n";
+    WriteSave("settings.ini", settings);
+    game.reset();
+    FailReadsOfFileForTesting(GetSaveFolder() + "settings.ini");
+    game = std::make_unique<LDvGame>("Quorvane", "Quorvane", 0, 2);
+    FailReadsOfFileForTesting("");
+    StartLogging("Quorvane", "0.2", false);
+    SetVolumeSetting(kMusicVolumeKey, 80);
+    SetSelectedProfileSetting(0);
+    EXPECT_EQ(GetVolumeSetting(kMusicVolumeKey), 80) << "the game goes on with what it was given";
+    game.reset();
+    EXPECT_EQ(ReadSave("settings.ini"), settings);
+    EXPECT_EQ(messageBoxes.size(), 1u);
+    EXPECT_NE(ReadSave("log.txt").find("Can't open INI file " + GetSaveFolder() + "settings.ini"), std::string::npos);
 }
 
 struct SettingCase {

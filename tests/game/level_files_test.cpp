@@ -67,6 +67,7 @@ constexpr OrderCase kOrders[] = {
     {"1,2,3,4,5", 1, 1}, {"1,2,3,4,5", 5, 5}, {"1,2,3,4,5", 6, 1}, {"1,2,3,4,5", 7, 2},
     {"7, 3,x,12b", 2, 3}, {"7, 3,x,12b", 3, 0}, {"7, 3,x,12b", 4, 12}, {"1,,2", 2, 0},
     {"9", 100, 9},        {"4,5", 0, 5},         {"", 1, 0},
+    {"1,-2,3", 2, 0},     {"1,+2,3", 2, 0},      {"1,\t 4", 2, 4},  // a sign is no digit
 };
 
 TEST(LevelTable, CyclesThroughTheOrderReadingEachEntryAsANumber) {
@@ -83,6 +84,7 @@ struct TimeCase {
 constexpr TimeCase kTimes[] = {
     {"300", 300}, {"2:05", 125}, {"4:30", 270}, {"7:", 420}, {"90", 90}, {"", 300},
     {":30", 30},  {"x", 0},      {"99999999999:00", 2147483647 / 60},
+    {"-30", 0},   {"-1:30", 30}, {"2:-30", 120}, {" 45", 45},  // never a negative time
 };
 
 TEST(LevelTable, ReadsTimesInSecondsOrMinutesAndSeconds) {

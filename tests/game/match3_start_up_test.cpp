@@ -133,3 +133,21 @@ TEST_F(Match3StartUp, CursorFollowsTheHideCustomCursorsSetting) {
         EXPECT_EQ(Frame().settings->GetString(nullptr, "HIDE_CUSTOM_CURSORS", ""), c.stored);
     }
 }
+
+// The volumes the options dialog stored are what the first screen plays at.
+TEST_F(Match3StartUp, TheStoredVolumesAreAppliedBeforeTheFirstScreen) {
+    home.write("Drovana Games/Quorvane/Ver0.2/settings.ini", "MUSIC_VOLUME=10\nSFX_VOLUME=\nENV_VOLUME=35\n");
+    std::unique_ptr<Match3> game = MakeGame();
+    ASSERT_TRUE(game->InitGame(false));
+    game->EnterFirstState();
+    struct VolumeCase { const char* what; LDvWaveGroup& group; int volume; };
+    const VolumeCase kVolumes[] = {{"music", game->music, 10}, {"effects (empty)", game->effects, 100},
+                                   {"ambience", game->ambience, 35}};
+    for (const VolumeCase& c : kVolumes) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(c.group.volume, c.volume);
+        EXPECT_EQ(c.group.settingVolume, c.volume);
+        for (const auto& sound : c.group.sounds) EXPECT_EQ(sound->getVolume(), c.volume);
+    }
+    game->UninitGame();
+}

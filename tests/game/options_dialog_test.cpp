@@ -52,13 +52,14 @@ protected:
 struct SliderCase {
     Slider slider;
     int dragToX;           // where the knob is dragged; -1 leaves it alone
-    int volume;            // of the group afterwards
+    int volume;            // of the group afterwards, and stored under `key`
+    int settingVolume;     // the group's second volume: the ambience's follows the effects slider
     const char* key;
 };
 const SliderCase kSliders[] = {
-    {GameOptionsDialog::kMusicSlider, 300, 0, "MUSIC_VOLUME"},        // far left of the track
-    {GameOptionsDialog::kEffectsSlider, 1300, 100, "SFX_VOLUME"},     // far right
-    {GameOptionsDialog::kAmbienceSlider, -1, 70, "ENV_VOLUME"},       // keeps the group's volume
+    {GameOptionsDialog::kMusicSlider, 300, 0, 0, "MUSIC_VOLUME"},          // far left of the track
+    {GameOptionsDialog::kEffectsSlider, 1300, 100, 100, "SFX_VOLUME"},     // far right
+    {GameOptionsDialog::kAmbienceSlider, -1, 70, 100, "ENV_VOLUME"},       // keeps the group's volume
 };
 
 }  // namespace
@@ -83,7 +84,7 @@ TEST_F(OptionsDialog, ClosingGivesTheGroupsTheSliderVolumesAndStoresThem) {
     for (const SliderCase& c : kSliders) {
         SCOPED_TRACE(c.key);
         EXPECT_EQ(groups[c.slider]->volume, c.volume);
-        EXPECT_EQ(groups[c.slider]->settingVolume, c.volume);
+        EXPECT_EQ(groups[c.slider]->settingVolume, c.settingVolume);
         EXPECT_EQ(Setting(c.key), std::to_string(c.volume));
     }
     EXPECT_FALSE(dialog.leaveChosen);

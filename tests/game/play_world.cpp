@@ -116,6 +116,13 @@ void PlayWorld::click(int x, int y) {
     steps(1);
 }
 
+void PlayWorld::tap(int x, int y) {
+    deliverMouse(K_EVENT_MOUSEMOVE, 0, x, y);
+    deliverMouse(K_EVENT_MOUSEDOWN, kLeftButton, x, y);
+    deliverMouse(K_EVENT_MOUSEUP, kLeftButton, x, y);
+    steps(1);
+}
+
 void PlayWorld::rightClick(int x, int y) {
     deliverMouse(K_EVENT_MOUSEDOWN, kRightButton, x, y);
     steps(1);

@@ -47,6 +47,8 @@ public:
     // starts the drag, then the pointer at the offset from the nudge, and the release there.
     void drag(LDvPoint from, int dx, int dy);
     void click(int x, int y);
+    // A tap: the pointer arrives, presses and releases within one step (a touchpad tap).
+    void tap(int x, int y);
     void rightClick(int x, int y);
     void moveMouse(int x, int y);
     void key(int engineKeyCode);

@@ -50,10 +50,22 @@ bool WaitForEndButtons(PlayWorld& world) {
                            kLevelEndLimit);
 }
 
+// Lets the sand of a short level run out until the retry and leave buttons show.
+bool PlayUntilLost(PlayWorld& world) {
+    Playing& play = world.play();
+    return world.waitForPlay() && world.stepUntil([&play] { return play.values.lost; }, 200) &&
+           WaitForEndButtons(world);
+}
+
+LDvPoint Centre(LDvOverlay& overlay) {
+    const LDvRect box = overlay.GetBounds();
+    return {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+}
+
 void ClickButton(PlayWorld& world, LDvOverlay& button) {
-    const LDvRect box = button.GetBounds();
-    world.moveMouse((box.left + box.right) / 2, (box.top + box.bottom) / 2);
-    world.click((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    const LDvPoint centre = Centre(button);
+    world.moveMouse(centre.x, centre.y);
+    world.click(centre.x, centre.y);
 }
 
 // A level table of one short design, so time runs out quickly.
@@ -207,9 +219,7 @@ TEST(PlayScreen, RetryAfterALossStartsTheLevelAfresh) {
     PlayWorld world(data.path());
     ASSERT_TRUE(world.started());
     Playing& play = world.play();
-    ASSERT_TRUE(world.waitForPlay());
-    ASSERT_TRUE(world.stepUntil([&play] { return play.values.lost; }, 200));
-    ASSERT_TRUE(WaitForEndButtons(world));
+    ASSERT_TRUE(PlayUntilLost(world));
     ClickButton(world, play.retryButton);
     EXPECT_FALSE(play.values.lost);
     EXPECT_TRUE(play.board->revealing);
@@ -463,5 +473,74 @@ TEST(PlayScreen, TheOptionsDialogOfTheMenuRestartsOrLeavesTheLevel) {
             EXPECT_TRUE(play.values.left);
             EXPECT_FALSE(HasKey(world.saveFile("player00.ini"), "CURRENT_LEVEL"));
         }
+    }
+}
+
+// A tap (press and release within one step, as a touchpad or xdotool gives it) takes the
+// level-end buttons, the menu button and the buttons of the options dialog it opens.
+TEST(PlayScreen, ATapWithinOneStepTakesEveryButtonOfTheScreen) {
+    for (const bool retry : {true, false}) {
+        SCOPED_TRACE(retry ? "retry" : "back to camp");
+        const MirroredData data;
+        UseShortLevels(data, "0:01");
+        PlayWorld world(data.path());
+        ASSERT_TRUE(world.started());
+        Playing& play = world.play();
+        ASSERT_TRUE(PlayUntilLost(world));
+        const LDvPoint at = Centre(retry ? play.retryButton : play.leaveButton);
+        world.tap(at.x, at.y);
+        EXPECT_EQ(play.values.lost, !retry);
+        EXPECT_EQ(play.values.left, !retry);
+    }
+
+    PlayWorld world;
+    ASSERT_TRUE(world.started());
+    Playing& play = world.play();
+    ASSERT_TRUE(world.waitForPlay());
+    world.steps(60);
+    int frames = 0;  // of the options dialog's modal run
+    LoopHooks hooks;
+    hooks.afterPresent = [&](int) {
+        auto* dialog = dynamic_cast<GameOptionsDialog*>(Frame().currentState);
+        if (dialog == nullptr) return;
+        if (++frames == 25) {
+            const LDvPoint at = Centre(dialog->closeButton);
+            Frame().window->deliverEvent(KTestInput::mouseEvent(K_EVENT_MOUSEMOVE, 0, at.x, at.y));
+            Frame().window->deliverEvent(KTestInput::mouseEvent(K_EVENT_MOUSEDOWN, 1, at.x, at.y));
+            Frame().window->deliverEvent(KTestInput::mouseEvent(K_EVENT_MOUSEUP, 1, at.x, at.y));
+        }
+        if (frames > 600) Frame().window->requestQuit();
+    };
+    SetLoopHooks(std::move(hooks));
+    const LDvPoint menu = Centre(play.menuButton);
+    world.tap(menu.x, menu.y);
+    SetLoopHooks({});
+    EXPECT_GT(frames, 0) << "the menu opened";
+    EXPECT_LT(frames, 30) << "the tap on its close button closed it";
+    EXPECT_EQ(Frame().currentState, &play);
+}
+
+// The first tip of a level floats until the first move; a level that ends before takes it along.
+TEST(PlayScreen, AFloatingTipClosesWhenItsLevelEnds) {
+    enum class End { Lost, Restarted, Left };
+    for (const End end : {End::Lost, End::Restarted, End::Left}) {
+        SCOPED_TRACE(static_cast<int>(end));
+        const MirroredData data;
+        UseShortLevels(data, "0:02");
+        PlayWorld world(data.path(), [] { SetPlayerInt(nullptr, "SHOW_TIPS", 1); });
+        ASSERT_TRUE(world.started());
+        Playing& play = world.play();
+        play.runMenu = [end](const LDvString&, const LDvString&) {
+            return end == End::Restarted ? Playing::MenuAnswer::Restart : Playing::MenuAnswer::Leave;
+        };
+        ASSERT_TRUE(world.waitForPlay());
+        ASSERT_EQ(Frame().secondary, &world.game().tipDialog) << "the instructions float over the board";
+        if (end == End::Lost) {
+            ASSERT_TRUE(world.stepUntil([&play] { return play.values.lost; }, 200));
+        } else {
+            world.steps(60);  // the menu sign has dropped in
+            ClickButton(world, play.menuButton);
+        }
+        EXPECT_EQ(Frame().secondary, nullptr);
     }
 }

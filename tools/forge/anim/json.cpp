@@ -99,7 +99,7 @@ private:
         bool objects = false;
         bool scalars = false;
         for (const auto& member : object.members) {
-            if (member.second.kind == JsonValue::Kind::Object) objects = true;
+            if (member.value.kind == JsonValue::Kind::Object) objects = true;
             else scalars = true;
         }
         return !(objects && scalars) || fail("an object mixes object members with string members");
@@ -115,7 +115,7 @@ private:
             JsonValue member;
             if (!value(member)) return false;
             if (out.find(key)) return fail("member \"" + key + "\" given twice");
-            out.members.emplace_back(key, std::move(member));
+            out.members.push_back({key, std::move(member)});
             skipBlanks();
             if (at < text.size() && text[at] == ',') ++at;
             skipBlanks();
@@ -162,7 +162,7 @@ bool scannerFindsMembers(const JsonValue& leaf, const std::vector<std::string>& 
     for (const std::string& key : keys) {
         size_t expected = std::string::npos;
         for (size_t i = 0; i < leaf.members.size(); ++i) {
-            if (leaf.members[i].first == key) expected = starts[i];
+            if (leaf.members[i].name == key) expected = starts[i];
         }
         if (text.find(key) != expected) {
             error = "the game would misread \"" + key + "\" in {" + text + "}";

@@ -4,19 +4,27 @@
 // members with object members; this reader refuses anything else, so a file that would
 // confuse the game fails the forge instead.
 #include <string>
-#include <utility>
 #include <vector>
+
+struct JsonMember;
 
 struct JsonValue {
     enum class Kind { String, Object, Array };
     Kind kind = Kind::String;
     std::string text;                                         // a string's text
-    std::vector<std::pair<std::string, JsonValue>> members;   // an object's members, in file order
+    // An object's members, in file order. A pair would need JsonValue complete at this point
+    // (clang refuses it); a vector of a type completed below does not.
+    std::vector<JsonMember> members;
     std::vector<std::string> items;                           // an array's strings
 
     const JsonValue* find(const std::string& key) const;      // null when absent
     std::string string(const std::string& key, const std::string& fallback = "") const;
     double number(const std::string& key, double fallback) const;
+};
+
+struct JsonMember {
+    std::string name;
+    JsonValue value;
 };
 
 // Parses text into out; on failure error names the line and what was wrong.
