@@ -1,0 +1,138 @@
+// Drawing the island map at its busiest. Reveal: every landmass in the fade of its reveal with its
+// two turning flares, every location marker shown as a new place (question mark and pointer), the
+// player's marker, the buttons and the score board. Drag: the whole island shown with its markers
+// while the view moves by a drag offset every frame. The whole game runs in this process on the
+// default data with the software renderer on SDL's dummy video driver; one iteration draws every
+// overlay and presents the frame. Budget: at most 8 ms per frame at 1600 x 900.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "engine/k_files.h"
+#include "engine/k_window.h"
+#include "framework/core/event_dispatch.h"
+#include "framework/core/frame_context.h"
+#include "framework/core/game_log.h"
+#include "framework/core/main_loop.h"
+#include "framework/core/state_control.h"
+#include "framework/data/player_profiles.h"
+#include "framework/ui/overlay_registry.h"
+#include "game/app/match3.h"
+#include "game/expedition/discovery.h"
+#include "game/expedition/icon_dlg.h"
+
+namespace {
+
+constexpr int kAllExpeditions = 20;          // every landmass is out
+constexpr int kIntoTheFade = 150;            // steps into a reveal: the flares are at their largest
+constexpr int kFadeInSteps = 120;
+constexpr int kDragSwing = 400;              // pixels the drag goes to either side
+
+enum class MapMoment { Reveal, Drag };
+
+class MapScene {
+public:
+    explicit MapScene(MapMoment moment) {
+        setenv("SDL_VIDEODRIVER", "dummy", 0);
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+        save = std::filesystem::temp_directory_path() / "qv_bench_map";
+        std::filesystem::create_directories(save);
+        setenv("XDG_DATA_HOME", save.c_str(), 1);
+        ResetFrameForTesting();
+        setGameBaseFolder(QV_DATA_DIR);
+        game = std::make_unique<Match3>();
+        Frame().rootDirOverride = QV_DATA_DIR;
+        StartLogging("Quorvane", "0.2", false);
+        if (!game->InitGame(false)) return;
+        DeletePlayer(0);
+        CreatePlayer(0, "Bench");
+        SetPlayerInt(nullptr, "SHOW_TIPS", 0);
+        SetPlayerInt("MAP", "EXPEDITION_COUNT", kAllExpeditions);
+        SetDialogRunnerForTesting([](LDvDialog& dialog) {
+            if (auto* icon = dynamic_cast<IconDlg*>(&dialog)) icon->cancelled = false;
+        });
+        SetState(&game->map, game.get(), false);
+        Step(kFadeInSteps);
+        Map& map = game->map;
+        map.OnButton(&map.expeditionButton);
+        for (auto& marker : map.locations) {
+            marker->PopIn();
+            marker->BecomeReachable(false);
+        }
+        map.markerDrawer.Show();
+        map.player.Appear();
+        if (moment == MapMoment::Reveal) {
+            for (auto& landmass : map.landmasses) landmass->StartReveal();
+            Step(kIntoTheFade);
+        } else {
+            Step(kFadeInSteps);
+        }
+        ready = map.ExpeditionMode() && (moment == MapMoment::Drag || map.RevealRunning());
+    }
+    ~MapScene() {
+        SetDialogRunnerForTesting({});
+        if (Frame().window != nullptr) game->UninitGame();
+        game.reset();
+        ResetFrameForTesting();
+        std::error_code ec;
+        std::filesystem::remove_all(save, ec);
+    }
+
+    void DrawFrame() {
+        KWindow& window = *Frame().window;
+        window.setDefaultWorldView();
+        DrawOverlays();
+        window.flipBackBuffer(false);
+    }
+
+    // The drag offset sweeps from one side to the other and back, a few pixels a frame.
+    void Drag() {
+        MapView& view = game->map.view;
+        view.dragX += direction * 7;
+        view.dragY += direction * 3;
+        if (view.dragX > kDragSwing || view.dragX < -kDragSwing) direction = -direction;
+    }
+
+    bool ready = false;
+
+private:
+    void Step(int count) {
+        for (int i = 0; i < count; ++i) {
+            RunOneStep();
+            DispatchEvents();
+        }
+    }
+
+    std::filesystem::path save;
+    std::unique_ptr<Match3> game;
+    int direction = 1;
+};
+
+void BM_MapFrame(benchmark::State& state) {
+    const auto moment = static_cast<MapMoment>(state.range(0));
+    MapScene scene(moment);
+    if (!scene.ready) {
+        state.SkipWithError("the map did not come up");
+        return;
+    }
+    for (auto _ : state) {
+        if (moment == MapMoment::Drag) scene.Drag();
+        scene.DrawFrame();
+    }
+    state.SetLabel(moment == MapMoment::Reveal ? "1600x900 reveal, all markers" : "1600x900 dragging");
+}
+
+}  // namespace
+
+BENCHMARK(BM_MapFrame)
+    ->Arg(static_cast<int>(MapMoment::Reveal))
+    ->Arg(static_cast<int>(MapMoment::Drag))
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->MinTime(1.0);
+
+BENCHMARK_MAIN();
