@@ -6,21 +6,8 @@
 // overlay and presents the frame. Budget: at most 8 ms per frame at 1600 x 900.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
-#include <string>
-
-#include "engine/k_files.h"
-#include "engine/k_window.h"
-#include "framework/core/event_dispatch.h"
-#include "framework/core/frame_context.h"
-#include "framework/core/game_log.h"
-#include "framework/core/main_loop.h"
+#include "bench/bench_game_session.h"
 #include "framework/core/state_control.h"
-#include "framework/data/player_profiles.h"
-#include "framework/ui/overlay_registry.h"
-#include "game/app/match3.h"
 #include "game/expedition/discovery.h"
 #include "game/expedition/icon_dlg.h"
 
@@ -35,28 +22,16 @@ enum class MapMoment { Reveal, Drag };
 
 class MapScene {
 public:
-    explicit MapScene(MapMoment moment) {
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
-        setenv("SDL_AUDIODRIVER", "dummy", 0);
-        save = std::filesystem::temp_directory_path() / "qv_bench_map";
-        std::filesystem::create_directories(save);
-        setenv("XDG_DATA_HOME", save.c_str(), 1);
-        ResetFrameForTesting();
-        setGameBaseFolder(QV_DATA_DIR);
-        game = std::make_unique<Match3>();
-        Frame().rootDirOverride = QV_DATA_DIR;
-        StartLogging("Quorvane", "0.2", false);
-        if (!game->InitGame(false)) return;
-        DeletePlayer(0);
-        CreatePlayer(0, "Bench");
-        SetPlayerInt(nullptr, "SHOW_TIPS", 0);
+    explicit MapScene(MapMoment moment) : session("qv_bench_map", {}) {
+        if (!session.Started()) return;
         SetPlayerInt("MAP", "EXPEDITION_COUNT", kAllExpeditions);
         SetDialogRunnerForTesting([](LDvDialog& dialog) {
             if (auto* icon = dynamic_cast<IconDlg*>(&dialog)) icon->cancelled = false;
         });
-        SetState(&game->map, game.get(), false);
-        Step(kFadeInSteps);
-        Map& map = game->map;
+        Match3& game = session.Game();
+        SetState(&game.map, &game, false);
+        BenchGameSession::Step(kFadeInSteps);
+        Map& map = game.map;
         map.OnButton(&map.expeditionButton);
         for (auto& marker : map.locations) {
             marker->PopIn();
@@ -66,31 +41,19 @@ public:
         map.player.Appear();
         if (moment == MapMoment::Reveal) {
             for (auto& landmass : map.landmasses) landmass->StartReveal();
-            Step(kIntoTheFade);
+            BenchGameSession::Step(kIntoTheFade);
         } else {
-            Step(kFadeInSteps);
+            BenchGameSession::Step(kFadeInSteps);
         }
         ready = map.ExpeditionMode() && (moment == MapMoment::Drag || map.RevealRunning());
     }
-    ~MapScene() {
-        SetDialogRunnerForTesting({});
-        if (Frame().window != nullptr) game->UninitGame();
-        game.reset();
-        ResetFrameForTesting();
-        std::error_code ec;
-        std::filesystem::remove_all(save, ec);
-    }
+    ~MapScene() { SetDialogRunnerForTesting({}); }
 
-    void DrawFrame() {
-        KWindow& window = *Frame().window;
-        window.setDefaultWorldView();
-        DrawOverlays();
-        window.flipBackBuffer(false);
-    }
+    static void DrawFrame() { BenchGameSession::DrawFrame(); }
 
     // The drag offset sweeps from one side to the other and back, a few pixels a frame.
     void Drag() {
-        MapView& view = game->map.view;
+        MapView& view = session.Game().map.view;
         view.dragX += direction * 7;
         view.dragY += direction * 3;
         if (view.dragX > kDragSwing || view.dragX < -kDragSwing) direction = -direction;
@@ -99,15 +62,7 @@ public:
     bool ready = false;
 
 private:
-    void Step(int count) {
-        for (int i = 0; i < count; ++i) {
-            RunOneStep();
-            DispatchEvents();
-        }
-    }
-
-    std::filesystem::path save;
-    std::unique_ptr<Match3> game;
+    BenchGameSession session;
     int direction = 1;
 };
 

@@ -7,21 +7,10 @@
 // background with its swaying leaves and light rays).
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
 #include <string>
 
-#include "engine/k_files.h"
-#include "engine/k_window.h"
-#include "framework/core/event_dispatch.h"
-#include "framework/core/frame_context.h"
-#include "framework/core/game_log.h"
+#include "bench/bench_game_session.h"
 #include "framework/core/game_random.h"
-#include "framework/core/main_loop.h"
-#include "framework/data/player_profiles.h"
-#include "framework/ui/overlay_registry.h"
-#include "game/app/match3.h"
 #include "game/match3/board.h"
 #include "game/match3/tornado.h"
 
@@ -33,40 +22,18 @@ constexpr int kStepLimit = 2000;
 
 class PlayScreenScene {
 public:
-    PlayScreenScene(int windowWidth, int windowHeight, int background) {
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
-        setenv("SDL_AUDIODRIVER", "dummy", 0);
-        save = std::filesystem::temp_directory_path() / ("qv_bench_playing_" + std::to_string(windowWidth));
-        std::filesystem::create_directories(save);
-        setenv("XDG_DATA_HOME", save.c_str(), 1);
-        ResetFrameForTesting();
-        SeedGameRand(1);
-        setGameBaseFolder(QV_DATA_DIR);
-        game = std::make_unique<Match3>();
-        Frame().rootDirOverride = QV_DATA_DIR;
-        StartLogging("Quorvane", "0.2", false);
-        Scale(windowWidth, windowHeight);
-        if (!game->InitGame(false)) return;
-        CreatePlayer(0, "Bench");
-        SetPlayerInt(nullptr, "SHOW_TIPS", 0);
+    PlayScreenScene(int windowWidth, int windowHeight, int background)
+        : session("qv_bench_playing_" + std::to_string(windowWidth), [&] {
+              SeedGameRand(1);
+              Scale(windowWidth, windowHeight);
+          }) {
+        if (!session.Started()) return;
         SetPlayerInt(nullptr, "CURRENT_BACKGROUND", background);
-        game->EnterFirstState();
+        session.Game().EnterFirstState();
         ready = Busy();
     }
-    ~PlayScreenScene() {
-        if (Frame().window != nullptr) game->UninitGame();
-        game.reset();
-        ResetFrameForTesting();
-        std::error_code ec;
-        std::filesystem::remove_all(save, ec);
-    }
 
-    void DrawFrame() {
-        KWindow& window = *Frame().window;
-        window.setDefaultWorldView();
-        DrawOverlays();
-        window.flipBackBuffer(false);
-    }
+    static void DrawFrame() { BenchGameSession::DrawFrame(); }
 
     bool ready = false;
     int effects = 0;
@@ -82,16 +49,11 @@ private:
         frame.inverseDisplayScale = 1.0f / frame.displayScale;
     }
 
-    void Step(int count) {
-        for (int i = 0; i < count; ++i) {
-            RunOneStep();
-            DispatchEvents();
-        }
-    }
+    static void Step(int count) { BenchGameSession::Step(count); }
 
     // The reveal over, a move falling, points flying to the counter and a tornado on the board.
     bool Busy() {
-        Playing& play = game->playing;
+        Playing& play = session.Game().playing;
         for (int i = 0; i < kStepLimit && !play.values.startSequenceDone; ++i) Step(1);
         Step(60);
         Board& board = *play.board;
@@ -107,8 +69,7 @@ private:
         return play.values.startSequenceDone && play.tornado->isRunning();
     }
 
-    std::filesystem::path save;
-    std::unique_ptr<Match3> game;
+    BenchGameSession session;
 };
 
 void BM_PlayScreenFrame(benchmark::State& state) {

@@ -16,6 +16,7 @@
 #include "game/assets/effect_pictures.h"
 #include "game/assets/gui_pictures.h"
 #include "game/expedition/data_table.h"
+#include "game/expedition/map_progress_keys.h"
 #include "game/expedition/map_table.h"
 #include "game/expedition/progress_flags.h"
 #include "game/expedition/tip_dialog.h"
@@ -24,13 +25,10 @@
 namespace {
 
 constexpr int kMapLayer = 1;               // under the dialog dimmer on 4; the order is the registration's
-constexpr int kCanvasWidth = 1600;
-constexpr int kCanvasHeight = 900;
 constexpr int kQuestionMarkFrames = 24;    // "qmark.png": one row of frames
 constexpr const char* kCampLandmass = "CAMP";
 constexpr const char* kLastLocationKey = "LAST_MAP_LOCATION";
 constexpr const char* kVisitedKey = "VISITED_MAP";
-constexpr const char* kPointerArrow = "ARROW";
 
 void Load(LDvOverlay& overlay, const char* path) {
     if (!overlay.loaded) LoadImage(&overlay, path);
@@ -187,8 +185,8 @@ void Map::HideEverything() {
 }
 
 void Map::CentreOn(LDvPoint mapPoint) {
-    view.viewX = kCanvasWidth / 2 - mapPoint.x;
-    view.viewY = kCanvasHeight / 2 - mapPoint.y;
+    view.viewX = kMapCanvasWidth / 2 - mapPoint.x;
+    view.viewY = kMapCanvasHeight / 2 - mapPoint.y;
 }
 
 void Map::ComputeBounds() {
@@ -200,7 +198,7 @@ void Map::ComputeBounds() {
         bounds.right = std::max(bounds.right, land.right);
         bounds.bottom = std::max(bounds.bottom, land.bottom);
     }
-    if (landmasses.IsEmpty()) bounds = LDvRect{0, 0, kCanvasWidth - 1, kCanvasHeight - 1};
+    if (landmasses.IsEmpty()) bounds = LDvRect{0, 0, kMapCanvasWidth - 1, kMapCanvasHeight - 1};
 }
 
 void Map::PlacePlayerOnStoredLocation() {
@@ -226,7 +224,7 @@ void Map::StoreLastLocation(const LDvString& id) {
 void Map::OnLeave(LDvState*) {
     if (expeditionMode != 0) CancelExpedition(true);
     CloseTip();
-    game.Cursor().SetCursorName(kPointerArrow);
+    game.Cursor().SetCursorName(kMapPointerArrow);
     ReleasePictures();
 }
 

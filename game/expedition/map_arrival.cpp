@@ -10,12 +10,12 @@
 #include "game/app/game_view.h"
 #include "game/expedition/discovery.h"
 #include "game/expedition/info_dlg.h"
+#include "game/expedition/map_progress_keys.h"
 #include "game/expedition/map_table.h"
 #include "game/expedition/progress_flags.h"
 
 namespace {
 
-constexpr const char* kLocationsSection = "LOCATIONS";
 constexpr const char* kDiscoveriesSection = "DISCOVERIES";
 constexpr const char* kPagesSection = "PAGES";
 constexpr const char* kRewardsSection = "REWARDS";

@@ -15,6 +15,7 @@
 #include "game/assets/sound_paths.h"
 #include "game/expedition/discovery.h"
 #include "game/expedition/icon_dlg.h"
+#include "game/expedition/map_progress_keys.h"
 #include "game/expedition/progress_flags.h"
 #include "game/frontend/game_options_dialog.h"
 
@@ -48,8 +49,6 @@ constexpr int kTooPoorText = 53;
 constexpr int kOkText = 6;
 constexpr const char* kMainMenuLabel = "Main Menu";
 
-constexpr const char* kMapSection = "MAP";
-constexpr const char* kExpeditionCountKey = "EXPEDITION_COUNT";
 constexpr const char* kResourcesKey = "CURRENT_RESOURCES";
 
 void SetUpSlide(SlidingUI& slide, LDvTouchButton& button, const Slide& place) {

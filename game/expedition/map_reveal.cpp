@@ -6,18 +6,14 @@
 #include "game/assets/effect_pictures.h"
 #include "game/assets/game_sounds.h"
 #include "game/assets/sound_paths.h"
+#include "game/expedition/map_progress_keys.h"
 #include "game/expedition/map_table.h"
 #include "game/expedition/progress_flags.h"
 
 namespace {
 
-constexpr int kCanvasWidth = 1600;
-constexpr int kCanvasHeight = 900;
-constexpr const char* kMapSection = "MAP";
 constexpr const char* kLandmassesSection = "LANDMASSES";
 constexpr const char* kIconsSection = "ICONS";
-constexpr const char* kLocationsSection = "LOCATIONS";
-constexpr const char* kExpeditionCountKey = "EXPEDITION_COUNT";
 constexpr const char* kRevealedSuffix = "_REVEALED";
 constexpr const char* kShownSuffix = "_SHOWN";
 
@@ -109,5 +105,5 @@ void Map::ComputeLocationStates(const Placemarker& around, bool silent) {
 }
 
 void Map::PanTo(LDvPoint mapPoint) {
-    pan.Start({view.viewX, view.viewY}, {kCanvasWidth / 2 - mapPoint.x, kCanvasHeight / 2 - mapPoint.y});
+    pan.Start({view.viewX, view.viewY}, {kMapCanvasWidth / 2 - mapPoint.x, kMapCanvasHeight / 2 - mapPoint.y});
 }

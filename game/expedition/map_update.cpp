@@ -10,18 +10,15 @@
 #include "framework/ui/cursor_sprite.h"
 #include "game/app/game_view.h"
 #include "game/expedition/camp_map_tips.h"
+#include "game/expedition/map_progress_keys.h"
 #include "game/expedition/progress_flags.h"
 #include "game/expedition/tip_dialog.h"
 
 namespace {
 
-constexpr int kCanvasWidth = 1600;
-constexpr int kCanvasHeight = 900;
 constexpr const char* kTipsSection = "TIPS";
-constexpr const char* kMapSection = "MAP";
 constexpr const char* kTortugaFoundKey = "TORTUGA_BEACH_FOUND";
 constexpr const char* kSecondTipPlace = "SUPPLY_BEACH";
-constexpr const char* kPointerArrow = "ARROW";
 
 // The drag offset on one axis after a movement of `step`, stopped where only `margin` pixels of
 // the map's extent [low, high] would be left on a canvas `size` pixels long. A view that is beyond
@@ -104,14 +101,14 @@ void Map::OnButton(LDvOverlay* button) {
 bool Map::DragAllowed() const { return !RevealRunning() && !pan.Running() && expeditionMode == 0; }
 
 void Map::OnDragStart(int, int) {
-    game.Cursor().SetCursorName(kPointerArrow);
+    game.Cursor().SetCursorName(kMapPointerArrow);
     CloseTip();
 }
 
 void Map::OnDrag(int, int, int, int, int dxFromLast, int dyFromLast) {
     if (!DragAllowed()) return;
-    view.dragX = BoundedDrag(view.viewX, view.dragX, dxFromLast, bounds.left, bounds.right, kCanvasWidth, kDragMargin);
-    view.dragY = BoundedDrag(view.viewY, view.dragY, dyFromLast, bounds.top, bounds.bottom, kCanvasHeight, kDragMargin);
+    view.dragX = BoundedDrag(view.viewX, view.dragX, dxFromLast, bounds.left, bounds.right, kMapCanvasWidth, kDragMargin);
+    view.dragY = BoundedDrag(view.viewY, view.dragY, dyFromLast, bounds.top, bounds.bottom, kMapCanvasHeight, kDragMargin);
 }
 
 void Map::OnDragEnd(int, int) {

@@ -97,6 +97,7 @@ TEST_F(MapJourney, AFoundRewardIsWrittenAndABlockerOpensOnceItsRewardIsOwned) {
     int bsupplyAfterCrates = -1;
     int expeditionsWhenBlocked = -1;
     std::string placeWhenBlocked;
+    bool walkingOn = false;
     Play({
         {[this] { return ButtonsIn(); }, [&] { world.ClickOn(map.expeditionButton, 0); }},
         GoTo("SUPPLY_BEACH"),
@@ -115,7 +116,11 @@ TEST_F(MapJourney, AFoundRewardIsWrittenAndABlockerOpensOnceItsRewardIsOwned) {
              SetPlayerInt("REWARDS", "MED_SUPPLIES", 1);   // as the wreck's scene gives it
              ClickPlace("THORN_GULLY");
          }},
-        {[this] { return true; }, [this] { world.frameLimit = world.Frame() + 5; }},
+        {[this] { return true; },
+         [&] {
+             walkingOn = map.ExpeditionMode();
+             world.frameLimit = world.Frame() + 5;
+         }},
     });
     world.frameLimit = 4000;
     SetState(&map, &game, false);
@@ -135,6 +140,6 @@ TEST_F(MapJourney, AFoundRewardIsWrittenAndABlockerOpensOnceItsRewardIsOwned) {
     EXPECT_EQ(GetPlayerInt("MAP", "EXPEDITION_COUNT", 0), 3) << "the passed blocker counts";
     EXPECT_EQ(GetPlayerInt("DISCOVERIES", "SUPPLY_CRATES", 0), 1);
     EXPECT_EQ(GetPlayerInt("DISCOVERIES", "THORN_PASSAGE", 0), 1);
-    EXPECT_EQ(GetPlayerInt(nullptr, "CURRENT_RESOURCES", 0), 1000);
-    EXPECT_TRUE(map.ExpeditionMode()) << "past the blocker the expedition walks on";
+    EXPECT_TRUE(walkingOn) << "past the blocker the expedition walks on";
+    EXPECT_EQ(GetPlayerInt(nullptr, "CURRENT_RESOURCES", 0), 1000) << "quitting after the blocker refunds nothing";
 }

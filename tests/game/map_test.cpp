@@ -300,7 +300,9 @@ TEST_F(MapTest, AnOpenTipMovesWithTheCamera) {
 }
 
 TEST_F(MapTest, DraggingKeeps250PixelsOfTheMapOnScreen) {
-    EnterWith(kAfterFirst);
+    Profile p = kAfterFirst;
+    p.resources = 5000;
+    EnterWith(p);
     Settle();
     Map& map = TheMap();
     map.OnDragStart(800, 450);
@@ -316,16 +318,19 @@ TEST_F(MapTest, DraggingKeeps250PixelsOfTheMapOnScreen) {
     EXPECT_EQ(map.view.dragX, 0) << "no dragging during an expedition";
 }
 
+// Without a player the camp's land, at count 0, is revealed again on every visit.
 TEST_F(MapTest, WithoutAPlayerNothingIsWritten) {
-    SetState(&TheMap(), game.get(), false);
-    ASSERT_TRUE(RunFramesUntil(200, [&] { return !TheMap().ScreenFading(); }));
+    Enter();
     Map& map = TheMap();
     EXPECT_FALSE(IsPlayerSelected());
+    EXPECT_TRUE(map.FindLandmass("CAMP")->Animating());
+    Settle();
     EXPECT_TRUE(map.FindLandmass("CAMP")->Visible());
     EXPECT_FALSE(map.FindLandmass("DRIFTWOOD_COAST")->Visible());
     map.OnButton(&map.expeditionButton);
     Settle();
     EXPECT_EQ(map.resources, 0);
-    EXPECT_FALSE(map.ExpeditionMode() && map.FindLandmass("DRIFTWOOD_COAST")->Visible())
-        << "the count stays 0 without a player";
+    EXPECT_TRUE(map.ExpeditionMode());
+    EXPECT_FALSE(map.FindLandmass("DRIFTWOOD_COAST")->Visible()) << "the count stays 0 without a player";
+    EXPECT_EQ(map.player.currentLocation, "BASE_CAMP");
 }
