@@ -93,6 +93,8 @@ TEST_F(MapJourney, AFoundRewardIsWrittenAndABlockerOpensOnceItsRewardIsOwned) {
     CreatePlayer(0, "Ada");
     SetPlayerInt(nullptr, "SHOW_TIPS", 0);
     SetPlayerInt(nullptr, "CURRENT_RESOURCES", 6000);
+    // Land seen before shows at once: the walk, not the reveals, is what is played here.
+    for (const char* land : {"CAMP", "DRIFTWOOD_COAST", "THORN_WOODS"}) SetPlayerInt("LANDMASSES", land, 1);
     Map& map = game.map;
     int bsupplyAfterCrates = -1;
     int expeditionsWhenBlocked = -1;

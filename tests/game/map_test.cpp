@@ -1,11 +1,14 @@
 // The island map on the generated data: paying for expeditions, revealing land, choosing where to
 // go, cancelling, arrivals and the tip that rides the camera. The map's dialogs are looked at and
-// answered instead of run; its steps run through the real main loop.
+// answered instead of run; the game steps as the main loop steps it, without drawing (the journey
+// test draws).
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "framework/core/event_dispatch.h"
+#include "framework/core/main_loop.h"
 #include "framework/data/player_profiles.h"
 #include "game/expedition/discovery.h"
 #include "game/expedition/discovery_dlg.h"
@@ -60,6 +63,18 @@ protected:
 
     Map& TheMap() { return game->map; }
 
+    // Steps of the game as the main loop takes them, without drawing, until `done` answers true or
+    // `steps` steps ran; true when done.
+    template <typename Done>
+    static bool StepUntil(int steps, Done done) {
+        for (int i = 0; i < steps; ++i) {
+            if (done()) return true;
+            RunOneStep();
+            DispatchEvents();
+        }
+        return done();
+    }
+
     // A fresh player with `p`, on the map once its fade-in is over.
     void EnterWith(const Profile& p) {
         SetState(&game->blankState, game.get(), false);
@@ -76,13 +91,13 @@ protected:
     }
     void Enter() {
         SetState(&TheMap(), game.get(), false);
-        ASSERT_TRUE(RunFramesUntil(200, [&] { return !TheMap().ScreenFading(); }));
+        ASSERT_TRUE(StepUntil(200, [&] { return !TheMap().ScreenFading(); }));
     }
 
     // Until reveals, the camera and the player's marker are still and nothing waits.
     void Settle() {
         Map& map = TheMap();
-        ASSERT_TRUE(RunFramesUntil(900, [&] {
+        ASSERT_TRUE(StepUntil(900, [&] {
             return !map.RevealRunning() && !map.pan.Running() && !map.player.Travelling() &&
                    !map.markersPending && map.player.arrivalPulse == 0;
         }));
@@ -165,14 +180,14 @@ TEST_F(MapTest, CancellingReturnsThePriceAndTheMarkersLeaveWithTheExpedition) {
     EXPECT_FALSE(map.player.hidden);
     EXPECT_FALSE(Place("SUPPLY_BEACH").hidden);
     EXPECT_EQ(map.resources, 2000);
-    ASSERT_TRUE(RunFramesUntil(200, [&] { return Map::ReadyForInput(map.cancelSlide, map.cancelButton); }));
+    ASSERT_TRUE(StepUntil(200, [&] { return Map::ReadyForInput(map.cancelSlide, map.cancelButton); }));
     map.OnButton(&map.cancelButton);
 
     EXPECT_FALSE(map.ExpeditionMode());
     EXPECT_EQ(map.resources, 7000);
     EXPECT_EQ(GetPlayerInt(nullptr, kResources, -1), 7000);
     EXPECT_EQ(Expeditions(), 1);
-    EXPECT_TRUE(RunFramesUntil(Placemarker::kPopOutTicks + 2, [&] { return NoMarkerShown(); }))
+    EXPECT_TRUE(StepUntil(Placemarker::kPopOutTicks + 2, [&] { return NoMarkerShown(); }))
         << "the markers pop out";
 }
 
@@ -257,7 +272,7 @@ TEST_F(MapTest, CancellingAfterAPassedBlockerKeepsWhatItOpened) {
     EXPECT_TRUE(map.FindLandmass("TURTLE_COAST")->Visible());
     EXPECT_EQ(Place("JUNGLE_TRAIL").state, Placemarker::kFound);
 
-    ASSERT_TRUE(RunFramesUntil(200, [&] { return Map::ReadyForInput(map.cancelSlide, map.cancelButton); }));
+    ASSERT_TRUE(StepUntil(200, [&] { return Map::ReadyForInput(map.cancelSlide, map.cancelButton); }));
     map.OnButton(&map.cancelButton);
     EXPECT_FALSE(map.ExpeditionMode());
     EXPECT_EQ(Expeditions(), 4);
@@ -272,7 +287,7 @@ TEST_F(MapTest, PicoruEndsTheExpeditionAndLeadsToTheSurvey) {
     PayAndSettle();
     Map& map = TheMap();
     ClickNear("PICORU", 0, 0);
-    ASSERT_TRUE(RunFramesUntil(300, [&] { return Frame().currentState != &map; }));
+    ASSERT_TRUE(StepUntil(300, [&] { return Frame().currentState != &map; }));
     EXPECT_EQ(Frame().currentState, &game->SurveyState());
     EXPECT_EQ(GetPlayerInt(nullptr, kResources, -1), 0);
     EXPECT_EQ(Expeditions(), 11);
@@ -285,13 +300,13 @@ TEST_F(MapTest, AnOpenTipMovesWithTheCamera) {
     tips.tips = true;
     EnterWith(tips);
     Map& map = TheMap();
-    ASSERT_TRUE(RunFramesUntil(5, [&] { return Frame().secondary == &game->Tip(); })) << "the first map tip";
+    ASSERT_TRUE(StepUntil(5, [&] { return Frame().secondary == &game->Tip(); })) << "the first map tip";
     TipDialog& tip = game->Tip();
     const LDvPoint frameAt{static_cast<int>(tip.frame.x), static_cast<int>(tip.frame.y)};
     const LDvPoint pointAt{tip.tipX, tip.tipY};
 
     map.pan.Start({map.view.viewX, map.view.viewY}, {map.view.viewX + 120, map.view.viewY - 70});
-    ASSERT_TRUE(RunFramesUntil(200, [&] { return !map.pan.Running(); }));
+    ASSERT_TRUE(StepUntil(200, [&] { return !map.pan.Running(); }));
     ASSERT_EQ(Frame().secondary, &tip);
     EXPECT_EQ(tip.tipX - pointAt.x, 120);
     EXPECT_EQ(tip.tipY - pointAt.y, -70);
