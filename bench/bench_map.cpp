@@ -1,7 +1,7 @@
-// Drawing the island map at its busiest. Reveal: every landmass in the fade of its reveal with its
-// two turning flares, every location marker shown as a new place (question mark and pointer), the
-// player's marker, the buttons and the score board. Drag: the whole island shown with its markers
-// while the view moves by a drag offset every frame. The whole game runs in this process on the
+// Drawing the island map at its busiest. Reveal: the largest landmass in the fade of its reveal
+// with its two turning flares over the rest of the island, every location marker shown as a new
+// place (question mark and pointer), the player's marker, the buttons and the score board. Drag:
+// the whole island shown with its markers while the view moves by a drag offset every frame. The whole game runs in this process on the
 // default data with the software renderer on SDL's dummy video driver; one iteration draws every
 // overlay and presents the frame. Budget: at most 8 ms per frame at 1600 x 900.
 #include <benchmark/benchmark.h>
@@ -14,6 +14,7 @@
 namespace {
 
 constexpr int kAllExpeditions = 20;          // every landmass is out
+constexpr int kExpeditionFunds = 5000;
 constexpr int kIntoTheFade = 150;            // steps into a reveal: the flares are at their largest
 constexpr int kFadeInSteps = 120;
 constexpr int kDragSwing = 400;              // pixels the drag goes to either side
@@ -25,6 +26,7 @@ public:
     explicit MapScene(MapMoment moment) : session("qv_bench_map", {}) {
         if (!session.Started()) return;
         SetPlayerInt("MAP", "EXPEDITION_COUNT", kAllExpeditions);
+        SetPlayerInt(nullptr, "CURRENT_RESOURCES", kExpeditionFunds);
         SetDialogRunnerForTesting([](LDvDialog& dialog) {
             if (auto* icon = dynamic_cast<IconDlg*>(&dialog)) icon->cancelled = false;
         });
@@ -40,7 +42,7 @@ public:
         map.markerDrawer.Show();
         map.player.Appear();
         if (moment == MapMoment::Reveal) {
-            for (auto& landmass : map.landmasses) landmass->StartReveal();
+            Biggest(map).StartReveal();
             BenchGameSession::Step(kIntoTheFade);
         } else {
             BenchGameSession::Step(kFadeInSteps);
@@ -62,6 +64,19 @@ public:
     bool ready = false;
 
 private:
+    // An expedition reveals one landmass at a time; the largest picture is the costliest.
+    static Landmass& Biggest(Map& map) {
+        Landmass* biggest = map.landmasses.Head().get();
+        for (auto& landmass : map.landmasses) {
+            const LDvRect box = landmass->MapBounds();
+            const LDvRect best = biggest->MapBounds();
+            if ((box.right - box.left) * (box.bottom - box.top) > (best.right - best.left) * (best.bottom - best.top)) {
+                biggest = landmass.get();
+            }
+        }
+        return *biggest;
+    }
+
     BenchGameSession session;
     int direction = 1;
 };
