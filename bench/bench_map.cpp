@@ -3,7 +3,8 @@
 // place (question mark and pointer), the player's marker, the buttons and the score board. Drag:
 // the whole island shown with its markers while the view moves by a drag offset every frame. The
 // whole game runs in this process on the default data with the software renderer on SDL's dummy
-// video driver; one iteration draws every overlay and presents the frame. Budget: at most 8 ms per frame at 1600 x 900.
+// video driver; one iteration draws every overlay and presents the frame. Budget: at most 8 ms per
+// frame at 1600 x 900.
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_game_session.h"
