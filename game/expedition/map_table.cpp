@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "framework/core/leading_number.h"
+#include "framework/data/ini_text.h"
 #include "framework/data/ldv_ini_file.h"
 
 namespace {
@@ -23,17 +24,10 @@ std::vector<LDvString> Split(const LDvString& text, char separator) {
     return parts;
 }
 
-LDvString Trimmed(const LDvString& text) {
-    size_t first = 0;
-    size_t last = text.size();
-    while (first < last && std::isspace(static_cast<unsigned char>(text[first])) != 0) ++first;
-    while (last > first && std::isspace(static_cast<unsigned char>(text[last - 1])) != 0) --last;
-    return text.substr(first, last - first);
-}
 
 // A number needs at least one digit after the blanks and the sign.
 int Coordinate(const LDvString& text) {
-    const LDvString trimmed = Trimmed(text);
+    const LDvString trimmed = TrimIniBlanks(text);
     const size_t digit = trimmed.find_first_not_of("+-");
     if (digit == LDvString::npos || digit > 1 || std::isdigit(static_cast<unsigned char>(trimmed[digit])) == 0) {
         return kNoNumber;
@@ -42,7 +36,7 @@ int Coordinate(const LDvString& text) {
 }
 
 LDvString Field(const std::vector<LDvString>& fields, size_t index) {
-    return index < fields.size() ? Trimmed(fields[index]) : LDvString();
+    return index < fields.size() ? TrimIniBlanks(fields[index]) : LDvString();
 }
 
 LDvPoint PointKey(const LDvIniFile& table, const LDvString& section, const char* key) {
@@ -106,7 +100,7 @@ std::vector<LDvString> ParseExitIds(const LDvString& exitsText) {
     std::vector<LDvString> ids;
     if (exitsText.empty()) return ids;
     for (const LDvString& exit : Split(exitsText, ',')) {
-        const LDvString id = Trimmed(exit);
+        const LDvString id = TrimIniBlanks(exit);
         if (!id.empty()) ids.push_back(id);
     }
     return ids;

@@ -349,3 +349,12 @@ TEST_F(MapTest, WithoutAPlayerNothingIsWritten) {
     EXPECT_FALSE(map.FindLandmass("DRIFTWOOD_COAST")->Visible()) << "the count stays 0 without a player";
     EXPECT_EQ(map.player.currentLocation, "BASE_CAMP");
 }
+
+TEST_F(MapTest, TheCampButtonFadesBackToTheCamp) {
+    EnterWith(kAfterFirst);
+    Settle();
+    Map& map = TheMap();
+    map.OnButton(&map.campButton);
+    EXPECT_TRUE(map.ScreenFading());
+    EXPECT_EQ(game->screenFade.nextState, &game->CampState());
+}
