@@ -9,53 +9,36 @@
 
 #include <string>
 
-#include "bench/bench_game_session.h"
-#include "framework/core/game_random.h"
+#include "bench/game_in_process.h"
 #include "game/match3/board.h"
 #include "game/match3/tornado.h"
 
 namespace {
 
-constexpr int kCanvasWidth = 1600;
 constexpr int kLiveEffects = 30;
 constexpr int kStepLimit = 2000;
 
 class PlayScreenScene {
 public:
     PlayScreenScene(int windowWidth, int windowHeight, int background)
-        : session("qv_bench_playing_" + std::to_string(windowWidth), [&] {
-              SeedGameRand(1);
-              Scale(windowWidth, windowHeight);
-          }) {
-        if (!session.Started()) return;
+        : world("qv_bench_playing", windowWidth, windowHeight) {
+        if (!world.started) return;
         SetPlayerInt(nullptr, "CURRENT_BACKGROUND", background);
-        session.Game().EnterFirstState();
+        world.Game().EnterPlayScreen();
         ready = Busy();
     }
 
-    static void DrawFrame() { BenchGameSession::DrawFrame(); }
+    void DrawFrame() { world.DrawFrame(); }
 
     bool ready = false;
     int effects = 0;
 
 private:
-    static void Scale(int width, int height) {
-        FrameContext& frame = Frame();
-        frame.width = static_cast<int16_t>(width);
-        frame.height = static_cast<int16_t>(height);
-        if (width == kCanvasWidth) return;
-        frame.displayScaled = frame.displayCentreScaling = true;
-        frame.displayScale = static_cast<float>(width) / kCanvasWidth;
-        frame.inverseDisplayScale = 1.0f / frame.displayScale;
-    }
-
-    static void Step(int count) { BenchGameSession::Step(count); }
-
     // The reveal over, a move falling, points flying to the counter and a tornado on the board.
     bool Busy() {
-        Playing& play = session.Game().playing;
-        for (int i = 0; i < kStepLimit && !play.values.startSequenceDone; ++i) Step(1);
-        Step(60);
+        Playing& play = world.Game().playing;
+        for (int i = 0; i < kStepLimit && !play.values.startSequenceDone; ++i) world.Step(1);
+        world.Step(60);
         Board& board = *play.board;
         for (int i = 0; board.effects.Count() + board.underEffects.Count() < kLiveEffects && i < kLiveEffects; ++i) {
             const LDvPoint at = Board::cellCentre({6 + i % 8, 3 + i / 8});
@@ -64,12 +47,12 @@ private:
         const LDvPoint aim = Board::cellCentre({9, 6});
         board.startWind(aim);
         play.tornado->start(aim.x, aim.y + 250);
-        Step(20);
+        world.Step(20);
         effects = board.effects.Count() + board.underEffects.Count();
         return play.values.startSequenceDone && play.tornado->isRunning();
     }
 
-    BenchGameSession session;
+    GameInProcess world;
 };
 
 void BM_PlayScreenFrame(benchmark::State& state) {

@@ -14,7 +14,7 @@ class CursorSprite;
 class EffectPictures;
 class GuiPictures;
 class IntroMovieBundle;
-class LDvFont;
+struct LDvFont;
 class LDvGame;
 class LDvMusicGroup;
 class LDvNamedSounds;
@@ -54,10 +54,11 @@ public:
     virtual TipDialog& Tip() = 0;                // the one floating tip
 
     // The states screens move to.
+    virtual LDvState& PlayState() = 0;           // the match-3 play screen, which plays the current level
     virtual LDvState* StateAfterLevel() = 0;     // where leaving a level fades to
     virtual LDvState* LevelEditorState() = 0;    // where the editor's test play returns; null without one
     virtual LDvState* TitleState() = 0;          // where the credits and "Main Menu" fade to
-    virtual LDvState& MapState() = 0;            // where the chapter card leads
+    virtual LDvState& MapState() = 0;            // where the chapter card and Explore lead
     virtual LDvState& CampState() = 0;           // where the map's Camp button fades to
     virtual LDvState& SurveyState() = 0;         // where the last place of the map leads
 

@@ -14,6 +14,9 @@
 
 namespace {
 
+// The task bar and window switcher show the icon the desktop menus use.
+constexpr const char* kWindowIcon = "icons/hicolor/64x64/apps/quorvane.png";
+
 constexpr const char* kFirstPlayerName = "Player";
 
 // The volumes the options dialog stored (100 when missing or empty) before anything plays.
@@ -43,6 +46,7 @@ void SelectStartingPlayer() {
 Match3::Match3() : LDvGame("Quorvane", "Quorvane", 0, 2) {
     FrameContext& frame = Frame();
     frame.imageFolder = "img";
+    frame.windowIcon = kWindowIcon;
     frame.updatesPerSecond = kUpdatesPerSecond;
     frame.width = kCanvasWidth;
     frame.height = kCanvasHeight;
@@ -90,14 +94,17 @@ LDvFont& Match3::Font(int n) {
     return n >= 1 && n <= 8 ? *fonts[n - 1] : font1;
 }
 
-// Until the title screen exists the game goes straight to the boards with the remembered player.
+// Until the title screen exists the game goes straight to the camp with the remembered player.
 void Match3::EnterFirstState() {
     ApplyVolumeSettings(*this);
     SelectStartingPlayer();
-    SetState(&playing, this, false);
+    SetState(&camp, this, false);
 }
 
-LDvState* Match3::StateAfterLevel() { return &playing; }
+void Match3::EnterPlayScreen() {
+    SelectStartingPlayer();
+    SetState(&playing, this, false);
+}
 
 LDvState* Match3::LevelEditorState() { return nullptr; }
 

@@ -18,6 +18,7 @@
 #include "game/assets/effect_pictures.h"
 #include "game/assets/game_bundles.h"
 #include "game/assets/gui_pictures.h"
+#include "game/expedition/camp.h"
 #include "game/expedition/chapters.h"
 #include "game/expedition/map.h"
 #include "game/expedition/tip_dialog.h"
@@ -47,6 +48,8 @@ public:
 
     // Enters the state the game starts in once the window is open; the only place that chooses it.
     void EnterFirstState();
+    // The same player on the play screen instead (for measuring the play screen).
+    void EnterPlayScreen();
     // What screens see of the game; the states they move to are chosen here alone.
     LDvGame& App() override { return *this; }
     LDvFont& Font(int n) override;
@@ -67,21 +70,21 @@ public:
     DialogParts& Parts() override { return dialogParts; }
     TipDialog& Tip() override { return tipDialog; }
 
-    // Where the screen fades when the player leaves a level. The camp belongs there; until it
-    // exists the next board follows at once.
-    LDvState* StateAfterLevel() override;
+    LDvState& PlayState() override { return playing; }
+    // Every level, won or not, leads back to the camp.
+    LDvState* StateAfterLevel() override { return &camp; }
     // The level editor, which the editor's test play returns to; null until the editor exists.
     LDvState* LevelEditorState() override;
-    // Where the chapter card (and later the camp's Explore) leads.
+    // Where the chapter card and the camp's Explore lead.
     LDvState& MapState() override { return map; }
-    // Where the map's Camp button leads: the camp once it exists, where a level leads until then.
-    LDvState& CampState() override { return *StateAfterLevel(); }
+    // Where the map's Camp button leads.
+    LDvState& CampState() override { return camp; }
     LDvState& SurveyState() override { return survey; }
     // Until the adventure scene screen exists an arrival that leads to a scene stays on the map.
     void FadeToScene(const LDvString& sceneName) override;
-    // Where the credits (and later the options' "Main Menu") fade to: the title screen once it
-    // exists, the blank state until then.
-    LDvState* TitleState() override { return &blankState; }
+    // Where the credits and the "Main Menu" of the camp and the map fade to. Until the title screen
+    // exists the camp stands in for it: the player stays selected and the game goes on.
+    LDvState* TitleState() override { return &camp; }
 
     // The system pointer when the player chose it ("HIDE_CUSTOM_CURSORS"), else the game's cursor;
     // the choice is written back as "true" or "false".
@@ -89,11 +92,12 @@ public:
 
     // The screens, in the order they stand here: the level editor, the play screen, the map, the
     // chapters, the title, the movie, the adventure scene, the camp, the credits and the survey.
-    // Until they exist the game starts on a blank state.
+    // The blank state shows nothing; tests run dialogs over it.
     BlankState blankState;
     Playing playing{*this};
     Map map{*this};
     Chapters chapters{*this};
+    Camp camp{*this};
     Credits credits{*this};
     Survey survey{*this};
 

@@ -150,7 +150,11 @@ GameRun RunGameObject(const ProgramOptions& options, KTestInput* testInput) {
     game.progress.reportTimes = options.reportLoadTimes;
     if (game.InitGame(WantsFullScreen(options))) {
         if (testInput != nullptr) Frame().window->setTestInput(testInput);
-        game.EnterFirstState();
+        if (options.playFirst) {
+            game.EnterPlayScreen();
+        } else {
+            game.EnterFirstState();
+        }
         game.RunGame();
     }
     run.dataRoot = GetDataRoot();  // read while settings.ini (and its "RootDir") is still loaded
@@ -194,6 +198,10 @@ int RunProgram(int argc, const char* const* argv) {
     }
     if (options.help) {
         std::fputs(ProgramUsage(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("quorvane %s\n", QV_VERSION);
         return 0;
     }
     const std::unique_ptr<KTestInput> testInput = MakeTestInput(options, error);

@@ -267,6 +267,9 @@ inline constexpr RequiredData kRequiredData[] = {
     {DataKind::kFont, "Vera-Bold_12pt"},
     {DataKind::kFont, "ArchitectsDaughter_18Pt"},
 
+    // The window's icon.
+    {DataKind::kFile, "icons/hicolor/64x64/apps/quorvane.png"},
+
     // Tables.
     {DataKind::kFile, "locale.ini"},
     {DataKind::kFile, "Locale/lookup.txt"},

@@ -112,20 +112,34 @@ double Terrain::cliffness(double x, double y) const {
     return c;
 }
 
+namespace {
+
+// How an oval's ragged edge is drawn: past `reach` (in oval radii) the wobble can no longer pull
+// a point inside; the wobble is noise of `grain` pixels and `wobble` radii; the edge fades in
+// from `softEdge` radii.
+struct RaggedEdge {
+    double reach, grain, wobble, softEdge;
+    int seed;
+};
+
+// 1 inside the oval, 0 outside, with a noisy, softened rim.
+double insideRagged(const Islet& oval, const RaggedEdge& edge, double x, double y) {
+    const double d = std::hypot((x - oval.x) / oval.rx, (y - oval.y) / oval.ry);
+    if (d > edge.reach) return 0;
+    const double wobble = edge.wobble * (fractalNoise(x / edge.grain, y / edge.grain, edge.seed, 3) - 0.5);
+    return 1 - smoothstep(edge.softEdge, 1.0, d + wobble);
+}
+
+}  // namespace
+
 double Terrain::marshness(double x, double y) const {
-    const Islet m = marsh();
-    const double d = std::hypot((x - m.x) / m.rx, (y - m.y) / m.ry);
-    if (d > 1.3) return 0;
-    const double wobble = 0.3 * (fractalNoise(x / 60.0, y / 60.0, 91, 3) - 0.5);
-    return 1 - smoothstep(0.75, 1.0, d + wobble);
+    constexpr RaggedEdge kMarshEdge{1.3, 60.0, 0.3, 0.75, 91};
+    return insideRagged(marsh(), kMarshEdge, x, y);
 }
 
 double Terrain::lakeness(double x, double y) const {
-    const Islet l = lake();
-    const double d = std::hypot((x - l.x) / l.rx, (y - l.y) / l.ry);
-    if (d > 1.2) return 0;
-    const double wobble = 0.2 * (fractalNoise(x / 50.0, y / 50.0, 93, 3) - 0.5);
-    return 1 - smoothstep(0.9, 1.0, d + wobble);
+    constexpr RaggedEdge kLakeEdge{1.2, 50.0, 0.2, 0.9, 93};
+    return insideRagged(lake(), kLakeEdge, x, y);
 }
 
 bool Terrain::underPeak(double x, double y) const {
