@@ -68,8 +68,8 @@ public:
     virtual void FadeToScene(const LDvString& sceneName) = 0;
     virtual LDvState& CreditsState() = 0;        // where the title's options lead
     // Where the title's story button leads.
-    virtual LDvState& CampState() = 0;           // once the intro movie was seen
-    virtual LDvState& SurveyState() = 0;         // once the last place of the map was reached
+    virtual LDvState& CampState() = 0;           // once the intro movie was seen; the map's Camp button
+    virtual LDvState& SurveyState() = 0;         // once the last place of the map was reached (the title and the map)
     // The intro movie, handed the clips it plays in this order (its pictures are IntroMovie()).
     virtual LDvState& MovieState(const std::vector<LDvString>& clips) = 0;
     virtual void ResumeScene(const LDvString& sceneName) = 0;

@@ -133,3 +133,4 @@ void Match3::LoadSceneForFade(const LDvString& sceneName) {
 LDvState& Match3::MovieState(const std::vector<LDvString>&) { return CampState(); }
 
 LDvState* Match3::LevelEditorState() { return nullptr; }
+

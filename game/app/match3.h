@@ -20,6 +20,7 @@
 #include "game/assets/gui_pictures.h"
 #include "game/expedition/camp.h"
 #include "game/expedition/chapters.h"
+#include "game/expedition/map.h"
 #include "game/expedition/tip_dialog.h"
 #include "game/frontend/credits.h"
 #include "game/frontend/survey.h"
@@ -78,11 +79,9 @@ public:
     LDvState* StateAfterLevel() override { return &camp; }
     // The level editor, which the editor's test play returns to; null until the editor exists.
     LDvState* LevelEditorState() override;
-    // Where the chapter card and the camp's Explore lead. Until the map screen exists the camp
-    // stands in for it, so Explore returns to the camp (its music going on) instead of a screen
-    // without a way back.
-    LDvState& MapState() override { return camp; }
-    // Where the credits and the options' "Main Menu" fade to.
+    // Where the chapter card and the camp's Explore lead.
+    LDvState& MapState() override { return map; }
+    // Where the credits and the "Main Menu" of the options, the camp and the map fade to.
     LDvState* TitleState() override { return &title; }
     LDvState& CreditsState() override { return credits; }
     LDvState& CampState() override { return camp; }
@@ -105,6 +104,7 @@ public:
     // The blank state shows nothing; tests run dialogs over it.
     BlankState blankState;
     Playing playing{*this};
+    Map map{*this};
     Chapters chapters{*this};
     Camp camp{*this};
     Scene scene{*this, scriptHost};      // borrows the script host declared below; used after OnInit

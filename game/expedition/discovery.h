@@ -24,7 +24,8 @@ void LoadDiscoveryTable(LDvIniFile& table);
 
 DiscoveryOutcome Discover(GameView& game, const LDvString& id);
 
-// Runs an expedition dialog the way Discover runs its own (a scene's "EXPLORE" text uses it too).
+// Runs one of the expedition's dialogs (the map's and a scene's "EXPLORE" text too) modally, or
+// through the test's runner.
 void RunExpeditionDialog(LDvDialog& dialog);
 
 // How Discover runs its dialogs: modally, unless a test looks at them instead. Empty restores it.

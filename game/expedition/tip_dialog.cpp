@@ -1,5 +1,8 @@
 #include "game/expedition/tip_dialog.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "framework/core/frame_context.h"
 #include "framework/core/state_control.h"
 #include "framework/data/localization.h"
@@ -21,6 +24,8 @@ constexpr int kBoxLeftOfPoint = 222;
 constexpr int kBoxAboveAnchor = 359;
 constexpr int kBoxBelowAnchor = 64;
 constexpr int kBoxWidth = 450, kBoxHeight = 300;
+constexpr int kCanvasWidth = 1600, kCanvasHeight = 900;
+constexpr int kArrowInset = 10;               // the arrow keeps this far from the box's sides
 constexpr int kArrowDX = 176;
 constexpr int kArrowDownDY = 282;              // the arrow under the box, pointing down
 constexpr int kArrowUpDY = 15;                 // its bottom edge, when it sits on top pointing up
@@ -71,21 +76,37 @@ void TipDialog::OnFirstEnter() {
     SharePicture(&checkBox, &gui.checkbox);
 }
 
+// The box goes above a low point and below a high one, unless that would take it off the screen
+// when the other side has room; it keeps to the screen's width, its arrow still over the point.
 void TipDialog::OnEnter() {
     UseDialogFill();
-    int boxX = tipX - kBoxLeftOfPoint;
-    int boxY = 0;
-    if (tipY >= kLowestPointBelow && !below) {
-        boxY = tipY - offset - kBoxAboveAnchor;
-        arrow.flipY = false;
-        arrow.SetPosition(boxX + kArrowDX, boxY + kArrowDownDY);
-    } else {
-        boxY = tipY + offset + kBoxBelowAnchor;
-        arrow.flipY = true;
-        arrow.SetPosition(boxX + kArrowDX, boxY + kArrowUpDY - arrow.GetHeight());
-    }
+    const int aboveY = tipY - offset - kBoxAboveAnchor;
+    const int belowY = tipY + offset + kBoxBelowAnchor;
+    bool above = tipY >= kLowestPointBelow && !below;
+    if (above && aboveY < 0 && belowY + kBoxHeight <= kCanvasHeight) above = false;
+    if (!above && belowY + kBoxHeight > kCanvasHeight && aboveY >= 0) above = true;
+    const int boxX = std::clamp(tipX - kBoxLeftOfPoint, 0, kCanvasWidth - kBoxWidth);
+    const int boxY = above ? aboveY : belowY;
+    const int arrowX = std::clamp(tipX - kBoxLeftOfPoint + kArrowDX, boxX + kArrowInset,
+                                  boxX + kBoxWidth - kArrowInset - arrow.GetWidth());
+    arrow.flipY = !above;
+    arrow.SetPosition(arrowX, above ? boxY + kArrowDownDY : boxY + kArrowUpDY - arrow.GetHeight());
     PlaceBox(boxX, boxY);
     PlaceText(boxX, boxY);
+}
+
+// The camera of the map moves the open tip with the spot it points at.
+void TipDialog::MoveBy(int dx, int dy) {
+    tipX += dx;
+    tipY += dy;
+    for (LDvOverlay* overlay : std::initializer_list<LDvOverlay*>{&frame, &header, &arrow, &okButton, &checkBox,
+                                                                  &checkBoxLabel}) {
+        overlay->MoveBy(dx, dy);
+    }
+    display.rectLeft += dx;
+    display.rectRight += dx;
+    display.rectTop += dy;
+    display.rectBottom += dy;
 }
 
 void TipDialog::PlaceBox(int boxX, int boxY) {

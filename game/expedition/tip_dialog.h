@@ -27,6 +27,8 @@ public:
 
     void OnFirstEnter() override;
     void OnEnter() override;            // lays the box out once per showing
+    // Moves the whole tip, its point included.
+    void MoveBy(int dx, int dy);
     void OnButton(LDvOverlay* button) override;
     void ToggleOverlays() override;
 

@@ -34,13 +34,19 @@ struct PlacementCase {
     LDvRect box;
     bool arrowUp;
 };
-// The box is 450 x 300; it opens above points from y 350 down unless told to go below.
+// The box is 450 x 300; it opens above points from y 350 down unless told to go below, and goes
+// to the other side, or along the edge, rather than leave the screen.
 constexpr PlacementCase kPlacements[] = {
     {"low point, box above", 800, 600, false, true, {578, 214, 1028, 514}, false},
     {"high point, box below", 800, 200, false, false, {578, 291, 1028, 591}, true},
     {"y 349 opens below", 300, 349, false, false, {78, 440, 528, 740}, true},
-    {"y 350 opens above", 300, 350, false, true, {78, -36, 528, 264}, false},
+    {"y 386 opens above, at the top edge", 300, 386, false, true, {78, 0, 528, 300}, false},
+    {"y 350 has no room above: below", 300, 350, false, true, {78, 441, 528, 741}, true},
+    {"the first map tip opens below", 781, 376, false, false, {559, 467, 1009, 767}, true},
     {"y 350 with the below flag", 300, 350, true, false, {78, 441, 528, 741}, true},
+    {"below flag, no room below: above", 300, 700, true, false, {78, 314, 528, 614}, false},
+    {"near the left edge", 100, 600, false, false, {0, 214, 450, 514}, false},
+    {"near the right edge", 1500, 600, false, false, {1150, 214, 1600, 514}, false},
 };
 
 }  // namespace
@@ -60,7 +66,7 @@ TEST_F(TipDialogTest, BoxArrowAndButtonsFollowTheTipPoint) {
 
         TipDialog& tip = Tip();
         EXPECT_EQ(tip.arrow.flipY, c.arrowUp);
-        EXPECT_EQ(tip.arrow.x, box.left + 176);
+        EXPECT_EQ(tip.arrow.x, c.x - 46) << "the arrow stays over the point";
         EXPECT_EQ(tip.arrow.y, c.arrowUp ? box.top + 15 - tip.arrow.GetHeight() : box.top + 282);
         EXPECT_EQ(tip.okButton.hidden, !c.ok);
         EXPECT_EQ(tip.okButton.enabled, c.ok);
