@@ -18,6 +18,7 @@ class LDvMusicGroup;
 class LDvNamedSounds;
 class LDvSoundGroup;
 class LDvState;
+class Movie;
 class Match3Images;
 class TipDialog;
 class WinLoseBundle;
@@ -41,6 +42,8 @@ public:
     virtual LDvSoundGroup& Ambience() = 0;
     virtual LDvNamedSounds& NamedEffects() = 0;  // samples of "sounds/sfx_named"
     virtual LDvNamedSounds& NamedAmbience() = 0; // streams of "sounds/env_named"
+    virtual LDvNamedSounds& MovieSounds() = 0;   // samples of "sounds/movie"
+    virtual LDvNamedSounds& MovieAmbience() = 0; // streams of "sounds/movie_env"
 
     virtual GuiPictures& Gui() = 0;
     virtual EffectPictures& EffectArt() = 0;
@@ -56,6 +59,7 @@ public:
     virtual LDvState* LevelEditorState() = 0;    // where the editor's test play returns; null without one
     virtual LDvState* TitleState() = 0;          // where the credits and "Main Menu" fade to
     virtual LDvState& MapState() = 0;            // where the chapter card leads
+    virtual Movie& MovieState() = 0;             // the intro movie; hand it its clips before fading there
 
     // The system pointer or the game's cursor, as the player chose in the options.
     virtual void ChooseCursor() = 0;

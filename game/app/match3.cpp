@@ -96,6 +96,13 @@ void Match3::EnterFirstState() {
     SetState(&playing, this, false);
 }
 
+void Match3::EnterMovie() {
+    ApplyVolumeSettings(*this);
+    SelectStartingPlayer();
+    movie.SetIntroClips();
+    SetState(&movie, this, false);
+}
+
 LDvState* Match3::StateAfterLevel() { return &playing; }
 
 LDvState* Match3::LevelEditorState() { return nullptr; }

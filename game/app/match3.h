@@ -18,12 +18,14 @@
 #include "game/assets/effect_pictures.h"
 #include "game/assets/game_bundles.h"
 #include "game/assets/gui_pictures.h"
+#include "game/cinematics/movie.h"
 #include "game/expedition/chapters.h"
 #include "game/expedition/tip_dialog.h"
 #include "game/frontend/credits.h"
 #include "game/frontend/survey.h"
 #include "game/match3/match3_images.h"
 #include "game/match3/playing.h"
+#include "game/scenes/scene_text_box.h"
 #include "game/scenes/script_host.h"
 #include "game/widgets/dialog_parts.h"
 
@@ -46,6 +48,8 @@ public:
 
     // Enters the state the game starts in once the window is open; the only place that chooses it.
     void EnterFirstState();
+    // The same player in the intro movie instead (for trying and measuring the movie).
+    void EnterMovie();
     // What screens see of the game; the states they move to are chosen here alone.
     LDvGame& App() override { return *this; }
     LDvFont& Font(int n) override;
@@ -58,6 +62,8 @@ public:
     LDvSoundGroup& Ambience() override { return ambience; }
     LDvNamedSounds& NamedEffects() override { return namedEffects; }
     LDvNamedSounds& NamedAmbience() override { return namedAmbience; }
+    LDvNamedSounds& MovieSounds() override { return movieSounds; }
+    LDvNamedSounds& MovieAmbience() override { return movieAmbience; }
     GuiPictures& Gui() override { return gui; }
     EffectPictures& EffectArt() override { return effectPictures; }
     Match3Images& BoardArt() override { return match3Images; }
@@ -73,6 +79,7 @@ public:
     LDvState* LevelEditorState() override;
     // Where the chapter card leads; the blank state stands in until the map screen exists.
     LDvState& MapState() override { return blankState; }
+    Movie& MovieState() override { return movie; }
     // Where the credits (and later the options' "Main Menu") fade to: the title screen once it
     // exists, the blank state until then.
     LDvState* TitleState() override { return &blankState; }
@@ -87,6 +94,7 @@ public:
     BlankState blankState;
     Playing playing{*this};
     Chapters chapters{*this};
+    Movie movie{*this, sceneTextBox};    // borrows the text box declared below
     Credits credits{*this};
     Survey survey{*this};
 
@@ -131,6 +139,9 @@ public:
     LDvSprite widgetTarget;              // the framed widgets' shared render target
 
     StartUpProgress progress;            // the loading screen and the step times of OnInit
+
+    // The adventure scenes' text box, which the movie's captions share.
+    SceneTextBox sceneTextBox;
 
     DialogParts dialogParts;             // what the dialogs show and reuse between showings
     TipDialog tipDialog{*this};          // the one tip, reused for every showing

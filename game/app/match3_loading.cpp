@@ -15,6 +15,7 @@
 #include "framework/ui/overlay_registry.h"
 #include "game/assets/game_sounds.h"
 #include "game/assets/sound_paths.h"
+#include "game/cinematics/intro_movie_pictures.h"
 #include "game/widgets/framed_widget_art.h"
 
 namespace {
@@ -119,8 +120,8 @@ void Match3::LoadParticles() { effectPictures.LoadParticles(); }
 void Match3::NameBundles() {
     winLoseBundle.SetName("WinLose", true);
     for (const char* name : kWinLosePictures) winLoseBundle.AddItem(LDvString(kWinLoseFolder) + name + ".png");
-    // The intro movie fills its bundle when it is set up.
     introMovieBundle.SetName("IntroMovie", true);
+    for (const char* name : kIntroMoviePictures) introMovieBundle.AddItem(LDvString(kIntroMovieFolder) + name + ".png");
 }
 
 void Match3::LoadEffectSounds() {
@@ -172,7 +173,7 @@ void Match3::LoadFonts() {
 
 // The adventure scenes bring their text box and inventory; their steps keep their place in the
 // start-up order until then.
-void Match3::HandFontToSceneTextBox() {}
+void Match3::HandFontToSceneTextBox() { sceneTextBox.SetFont(&font6); }
 void Match3::LoadInventoryPictures() {}
 
 // The scene functions join through the host's registration hook, right after its own.

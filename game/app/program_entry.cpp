@@ -150,7 +150,11 @@ GameRun RunGameObject(const ProgramOptions& options, KTestInput* testInput) {
     game.progress.reportTimes = options.reportLoadTimes;
     if (game.InitGame(WantsFullScreen(options))) {
         if (testInput != nullptr) Frame().window->setTestInput(testInput);
-        game.EnterFirstState();
+        if (options.movieFirst) {
+            game.EnterMovie();
+        } else {
+            game.EnterFirstState();
+        }
         game.RunGame();
     }
     run.dataRoot = GetDataRoot();  // read while settings.ini (and its "RootDir") is still loaded

@@ -86,6 +86,7 @@ bool ParseFlag(const char* name, ProgramOptions& options) {
     else if (std::strcmp(name, "--report-first-frame") == 0) options.reportFirstFrame = true;
     else if (std::strcmp(name, "--report-load-times") == 0) options.reportLoadTimes = true;
     else if (std::strcmp(name, "--empty-shell") == 0) options.emptyShell = true;
+    else if (std::strcmp(name, "--movie-first") == 0) options.movieFirst = true;
     else if (std::strcmp(name, "--help") == 0 || std::strcmp(name, "-h") == 0) options.help = true;
     else return false;
     return true;
@@ -128,6 +129,7 @@ const char* ProgramUsage() {
            "  --report-load-times     print \"load-time <step> <wall ms> <cpu ms>\" per start-up step\n"
            "  --empty-shell           open the window on an empty state and load nothing (measures the\n"
            "                          shell's own start-up)\n"
+           "  --movie-first           start on the intro movie with the remembered player\n"
            "  --help                  show this text\n"
            "\n"
            "Without a display (DISPLAY or WAYLAND_DISPLAY) the game ends at once with exit status 3;\n"
