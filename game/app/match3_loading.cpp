@@ -15,7 +15,7 @@
 #include "framework/ui/overlay_registry.h"
 #include "game/assets/game_sounds.h"
 #include "game/assets/sound_paths.h"
-#include "game/cinematics/intro_movie_pictures.h"
+#include "game/cinematics/intro_movie_files.h"
 #include "game/widgets/framed_widget_art.h"
 
 namespace {
@@ -121,7 +121,7 @@ void Match3::NameBundles() {
     winLoseBundle.SetName("WinLose", true);
     for (const char* name : kWinLosePictures) winLoseBundle.AddItem(LDvString(kWinLoseFolder) + name + ".png");
     introMovieBundle.SetName("IntroMovie", true);
-    for (const char* name : kIntroMoviePictures) introMovieBundle.AddItem(LDvString(kIntroMovieFolder) + name + ".png");
+    for (const char* name : kIntroMoviePictures) introMovieBundle.AddItem(LDvString(kIntroMovieFolder) + name);
 }
 
 void Match3::LoadEffectSounds() {

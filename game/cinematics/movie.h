@@ -15,16 +15,13 @@
 #include "framework/core/ldv_string.h"
 #include "framework/ui/ldv_button.h"
 #include "game/cinematics/draw_movie.h"
+#include "game/cinematics/intro_movie_files.h"
 #include "game/cinematics/movie_triggers.h"
 #include "game/cinematics/spine_actor.h"
 
 class GameView;
 class LDvTextureAtlas;
 class SceneTextBox;
-
-// The intro movie's scenes, in the order they play.
-inline constexpr std::array<const char*, 6> kIntroMovieClips = {"titlecard", "establish", "cut1",
-                                                                "cut2",      "cut3",      "cut4"};
 
 class Movie : public LDvState {
 public:
