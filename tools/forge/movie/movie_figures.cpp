@@ -232,16 +232,16 @@ RgbaImage paintPerson(Person who) {
         setSepia(cr, 0.08);
         cairo_fill(cr);
     }
-    limb(cr, cx - 22, 120, cx - 34, crate ? 60 : 230, 14, o.coat - 0.05);  // far arm
+    limb(cr, cx - 22, 120, cx - 34, 230, 14, o.coat - 0.05);  // far arm
     body(cr, cx, 100, o);
     head(cr, cx, 62, o);
     if (crate) {  // a crate of supplies on the shoulder
-        cairo_rectangle(cr, 60, 0, 110, 78);
-        fillSepiaRamp(cr, 0, 78, 0.7, 0.45);
+        cairo_rectangle(cr, 100, 26, 92, 70);
+        fillSepiaRamp(cr, 26, 96, 0.7, 0.45);
         inkLine(cr, 3);
-        line(cr, 60, 39, 170, 39, 2, 0.3);
-        line(cr, 60, 0, 170, 78, 2, 0.3);
-        limb(cr, cx + 20, 120, cx + 60, 70, 14, o.coat - 0.05);
+        line(cr, 100, 61, 192, 61, 2, 0.3);
+        line(cr, 100, 26, 192, 96, 2, 0.3);
+        limb(cr, cx + 20, 120, cx + 44, 84, 14, o.coat - 0.05);
     } else if (who != Person::Professor) {  // the professor's near arm holds his spyglass
         limb(cr, cx + 22, 120, cx + 34, 232, 14, o.coat - 0.05);
     }
