@@ -5,6 +5,7 @@
 //   the scene's mean frame; the busiest scene is the budget's measure.
 // - The busiest moment alone: the last scene at 6.8 s, the beach fading in over the storm, fog,
 //   rocks and wreck (both backdrops, both fog banks and the stretched flash slot all drawn).
+// - The frame's parts alone: the backdrop, the film frame, and a scene's skeleton.
 // - An empty frame (clear and present) for the window's own cost.
 #include <benchmark/benchmark.h>
 
@@ -80,6 +81,34 @@ void BM_MovieBusiestFrame(benchmark::State& run) {
     }
 }
 
+// The parts of a frame alone, on the title card: 0 the black backdrop (zoom 13), 1 the film frame
+// (zoom 4), 2 the scene's skeleton at zoom 1, 3 at the zoom-out's start (1.1).
+void BM_MoviePart(benchmark::State& run) {
+    constexpr const char* kParts[] = {"backdrop", "film frame", "scene at zoom 1", "scene at zoom 1.1"};
+    MovieFrame movie(0);
+    const int part = static_cast<int>(run.range(0));
+    LDvSprite* frame = movie.bundle.FindItem("oldfilm_frame");
+    for (auto _ : run) {
+        movie.Step();
+        if (part == 0) {
+            movie.black.SetCentre(800, 450);
+            movie.black.zoom = 13.0f;
+            movie.black.Draw();
+        } else if (part == 1) {
+            frame->SetCentre(800, 450);
+            frame->zoom = 4.0f;
+            frame->Draw();
+        } else {
+            SpineBone* root = movie.actor->skeleton.BoneAt(0);
+            root->scaleX = root->scaleY = part == 2 ? 1.0f : DrawMovie::kStartZoom;
+            SetActorPosition(*movie.actor, 800.0f, 450.0f);
+            DrawActor(*movie.actor);
+        }
+        movie.window.flipBackBuffer(false);
+    }
+    run.SetLabel(kParts[part]);
+}
+
 void BM_EmptyFrame(benchmark::State& run) {
     MovieFrame movie(0);
     for (auto _ : run) movie.window.flipBackBuffer(false);
@@ -89,6 +118,7 @@ void BM_EmptyFrame(benchmark::State& run) {
 
 BENCHMARK(BM_MovieSceneFrame)->DenseRange(0, 5)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_MovieBusiestFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MoviePart)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_EmptyFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 BENCHMARK_MAIN();

@@ -110,8 +110,7 @@ RgbaImage paintShip(bool wrecked) {
     }
     gaffSail(cr, 335, 96, 382, 232, wrecked);
     hull(cr);
-    RgbaImage image = canvas.toImage();
-    return image;
+    return canvas.toImage();
 }
 
 namespace {

@@ -76,6 +76,12 @@ void ageFilm(RgbaImage& image, uint32_t seed, double grain, double vignette) {
     }
 }
 
+RgbaImage agedPrint(const Canvas& canvas, uint32_t seed, double grain, double vignette) {
+    RgbaImage image = canvas.toImage();
+    ageFilm(image, seed, grain, vignette);
+    return image;
+}
+
 // Black outside a rounded window with soft edges, and a gentle darkening just inside it, as the
 // gate of an old projector frames the picture.
 RgbaImage filmFrame() {

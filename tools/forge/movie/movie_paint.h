@@ -11,6 +11,8 @@
 #include "tools/forge/core/rgba_image.h"
 #include "tools/forge/core/style.h"
 
+class Canvas;
+
 // 0 the deepest shadow, 1 the paper white of the print.
 Rgb sepia(double tone);
 void setSepia(cairo_t* cr, double tone, double alpha = 1.0);
@@ -18,6 +20,8 @@ void setSepia(cairo_t* cr, double tone, double alpha = 1.0);
 void fillSepiaRamp(cairo_t* cr, double top, double bottom, double topTone, double bottomTone, double alpha = 1.0);
 // Grain and dust over a picture; vignette darkens towards the corners (0 for none).
 void ageFilm(RgbaImage& image, uint32_t seed, double grain, double vignette);
+// The canvas's picture, aged.
+RgbaImage agedPrint(const Canvas& canvas, uint32_t seed, double grain, double vignette);
 // A soft-edged blob of light or shade (fog, glows), alpha falling to 0 at the radius.
 void softGlow(cairo_t* cr, double cx, double cy, double rx, double ry, double tone, double alpha);
 

@@ -73,9 +73,7 @@ RgbaImage cardBack() {
     cairo_stroke(cr);
     centred(cr, "The Voyage of the Wren", 800, 605, Face::Italic, 48, 0.92);
     centred(cr, "A TALE OF THE SOUTHERN SEAS", 800, 700, Face::Heading, 24, 0.7, 5);
-    RgbaImage image = canvas.toImage();
-    ageFilm(image, 11, 0.16, 0.5);
-    return image;
+    return agedPrint(canvas, 11, 0.16, 0.5);
 }
 
 RgbaImage cardTitle() {
@@ -158,9 +156,7 @@ RgbaImage harbourBack() {
     cairo_fill(cr);
     sunGlitter(cr, 430, 570, 0.98, 51);
     pier(cr, 705);
-    RgbaImage image = canvas.toImage();
-    ageFilm(image, 12, 0.14, 0.55);
-    return image;
+    return agedPrint(canvas, 12, 0.14, 0.55);
 }
 
 RgbaImage gull(bool up) {
@@ -184,9 +180,7 @@ RgbaImage seaBack() {
     cloudBank(cr, 160, 0.96, 22, 0.75);
     cloudBank(cr, 330, 0.9, 23, 0.5);
     hills(cr, 500, 24, 0.5, 32);
-    RgbaImage image = canvas.toImage();
-    ageFilm(image, 13, 0.14, 0.5);
-    return image;
+    return agedPrint(canvas, 13, 0.14, 0.5);
 }
 
 RgbaImage lighthouse() {
@@ -264,9 +258,7 @@ RgbaImage deckBack() {
     roundedRectPath(cr, 1380, 610, 120, 150, 20);  // a barrel by the rail
     fillSepiaRamp(cr, 610, 760, 0.5, 0.3);
     cairo_new_path(cr);
-    RgbaImage image = canvas.toImage();
-    ageFilm(image, 14, 0.14, 0.5);
-    return image;
+    return agedPrint(canvas, 14, 0.14, 0.5);
 }
 
 RgbaImage wheel() {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "game/cinematics/intro_movie_files.h"
-#include "tools/forge/anim/spine_preview.h"
+#include "tools/forge/anim/spine_pack.h"
 #include "tools/forge/core/forge.h"
 #include "tools/forge/gui/paint.h"
 #include "tools/forge/movie/movie_paint.h"
@@ -54,41 +54,18 @@ void writePictures(Forge& forge, const std::map<std::string, RgbaImage>& picture
     }
 }
 
-// The scene as the movie shows it: root at the screen's centre, at the zoom the scene ends on.
-void previewScene(Forge& forge, const std::string& name, const std::map<std::string, RgbaImage>& pictures) {
-    std::string skeletonText;
-    std::string animationText;
-    forge.readContent("animations/" + name + "-skeleton.json", skeletonText);
-    forge.readContent("animations/" + name + "-animation.json", animationText);
-    SpinePreview preview;
-    std::string error;
-    if (!preview.load(skeletonText, animationText, error)) return forge.fail(name + ": " + error);
-    for (const std::string& missing : preview.pictureNames()) {
-        if (!pictures.count(missing)) forge.fail(name + ": no picture \"" + missing + "\" in the movie bundle");
-    }
-    if (!forge.wantsContactSheets()) return;
-    std::vector<RgbaImage> frames;
-    std::vector<std::string> labels;
-    for (int i = 0; i < kPreviewsPerScene; ++i) {
-        const double t = preview.duration() * (i + 0.5) / kPreviewsPerScene;
-        RgbaImage frame = preview.render(pictures, t, 1600, 900, 800, 450, 1.0);
-        frames.push_back(std::move(frame));
-        labels.push_back(name + " at " + std::to_string(t).substr(0, 4) + " s");
-    }
-    std::vector<SheetEntry> entries;
-    for (size_t i = 0; i < frames.size(); ++i) entries.push_back({labels[i], &frames[i]});
-    forge.addContactSheet("movie_" + name, contactSheet(entries, 2, 800));
-}
-
 }  // namespace
 
 FORGE_STEP(movie_intro) {
     if (!fontsPresent(forge)) return;
     const std::map<std::string, RgbaImage> pictures = paintAll();
     writePictures(forge, pictures);
+    // Each scene as the movie shows it: the root at the screen's centre, at the zoom it ends on.
     for (const char* name : kIntroMovieClips) {
-        forge.copyContent(std::string("animations/") + name + "-skeleton.json", std::string("Spine/") + name + "-skeleton.json");
-        forge.copyContent(std::string("animations/") + name + "-animation.json", std::string("Spine/") + name + "-animation.json");
-        previewScene(forge, name, pictures);
+        SpinePreview preview;
+        if (!packAnimation(forge, name, pictures, "movie", preview)) continue;
+        std::vector<double> times;
+        for (int i = 0; i < kPreviewsPerScene; ++i) times.push_back(preview.duration() * (i + 0.5) / kPreviewsPerScene);
+        addPreviewSheet(forge, std::string("movie_") + name, name, preview, pictures, times, PreviewLayout{});
     }
 }

@@ -28,9 +28,7 @@ RgbaImage stormBack() {
     setSepia(cr, 0.8, 0.6);
     cairo_set_line_width(cr, 3);
     cairo_stroke(cr);
-    RgbaImage image = canvas.toImage();
-    ageFilm(image, 15, 0.18, 0.6);
-    return image;
+    return agedPrint(canvas, 15, 0.18, 0.6);
 }
 
 RgbaImage cloudDark() {
@@ -239,9 +237,7 @@ RgbaImage beachBack() {
                           Palm{1380, 880, 330, 30}}) {
         palm(cr, p.x, p.base, p.height, p.lean, 0.12);
     }
-    RgbaImage image = canvas.toImage();
-    ageFilm(image, 16, 0.14, 0.55);
-    return image;
+    return agedPrint(canvas, 16, 0.14, 0.55);
 }
 
 }  // namespace
