@@ -221,3 +221,16 @@ TEST(Movie, PlaysAndIsSkippedWithAClickIntoTheCamp) {
     EXPECT_EQ(CountIn(world.LogText(), "playing sound : 'titlecard_song'"), 1);
     EXPECT_EQ(CountIn(world.LogText(), "playing sound : 'projector_stop'"), 1);
 }
+
+// A scene whose files are missing has nothing to show and no length: the movie fades through it
+// instead of standing on a black screen, and still ends in the camp.
+TEST(Movie, AMissingSceneIsPassedOverAndTheMovieStillEnds) {
+    MovieWorld m;
+    ASSERT_TRUE(m.world.Started()) << m.world.LogText();
+    LDvList<LDvString> names;
+    names.Add("no_such_scene");
+    m.movie().SetClips(names, m.game().IntroMovie());
+    SetState(&m.game().movie, &m.game(), false);
+    for (int i = 0; i < 60 && m.game().screenFade.nextState == nullptr; ++i) m.Step();
+    EXPECT_EQ(m.game().screenFade.nextState, m.game().StateAfterLevel());
+}
