@@ -118,6 +118,7 @@ namespace {
 struct Outfit {
     double coat, trousers, skin = 0.72;
     bool longCoat = false, stripes = false, beard = false, glasses = false;
+    double beardTone = 0.85;
     int hat = 0;  // 0 peaked cap, 1 bowler, 2 knitted cap
 };
 
@@ -148,7 +149,7 @@ void head(cairo_t* cr, double cx, double cy, const Outfit& o) {
         cairo_move_to(cr, cx - 16, cy + 6);
         cairo_curve_to(cr, cx - 10, cy + 40, cx + 16, cy + 40, cx + 22, cy + 8);
         cairo_close_path(cr);
-        setSepia(cr, 0.85);
+        setSepia(cr, o.beardTone);
         cairo_fill_preserve(cr);
         inkLine(cr, 2);
     }
@@ -213,10 +214,10 @@ void body(cairo_t* cr, double cx, double top, const Outfit& o) {
 RgbaImage paintPerson(Person who) {
     Outfit o{};
     switch (who) {
-    case Person::Captain: o = {0.22, 0.2, 0.72, true, false, false, false, 0}; break;
-    case Person::Professor: o = {0.66, 0.5, 0.72, false, false, true, true, 1}; break;
+    case Person::Captain: o = {0.22, 0.2, 0.72, true, false, true, false, 0.3, 0}; break;  // Ned Harrow's dark beard
+    case Person::Professor: o = {0.66, 0.5, 0.72, false, false, true, true, 0.85, 1}; break;
     case Person::Sailor:
-    case Person::SailorWithCrate: o = {0.8, 0.35, 0.68, false, true, false, false, 2}; break;
+    case Person::SailorWithCrate: o = {0.8, 0.35, 0.68, false, true, false, false, 0.85, 2}; break;
     }
     const bool crate = who == Person::SailorWithCrate;
     const int width = crate ? 200 : 160;
