@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TEST_SECONDS ?= 3
 CMAKE_FLAGS ?=
 
-.PHONY: all setup run game test fuzz-briefly bench fuzz forge clean
+.PHONY: all setup run game test fuzz-briefly bench fuzz forge install package clean
 
 all: game
 
@@ -24,6 +24,14 @@ game: setup $(BUILD)/CMakeCache.txt
 
 run: game
 	./$(BUILD)/quorvane $(ARGS)
+
+# PREFIX (default: the build's CMAKE_INSTALL_PREFIX, /usr/local) and DESTDIR are honoured.
+install: game
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+
+# A Debian package in $(BUILD)/, installed with `apt install ./$(BUILD)/quorvane_*.deb`.
+package: game
+	cd $(BUILD) && cpack -G DEB
 
 forge: setup $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target data

@@ -11,6 +11,8 @@ measure_idle_cpu() {
   . "$here/xvfb_display.sh"
   start_xvfb || exit 1
   save=$(mktemp -d)
+  # A script that needs a player's progress in place defines prepare_save SAVE_PARENT.
+  if declare -F prepare_save >/dev/null; then prepare_save "$save"; fi
   SDL_AUDIODRIVER=dummy "$program" --windowed --no-exit-wait "$@" --save "$save" >/dev/null 2>&1 &
   pid=$!
   trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; rm -rf "$save"; kill "$XVFB_PID" 2>/dev/null' EXIT

@@ -7,4 +7,4 @@ set -u
 build=${1:-build-bench}
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/idle_cpu_share.sh"
-measure_idle_cpu "idle play screen" 25 "${SECONDS_SETTLING:-6}"
+measure_idle_cpu "idle play screen" 25 "${SECONDS_SETTLING:-6}" --play-first

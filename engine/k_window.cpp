@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "engine/image_codec.h"
 #include "engine/k_clock.h"
 #include "engine/k_log.h"
 #include "engine/k_system.h"
@@ -114,6 +115,20 @@ bool KWindow::createGameWindow(int w, int h, int depth, bool windowed, const cha
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
     SDL_RenderClear(renderer);
     if (!windowed) toggleFullScreen(true);
+    return true;
+}
+
+bool KWindow::setIcon(const char* picturePath) {
+    DecodedImage icon;
+    if (!window || !decodeImageFile(picturePath, icon)) {
+        engineLog("window icon: cannot use %s", picturePath);
+        return false;
+    }
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(icon.pixels.data(), icon.width, icon.height, 32,
+                                                              icon.width * 4, SDL_PIXELFORMAT_RGBA32);
+    if (!surface) return false;
+    SDL_SetWindowIcon(window, surface);
+    SDL_FreeSurface(surface);
     return true;
 }
 

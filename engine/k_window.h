@@ -40,6 +40,9 @@ public:
     // depth is always 32 and windowed always true from the shell; the last argument is unused.
     bool createGameWindow(int width, int height, int depth, bool windowed, const char* title, int unused = 0);
     bool toggleFullScreen(bool fullScreen);
+    // The picture the desktop shows for the window (task bar, switcher); false, logged, when the
+    // file cannot be decoded, and the window keeps the desktop's default.
+    bool setIcon(const char* picturePath);
     bool isFullScreen() const;
     void setMaxFrameRate(int framesPerSecond);  // -1: no cap
 

@@ -10,6 +10,7 @@ packages=(
   ttf-bitstream-vera fonts-averia-serif-gwf fonts-comic-neue
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth imagemagick
+  desktop-file-utils appstream
 )
 
 missing=()

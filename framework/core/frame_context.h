@@ -49,6 +49,7 @@ struct FrameContext {
     long versionMinor = 0;
     LDvString gameName;
     LDvString windowTitle;
+    LDvString windowIcon;                    // relative to the data root; none when empty
     LDvString imageFolder = "pictures";      // the game sets "img"
     LDvString imageOverrideFolder;           // language replacement pictures, empty for English
 

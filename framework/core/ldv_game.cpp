@@ -36,6 +36,7 @@ std::unique_ptr<KWindow> OpenWindow(int rendererKind) {
     if (!window->createGameWindow(frame.width, frame.height, kWindowDepth, true, frame.windowTitle.c_str(), 0)) {
         return nullptr;
     }
+    if (!frame.windowIcon.empty()) window->setIcon((GetDataRoot() + frame.windowIcon).c_str());
     return window;
 }
 

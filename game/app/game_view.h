@@ -55,10 +55,11 @@ public:
     virtual TipDialog& Tip() = 0;                // the one floating tip
 
     // The states screens move to.
+    virtual LDvState& PlayState() = 0;           // the match-3 play screen, which plays the current level
     virtual LDvState* StateAfterLevel() = 0;     // where leaving a level fades to
     virtual LDvState* LevelEditorState() = 0;    // where the editor's test play returns; null without one
     virtual LDvState* TitleState() = 0;          // where the credits and "Main Menu" fade to
-    virtual LDvState& MapState() = 0;            // where the chapter card leads
+    virtual LDvState& MapState() = 0;            // where the chapter card and Explore lead
     virtual Movie& MovieState() = 0;             // the intro movie; hand it its clips before fading there
 
     // The system pointer or the game's cursor, as the player chose in the options.

@@ -13,6 +13,9 @@
 
 namespace {
 
+// The task bar and window switcher show the icon the desktop menus use.
+constexpr const char* kWindowIcon = "icons/hicolor/64x64/apps/quorvane.png";
+
 constexpr const char* kFirstPlayerName = "Player";
 
 // The volumes the options dialog stored (100 when missing or empty) before anything plays.
@@ -42,6 +45,7 @@ void SelectStartingPlayer() {
 Match3::Match3() : LDvGame("Quorvane", "Quorvane", 0, 2) {
     FrameContext& frame = Frame();
     frame.imageFolder = "img";
+    frame.windowIcon = kWindowIcon;
     frame.updatesPerSecond = kUpdatesPerSecond;
     frame.width = kCanvasWidth;
     frame.height = kCanvasHeight;
@@ -89,9 +93,14 @@ LDvFont& Match3::Font(int n) {
     return n >= 1 && n <= 8 ? *fonts[n - 1] : font1;
 }
 
-// Until the title screen exists the game goes straight to the boards with the remembered player.
+// Until the title screen exists the game goes straight to the camp with the remembered player.
 void Match3::EnterFirstState() {
     ApplyVolumeSettings(*this);
+    SelectStartingPlayer();
+    SetState(&camp, this, false);
+}
+
+void Match3::EnterPlayScreen() {
     SelectStartingPlayer();
     SetState(&playing, this, false);
 }
@@ -102,7 +111,5 @@ void Match3::EnterMovie() {
     movie.SetIntroClips();
     SetState(&movie, this, false);
 }
-
-LDvState* Match3::StateAfterLevel() { return &playing; }
 
 LDvState* Match3::LevelEditorState() { return nullptr; }

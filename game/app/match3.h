@@ -19,6 +19,7 @@
 #include "game/assets/game_bundles.h"
 #include "game/assets/gui_pictures.h"
 #include "game/cinematics/movie.h"
+#include "game/expedition/camp.h"
 #include "game/expedition/chapters.h"
 #include "game/expedition/tip_dialog.h"
 #include "game/frontend/credits.h"
@@ -48,6 +49,8 @@ public:
 
     // Enters the state the game starts in once the window is open; the only place that chooses it.
     void EnterFirstState();
+    // The same player on the play screen instead (for measuring the play screen).
+    void EnterPlayScreen();
     // The same player in the intro movie instead (for trying and measuring the movie).
     void EnterMovie();
     // What screens see of the game; the states they move to are chosen here alone.
@@ -72,17 +75,19 @@ public:
     DialogParts& Parts() override { return dialogParts; }
     TipDialog& Tip() override { return tipDialog; }
 
-    // Where the screen fades when the player leaves a level. The camp belongs there; until it
-    // exists the next board follows at once.
-    LDvState* StateAfterLevel() override;
+    LDvState& PlayState() override { return playing; }
+    // Every level, won or not, leads back to the camp.
+    LDvState* StateAfterLevel() override { return &camp; }
     // The level editor, which the editor's test play returns to; null until the editor exists.
     LDvState* LevelEditorState() override;
-    // Where the chapter card leads; the blank state stands in until the map screen exists.
-    LDvState& MapState() override { return blankState; }
+    // Where the chapter card and the camp's Explore lead. Until the map screen exists the camp
+    // stands in for it, so Explore returns to the camp (its music going on) instead of a screen
+    // without a way back.
+    LDvState& MapState() override { return camp; }
     Movie& MovieState() override { return movie; }
-    // Where the credits (and later the options' "Main Menu") fade to: the title screen once it
-    // exists, the blank state until then.
-    LDvState* TitleState() override { return &blankState; }
+    // Where the credits and the camp's "Main Menu" fade to. Until the title screen exists the camp
+    // stands in for it as well: the player stays selected and the game goes on.
+    LDvState* TitleState() override { return &camp; }
 
     // The system pointer when the player chose it ("HIDE_CUSTOM_CURSORS"), else the game's cursor;
     // the choice is written back as "true" or "false".
@@ -90,10 +95,11 @@ public:
 
     // The screens, in the order they stand here: the level editor, the play screen, the map, the
     // chapters, the title, the movie, the adventure scene, the camp, the credits and the survey.
-    // Until they exist the game starts on a blank state.
+    // The blank state shows nothing; tests run dialogs over it.
     BlankState blankState;
     Playing playing{*this};
     Chapters chapters{*this};
+    Camp camp{*this};
     Movie movie{*this, sceneTextBox};    // borrows the text box declared below
     Credits credits{*this};
     Survey survey{*this};

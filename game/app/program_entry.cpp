@@ -152,6 +152,8 @@ GameRun RunGameObject(const ProgramOptions& options, KTestInput* testInput) {
         if (testInput != nullptr) Frame().window->setTestInput(testInput);
         if (options.movieFirst) {
             game.EnterMovie();
+        } else if (options.playFirst) {
+            game.EnterPlayScreen();
         } else {
             game.EnterFirstState();
         }
@@ -198,6 +200,10 @@ int RunProgram(int argc, const char* const* argv) {
     }
     if (options.help) {
         std::fputs(ProgramUsage(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("quorvane %s\n", QV_VERSION);
         return 0;
     }
     const std::unique_ptr<KTestInput> testInput = MakeTestInput(options, error);

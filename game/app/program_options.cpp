@@ -87,7 +87,9 @@ bool ParseFlag(const char* name, ProgramOptions& options) {
     else if (std::strcmp(name, "--report-load-times") == 0) options.reportLoadTimes = true;
     else if (std::strcmp(name, "--empty-shell") == 0) options.emptyShell = true;
     else if (std::strcmp(name, "--movie-first") == 0) options.movieFirst = true;
+    else if (std::strcmp(name, "--play-first") == 0) options.playFirst = true;
     else if (std::strcmp(name, "--help") == 0 || std::strcmp(name, "-h") == 0) options.help = true;
+    else if (std::strcmp(name, "--version") == 0) options.version = true;
     else return false;
     return true;
 }
@@ -130,7 +132,9 @@ const char* ProgramUsage() {
            "  --empty-shell           open the window on an empty state and load nothing (measures the\n"
            "                          shell's own start-up)\n"
            "  --movie-first           start on the intro movie with the remembered player\n"
+           "  --play-first            start the remembered player on the play screen, not in the camp\n"
            "  --help                  show this text\n"
+           "  --version               show the game's version\n"
            "\n"
            "Without a display (DISPLAY or WAYLAND_DISPLAY) the game ends at once with exit status 3;\n"
            "SDL_VIDEODRIVER=dummy runs it without one, for tests and tools.\n";

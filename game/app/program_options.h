@@ -20,8 +20,10 @@ struct ProgramOptions {
     bool reportFirstFrame = false;   // --report-first-frame: print the wall time of the first presented frame
     bool emptyShell = false;         // --empty-shell: run the bare shell on an empty state, loading nothing
     bool movieFirst = false;         // --movie-first: start on the intro movie
+    bool playFirst = false;          // --play-first: start on the play screen instead of the camp
     bool reportLoadTimes = false;    // --report-load-times: print how long each start-up loading step took
     bool help = false;               // --help
+    bool version = false;            // --version
 };
 
 // False with a message in `error` for an unknown option or a missing or malformed value.

@@ -1,12 +1,11 @@
 #include "game/expedition/discovery.h"
 
-#include "framework/core/folders.h"
-#include "framework/core/game_log.h"
 #include "framework/core/state_control.h"
 #include "framework/data/ldv_ini_file.h"
 #include "framework/data/player_profiles.h"
 #include "game/assets/game_sounds.h"
 #include "game/assets/sound_paths.h"
+#include "game/expedition/data_table.h"
 #include "game/expedition/discovery_dlg.h"
 #include "game/expedition/info_dlg.h"
 #include "game/expedition/path_blocking_dlg.h"
@@ -74,15 +73,7 @@ void ShowDiscovery(GameView& game, const LDvIniFile& table, const LDvString& id)
 void SetDialogRunnerForTesting(DialogRunner runner) { Runner() = std::move(runner); }
 
 // Read only when present: a missing table must not be created in the (possibly read-only) data.
-void LoadDiscoveryTable(LDvIniFile& table) {
-    table.Clear();
-    const LDvString path = GetDataRoot() + kDiscoveryTable;
-    if (!FileExists(path)) {
-        Log(LDvString("Discoveries: ") + path + " not found");
-        return;
-    }
-    table.Load(path);
-}
+void LoadDiscoveryTable(LDvIniFile& table) { LoadDataTable(table, kDiscoveryTable, "Discoveries"); }
 
 DiscoveryOutcome Discover(GameView& game, const LDvString& id) {
     LDvIniFile table;

@@ -8,6 +8,7 @@
 #include "framework/ui/overlay_images.h"
 #include "game/app/game_view.h"
 #include "game/assets/gui_pictures.h"
+#include "game/expedition/progress_flags.h"
 #include "game/widgets/dialog_backdrop.h"
 
 namespace {
@@ -141,8 +142,10 @@ void TipDialog::ToggleOverlays() {
 
 bool ShowTipOnce(GameView& game, const LDvString& key, const LDvString& text, LDvPoint point, bool okButton,
                  bool below, bool modal) {
+    // The camp and the map ask for their tips every step; with tips off the profile is written
+    // only the first time, not on every request.
     if (TipsTurnedOff()) {
-        SetPlayerInt(kTipsSection, key, 1);
+        SetProgressFlag(kTipsSection, key);
         return false;
     }
     TipDialog& tip = game.Tip();

@@ -189,9 +189,7 @@ void Playing::stepWind() {
 }
 
 void Playing::stepPanels() {
-    menuDrop.Tick();
-    levelDrop.Tick();
-    scoreDrop.Tick();
+    boards.Tick();
     if (values.levelOver && !menuButton.hidden) {
         menuButton.enabled = false;
         menuButton.hidden = true;

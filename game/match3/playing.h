@@ -32,7 +32,7 @@
 #include "game/match3/score_board.h"
 #include "game/match3/timer_warnings.h"
 #include "game/widgets/button_base.h"
-#include "game/widgets/sliding_ui.h"
+#include "game/widgets/hanging_boards.h"
 
 class AimerCursor;
 class Board;
@@ -181,7 +181,5 @@ private:
     bool overlaysCreated = false;
     BlankState stillOwner;               // owns the overlays while paused, so none of them steps
     std::vector<LDvOverlay*> overlays;   // every overlay above, in registration order
-    SlidingUI menuDrop;
-    SlidingUI levelDrop;
-    SlidingUI scoreDrop;
+    HangingBoards boards;
 };

@@ -41,14 +41,6 @@ constexpr int kEditInstructionsX = 1198;
 constexpr int kEditInstructionsY = 84;
 
 // The hanging signs drop in from above the screen and bounce, as in the camp.
-constexpr int kPanelRestY = -20;
-constexpr float kPanelGravity = 0.25f;
-constexpr int kMenuX = 212;
-constexpr float kMenuDropSpeed = -1.5f;
-constexpr int kLevelBoardX = 384;
-constexpr float kLevelDropSpeed = 0.0f;
-constexpr int kScoreBoardX = 518;
-constexpr float kScoreDropSpeed = -1.0f;
 
 constexpr int kEndButtonsTop = 600;        // below the level-end panels
 constexpr int kEndButtonsGap = 40;
@@ -57,23 +49,6 @@ constexpr int kCanvasCentreX = 800;
 constexpr int kTextRestartLevel = 69;
 constexpr int kTextBackToCamp = 70;
 constexpr int kTextContinue = 10;
-
-void SetUpDrop(SlidingUI& drop, LDvOverlay& overlay, int x, int height) {
-    drop.overlays.Clear();
-    drop.offsets.Clear();
-    drop.Attach(&overlay, {0, 0});
-    drop.startX = drop.endX = drop.currentX = static_cast<float>(x);
-    drop.startY = drop.currentY = static_cast<float>(-height);
-    drop.endY = static_cast<float>(kPanelRestY);
-    drop.PlaceOverlays();
-}
-
-void StartDrop(SlidingUI& drop, float speed) {
-    drop.currentX = drop.startX;
-    drop.currentY = drop.startY;
-    drop.PlaceOverlays();
-    drop.Drop(speed, kPanelGravity);
-}
 
 void ShowButton(LDvButton& button, bool shown) {
     button.hidden = !shown;
@@ -138,9 +113,7 @@ void Playing::layOutPanels() {
     friendCharacter.SetPosition(kFriendX, kFriendY);
     editNotifier.SetPosition(kEditNotifierX, kEditNotifierY);
     editInstructions.SetPosition(kEditInstructionsX, kEditInstructionsY);
-    SetUpDrop(menuDrop, menuButton, kMenuX, menuButton.frameHeight);
-    SetUpDrop(levelDrop, levelBoard, kLevelBoardX, levelBoard.GetHeight());
-    SetUpDrop(scoreDrop, scoreBoard, kScoreBoardX, scoreBoard.GetHeight());
+    boards.SetUp(menuButton, levelBoard, scoreBoard);
     retryButton.text = GetText(kTextRestartLevel);
     leaveButton.text = GetText(kTextBackToCamp);
     continueButton.text = GetText(kTextContinue);
@@ -151,9 +124,7 @@ void Playing::layOutPanels() {
 }
 
 void Playing::dropPanels() {
-    StartDrop(menuDrop, kMenuDropSpeed);
-    StartDrop(levelDrop, kLevelDropSpeed);
-    StartDrop(scoreDrop, kScoreDropSpeed);
+    boards.Drop();
 }
 
 // The button widths follow their texts, which are known only once the fonts are in.

@@ -106,8 +106,6 @@ void SlidingUIGroup::Tick() {
     }
 }
 
-void SlidingUIGroup::OnTick(int) { Tick(); }
-
 void SlidingUIGroup::Draw() {
     for (auto& entry : entries) entry->Draw();
 }

@@ -31,8 +31,9 @@ public:
     void ClearPresses();
     void Clear();
 
+    // The screen ticks its groups from its own Update (not the overlay pass), so they stand still
+    // while it waits, for a fade for instance.
     void Tick();
-    void OnTick(int tickCount) override;          // Tick
     void Draw() override;
 
 private:

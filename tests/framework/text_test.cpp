@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/k_event.h"
+#include "framework/ui/indented_wrap.h"
 #include "framework/ui/ldv_font.h"
 #include "framework/ui/ldv_text_entry.h"
 #include "framework/ui/ldv_text_rect.h"
@@ -129,6 +130,33 @@ TEST_F(TextTest, TextRectWrapsWordsIntoItsBox) {
         rect.right = c.width;
         rect.bottom = c.height;
         EXPECT_EQ(Lines(rect.WrappedLines()), c.lines);
+    }
+}
+
+// Notes in the field guide: a task is drawn with blanks before it for its check mark, and every
+// one of its lines keeps that room free.
+struct IndentCase {
+    const char* what;
+    const char* text;
+    int width;
+    float scale;
+    std::vector<std::string> lines;
+};
+const IndentCase kIndents[] = {
+    {"the indent is kept on a line that fits", "    - aa bb", 200, 1.0f, {"    - aa bb"}},
+    {"every wrapped line starts with the indent", "    - aa bb cc", 90, 1.0f, {"    - aa", "    bb cc"}},
+    {"the width is measured at the scale", "aa bb cc", 40, 0.5f, {"aa bb cc"}},
+    {"each paragraph has its own indent", "  aa\nbb", 200, 1.0f, {"  aa", "bb"}},
+    {"a word too wide stands alone", "aa bbbbbbbb cc", 50, 1.0f, {"aa", "bbbbbbbb", "cc"}},
+    {"double blanks inside collapse", "aa  bb", 200, 1.0f, {"aa bb"}},
+    {"a blank line stays", "aa\n\nbb", 200, 1.0f, {"aa", "", "bb"}},
+};
+
+TEST_F(TextTest, IndentedWrapKeepsTheLeadingBlanksOnEveryLine) {
+    for (const IndentCase& c : kIndents) {
+        SCOPED_TRACE(c.what);
+        const std::vector<LDvString> lines = WrapIndented(&font, c.text, c.width, c.scale);
+        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()), c.lines);
     }
 }
 

@@ -19,5 +19,5 @@ TEST_F(ChaptersTest, AClickAnywhereGoesStraightToTheMap) {
     EXPECT_TRUE(RunFramesUntil(60, [&] { return Frame().currentState != &chapters; }));
     EXPECT_EQ(Frame().currentState, &game->MapState());
     EXPECT_FALSE(chapters.back.registered);
-    EXPECT_EQ(game->screenFade.fadeStepsRemaining, 0) << "no fade on the way";
+    EXPECT_EQ(game->screenFade.nextState, nullptr) << "no fade to black on the way";
 }

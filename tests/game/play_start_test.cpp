@@ -1,5 +1,5 @@
-// The real program on a player's first start: it creates a profile, opens the first level and
-// reveals its board; a second start continues with the remembered profile.
+// The real program on a player's first start: it creates a profile and opens the camp, where the
+// captain greets the new player; a second start continues with the remembered profile.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -31,7 +31,7 @@ int Brightness(const DecodedImage& image, int x, int y) {
 
 }  // namespace
 
-TEST(PlayStart, TheFirstStartMakesAPlayerAndRevealsTheFirstBoard) {
+TEST(PlayStart, TheFirstStartMakesAPlayerAndOpensTheCamp) {
     ASSERT_TRUE(fileExists(kProgram)) << "build the quorvane target first";
     TempDir home;
     ASSERT_EQ(RunGame(home, "--frames 260 --capture shots --capture-frames 2,250"), 0) << home.read("output.txt");
@@ -41,13 +41,15 @@ TEST(PlayStart, TheFirstStartMakesAPlayerAndRevealsTheFirstBoard) {
     const std::string log = home.read(kSave + "log.txt");
     EXPECT_EQ(log.find("Media Missing"), std::string::npos) << log;
 
-    DecodedImage first, revealed;
+    EXPECT_NE(profile.find("SAW_FIRST_ANNOUNCEMENT=1"), std::string::npos) << "the captain's log was shown";
+
+    DecodedImage first, greeted;
     ASSERT_TRUE(decodeImageFile(home.file("shots/frame_2.png"), first));
-    ASSERT_TRUE(decodeImageFile(home.file("shots/frame_250.png"), revealed));
-    // The screen comes out of black, and once revealed the field shows its pieces.
-    EXPECT_LT(Brightness(first, 300, 860), 40);
-    EXPECT_GT(Brightness(revealed, 300, 860), 200) << "the bar along the bottom";
-    EXPECT_GT(Brightness(revealed, 800, 450), 100) << "the field";
+    ASSERT_TRUE(decodeImageFile(home.file("shots/frame_250.png"), greeted));
+    // The camp comes out of black; the captain's dialog dims it but leaves it to be seen.
+    EXPECT_LT(Brightness(first, 100, 450), 40);
+    EXPECT_GT(Brightness(greeted, 100, 450), 60) << "the camp beside the dialog";
+    EXPECT_GT(Brightness(greeted, 800, 400), 200) << "the dialog's page";
 
     // A second start keeps the player and does not make another.
     ASSERT_EQ(RunGame(home, "--frames 5"), 0) << home.read("output.txt");

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "engine/image_codec.h"
+#include "engine/k_clock.h"
 #include "engine/k_files.h"
 #include "engine/k_test_input.h"
 #include "engine/k_window.h"
@@ -15,11 +16,15 @@
 #include "framework/core/game_log.h"
 #include "framework/core/game_random.h"
 #include "framework/core/main_loop.h"
+#include "framework/core/state_control.h"
 #include "framework/data/player_profiles.h"
 #include "framework/ui/overlay_registry.h"
 #include "game/app/match3.h"
+#include "game/expedition/character_dialog.h"
+#include "game/expedition/tip_dialog.h"
 #include "game/match3/board.h"
 #include "tests/game/match3_bot.h"
+#include "tests/support/picture_fixtures.h"
 #include "tests/support/test_log.h"
 
 namespace {
@@ -28,6 +33,9 @@ constexpr int kLeftButton = 1;
 constexpr int kRightButton = 2;
 constexpr int kSwapDragPixels = 20;
 constexpr int kRevealLimit = 1200;
+constexpr int kMoveLimit = 400;
+constexpr int kModalSettleFrames = 4;      // a dialog is answered once it has run this long
+constexpr int kFramesBetweenEvents = 2;
 
 std::string ReadWhole(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -36,7 +44,7 @@ std::string ReadWhole(const std::string& path) {
 
 }  // namespace
 
-PlayWorld::PlayWorld(const std::string& dataFolder, const std::function<void()>& prepare)
+PlayWorld::PlayWorld(const std::string& dataFolder, const std::function<void()>& prepare, Start start)
     : xdg("XDG_DATA_HOME", home.path()) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     ResetFrameForTesting();
@@ -49,11 +57,13 @@ PlayWorld::PlayWorld(const std::string& dataFolder, const std::function<void()>&
     CreatePlayer(0, "Tester");
     SetPlayerInt(nullptr, "SHOW_TIPS", 0);
     if (prepare) prepare();
-    match3->EnterFirstState();
-    running = Frame().currentState == &match3->playing;
+    LDvState& first = start == Start::Camp ? static_cast<LDvState&>(match3->camp) : match3->playing;
+    SetState(&first, match3.get(), false);
+    running = Frame().currentState == &first;
 }
 
 PlayWorld::~PlayWorld() {
+    if (modalAnswer) answerModals({});
     if (match3 != nullptr) {
         if (Frame().window != nullptr) match3->UninitGame();
         match3.reset();
@@ -106,6 +116,68 @@ void PlayWorld::drag(LDvPoint from, int dx, int dy) {
 void PlayWorld::dragSwap(LDvPoint from, LDvPoint to) {
     const LDvPoint centre = Board::cellCentre(from);
     drag(centre, (to.x - from.x) * kSwapDragPixels, (to.y - from.y) * kSwapDragPixels);
+}
+
+bool PlayWorld::playToTheWin() {
+    const auto won = [this] { return play().values.levelWon; };
+    for (int move = 0; move < kMoveLimit && !won(); ++move) {
+        if (!waitForQuiet()) return false;
+        if (won()) break;
+        LDvPoint from, to;
+        if (!ChooseSwap(*play().board, from, to)) return false;
+        dragSwap(from, to);
+    }
+    return won();
+}
+
+void PlayWorld::clickOn(LDvOverlay& overlay) {
+    const LDvRect box = overlay.GetBounds();
+    const int x = (box.left + box.right) / 2;
+    const int y = (box.top + box.bottom) / 2;
+    moveMouse(x, y);
+    click(x, y);
+}
+
+void PlayWorld::answerModals(ModalAnswer answer) {
+    modalAnswer = std::move(answer);
+    if (!modalAnswer) {
+        SetLoopHooks({});
+        if (Frame().window != nullptr) Frame().window->setTestInput(nullptr);
+        setManualClock(false);
+        return;
+    }
+    setManualClock(true);
+    modalInput.setClockStep(0);  // the nested loop moves the manual clock itself
+    Frame().window->setTestInput(&modalInput);
+    SetLoopHooks({nullptr, [this](int) { answerModal(); }});
+}
+
+// Runs after every frame a nested loop presents (the world's own steps present none).
+void PlayWorld::answerModal() {
+    ++nestedFrames;
+    LDvState* dialog = Frame().currentState;
+    if (dialog != modalSeen) {
+        modalSeen = dialog;
+        modalSince = nestedFrames;
+    }
+    if (dialog == nullptr || modalInput.pendingCount() != 0 || nestedFrames - modalSince < kModalSettleFrames) return;
+    LDvOverlay* button = modalAnswer(*dialog);
+    if (button == nullptr) return;
+    const LDvRect box = button->GetBounds();
+    const std::string at = std::to_string((box.left + box.right) / 2) + " " + std::to_string((box.top + box.bottom) / 2);
+    const uint32_t frame = Frame().window->frameNumber() + 1;
+    modalInput.parseScript(std::to_string(frame) + " move " + at + "\n" +
+                           std::to_string(frame + kFramesBetweenEvents) + " down 1 " + at + "\n" +
+                           std::to_string(frame + 2 * kFramesBetweenEvents) + " up 1 " + at + "\n");
+    modalSince = nestedFrames + 3 * kFramesBetweenEvents;  // the next answer waits for this click to land
+}
+
+LDvOverlay* PlayWorld::closeStoriesAndTips(LDvState& dialog) {
+    if (dynamic_cast<CharacterDialog*>(&dialog) != nullptr) {
+        return &static_cast<Match3*>(Frame().game)->Parts().character.pageButton;
+    }
+    if (auto* tip = dynamic_cast<TipDialog*>(&dialog)) return &tip->okButton;
+    return nullptr;
 }
 
 void PlayWorld::click(int x, int y) {
@@ -174,18 +246,42 @@ int PlayWorld::countInLog(const std::string& text) const {
     return count;
 }
 
-MirroredData::MirroredData() {
+namespace {
+
+void LinkEntries(const std::filesystem::path& from, const std::filesystem::path& into) {
     std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(QV_DATA_DIR, ec)) {
-        std::filesystem::create_symlink(entry.path(), std::filesystem::path(folder.path()) / entry.path().filename(),
-                                        ec);
+    for (const auto& entry : std::filesystem::directory_iterator(from, ec)) {
+        std::filesystem::create_symlink(entry.path(), into / entry.path().filename(), ec);
     }
 }
 
+}  // namespace
+
+MirroredData::MirroredData() { LinkEntries(QV_DATA_DIR, folder.path()); }
+
 void MirroredData::write(const std::string& name, const std::string& contents) const {
+    namespace fs = std::filesystem;
     std::error_code ec;
-    std::filesystem::remove(std::filesystem::path(folder.path()) / name, ec);
+    const fs::path relative(name);
+    fs::path folderPath(folder.path());
+    for (const fs::path& part : relative.parent_path()) {
+        folderPath /= part;
+        if (!fs::is_symlink(folderPath, ec)) continue;
+        const fs::path linked = fs::read_symlink(folderPath, ec);
+        fs::remove(folderPath, ec);
+        fs::create_directory(folderPath, ec);
+        LinkEntries(linked, folderPath);
+    }
+    fs::remove(fs::path(folder.path()) / relative, ec);
     folder.write(name, contents);
+}
+
+void MirroredData::writePicture(const std::string& name, int width, int height, unsigned rgb) const {
+    write(name, SolidPng(width, height, rgb));
+}
+
+bool MirroredData::hasDefault(const std::string& name) const {
+    return std::filesystem::exists(std::filesystem::path(QV_DATA_DIR) / name);
 }
 
 bool Near(const Pixel& actual, const Pixel& expected, int tolerance) {

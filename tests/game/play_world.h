@@ -5,6 +5,9 @@
 // path. Each step is one fixed logic step followed by the dispatch of the queued input, as in
 // the main loop; frames are drawn only when a test looks at one, which keeps long plays fast.
 //
+// Dialogs that run modally (stories, tips with an OK button, confirmations) run a nested main
+// loop inside a step; answerModals lets a test click their buttons through the same event path.
+//
 // Set QV_TEST_FRAMES to a folder to keep the frames the tests look at as PNG files.
 #include <cstdint>
 #include <functional>
@@ -12,9 +15,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/k_test_input.h"
 #include "framework/core/ldv_string.h"
 #include "tests/support/temp_dir.h"
 
+class LDvOverlay;
+class LDvState;
 class Match3;
 class Playing;
 
@@ -24,9 +30,13 @@ struct Pixel {
 
 class PlayWorld {
 public:
-    // `prepare` runs once the player is selected and before the play screen is entered; it sets
+    // Where the world begins: on the play screen or in the camp.
+    enum class Start { PlayScreen, Camp };
+
+    // `prepare` runs once the player is selected and before the first screen is entered; it sets
     // progress values. Tips are switched off unless `prepare` switches them on again.
-    explicit PlayWorld(const std::string& dataFolder = QV_DATA_DIR, const std::function<void()>& prepare = {});
+    explicit PlayWorld(const std::string& dataFolder = QV_DATA_DIR, const std::function<void()>& prepare = {},
+                       Start start = Start::PlayScreen);
     ~PlayWorld();
     PlayWorld(const PlayWorld&) = delete;
     PlayWorld& operator=(const PlayWorld&) = delete;
@@ -55,6 +65,20 @@ public:
     void focus(bool gained);
     // Plays the swap from the cell `from` to its neighbour `to` by dragging 20 pixels.
     void dragSwap(LDvPoint from, LDvPoint to);
+    // Plays bot-chosen swaps with the mouse until the level is won; false when no move is left.
+    bool playToTheWin();
+    // Moves the mouse onto the middle of the overlay's bounds and clicks there.
+    void clickOn(LDvOverlay& overlay);
+
+    // Which button to click in the modal dialog that is current (null: none yet). Asked once the
+    // dialog has run a few frames and the previous click has gone out.
+    using ModalAnswer = std::function<LDvOverlay*(LDvState& dialog)>;
+    // Answers every modal dialog from now on; the clock turns manual, so a nested loop runs one
+    // step per frame. An empty answer stops answering.
+    void answerModals(ModalAnswer answer);
+    // The buttons that close the game's stories and tips: the page button, the tip's OK.
+    static LDvOverlay* closeStoriesAndTips(LDvState& dialog);
+    int modalFrames() const { return nestedFrames; }
 
     // Draws the current frame and keeps it for sampling (and as `name`.png when asked to).
     void drawFrame(const std::string& name);
@@ -65,6 +89,7 @@ public:
 
 private:
     void deliverMouse(int type, int button, int x, int y);
+    void answerModal();
 
     TempDir home;
     ScopedEnv xdg;
@@ -73,6 +98,11 @@ private:
     std::vector<uint32_t> frame;
     int frameWidth = 0;
     int frameHeight = 0;
+    KTestInput modalInput;
+    ModalAnswer modalAnswer;
+    LDvState* modalSeen = nullptr;
+    int modalSince = 0;
+    int nestedFrames = 0;                  // frames presented by nested loops
 };
 
 // A data folder that is the default data with some files replaced: every entry of QV_DATA_DIR is
@@ -80,7 +110,12 @@ private:
 class MirroredData {
 public:
     MirroredData();
+    // Writes the file in place of the default one; its folders become copies of linked entries, so
+    // the default data is never written through a link.
     void write(const std::string& name, const std::string& contents) const;
+    // A PNG of one opaque colour (0xRRGGBB); decoders go by content, so it may stand for a JPEG.
+    void writePicture(const std::string& name, int width, int height, unsigned rgb) const;
+    bool hasDefault(const std::string& name) const;
     const std::string& path() const { return folder.path(); }
 
 private:

@@ -26,23 +26,10 @@
 
 namespace {
 
-constexpr int kMoveLimit = 400;
 constexpr int kLevelEndLimit = 900;
 constexpr int kFadeSteps = 60;             // the black-out's 45 steps of fading and 10 held
 
-bool LevelIsWon(PlayWorld& world) { return world.play().values.levelWon; }
-
-// Plays bot-chosen swaps with the mouse until the level is won; false when no move is left.
-bool PlayToTheWin(PlayWorld& world) {
-    for (int move = 0; move < kMoveLimit && !LevelIsWon(world); ++move) {
-        if (!world.waitForQuiet()) return false;
-        if (LevelIsWon(world)) break;
-        LDvPoint from, to;
-        if (!ChooseSwap(*world.play().board, from, to)) return false;
-        world.dragSwap(from, to);
-    }
-    return LevelIsWon(world);
-}
+bool InCamp(PlayWorld& world) { return Frame().currentState == &world.game().camp; }
 
 bool WaitForEndButtons(PlayWorld& world) {
     Playing& play = world.play();
@@ -60,12 +47,6 @@ bool PlayUntilLost(PlayWorld& world) {
 LDvPoint Centre(LDvOverlay& overlay) {
     const LDvRect box = overlay.GetBounds();
     return {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
-}
-
-void ClickButton(PlayWorld& world, LDvOverlay& button) {
-    const LDvPoint centre = Centre(button);
-    world.moveMouse(centre.x, centre.y);
-    world.click(centre.x, centre.y);
 }
 
 // A level table of one short design, so time runs out quickly.
@@ -146,7 +127,7 @@ TEST(PlayScreen, LevelOneIsWonWithTheMouseAndContinueStoresTheNextLevel) {
     ASSERT_TRUE(world.started());
     Playing& play = world.play();
     ASSERT_TRUE(world.waitForPlay());
-    ASSERT_TRUE(PlayToTheWin(world));
+    ASSERT_TRUE(world.playToTheWin());
     ASSERT_TRUE(WaitForEndButtons(world));
     EXPECT_TRUE(play.levelEnd.isWin());
     EXPECT_TRUE(play.retryButton.hidden);
@@ -156,9 +137,9 @@ TEST(PlayScreen, LevelOneIsWonWithTheMouseAndContinueStoresTheNextLevel) {
     const int resources = play.scoreCounter().target;
     EXPECT_EQ(play.levelEnd.counterAt(3).shown, resources);
 
-    ClickButton(world, play.continueButton);
-    ASSERT_TRUE(world.stepUntil([&play] { return play.values.levelNumber == 2 && play.board->revealing; },
-                                kFadeSteps + 10));
+    world.clickOn(play.continueButton);
+    ASSERT_TRUE(world.stepUntil([&world] { return InCamp(world); }, kFadeSteps + 10));
+    EXPECT_EQ(play.values.levelNumber, 2);
     const std::string profile = world.saveFile("player00.ini");
     EXPECT_NE(profile.find("CURRENT_LEVEL=2"), std::string::npos) << profile;
     EXPECT_NE(profile.find("SET_LEVEL=1"), std::string::npos) << profile;
@@ -180,7 +161,7 @@ TEST(PlayScreen, AWinWithNinetySecondsLeftAddsAThreeHundredSixtyTimeBonus) {
     EXPECT_EQ(play.levelEnd.counterAt(2).target, 360);
     EXPECT_EQ(play.levelEnd.counterAt(3).target, 360);
     ASSERT_TRUE(WaitForEndButtons(world));
-    ClickButton(world, play.continueButton);
+    world.clickOn(play.continueButton);
     world.steps(kFadeSteps);
     EXPECT_NE(world.saveFile("player00.ini").find("CURRENT_RESOURCES=1360"), std::string::npos);
 }
@@ -205,12 +186,12 @@ TEST(PlayScreen, ExpertModeLosesWhenTheSandRunsOutAndWritesNothing) {
     world.drawFrame("level_lost");
     EXPECT_FALSE(Near(world.pixel(800, 300), world.pixel(200, 300), 30));
 
-    ClickButton(world, play.leaveButton);
+    world.clickOn(play.leaveButton);
     world.steps(kFadeSteps + 5);
     const std::string profile = world.saveFile("player00.ini");
     EXPECT_FALSE(HasKey(profile, "CURRENT_LEVEL")) << profile;
     EXPECT_NE(profile.find("CURRENT_RESOURCES=500"), std::string::npos) << profile;
-    EXPECT_TRUE(play.board->revealing) << "the same level again";
+    EXPECT_TRUE(InCamp(world)) << "a lost level leads back to the camp as well";
 }
 
 TEST(PlayScreen, RetryAfterALossStartsTheLevelAfresh) {
@@ -220,7 +201,7 @@ TEST(PlayScreen, RetryAfterALossStartsTheLevelAfresh) {
     ASSERT_TRUE(world.started());
     Playing& play = world.play();
     ASSERT_TRUE(PlayUntilLost(world));
-    ClickButton(world, play.retryButton);
+    world.clickOn(play.retryButton);
     EXPECT_FALSE(play.values.lost);
     EXPECT_TRUE(play.board->revealing);
     EXPECT_FALSE(play.levelEnd.isShowing());
@@ -240,7 +221,7 @@ TEST(PlayScreen, CasualModeStopsAtZeroAndTheLevelCanStillBeWon) {
     EXPECT_EQ(play.timerDigits.text(), "00:00");
     EXPECT_FALSE(play.values.lost);
     EXPECT_FALSE(play.values.levelOver);
-    ASSERT_TRUE(PlayToTheWin(world));
+    ASSERT_TRUE(world.playToTheWin());
     EXPECT_TRUE(world.stepUntil([&play] { return play.levelEnd.isWin(); }, 600));
     EXPECT_EQ(play.levelEnd.counterAt(2).target, 0) << "no time left, no time bonus";
 }
@@ -421,7 +402,7 @@ TEST(PlayScreen, TheMenuRestartsOrLeavesTheLevel) {
     world.click(menuX, menuY);
     EXPECT_EQ(opened, 3);
     EXPECT_TRUE(play.values.left);
-    ASSERT_TRUE(world.stepUntil([&play] { return play.board->revealing; }, kFadeSteps + 10));
+    ASSERT_TRUE(world.stepUntil([&world] { return InCamp(world); }, kFadeSteps + 10));
     EXPECT_FALSE(HasKey(world.saveFile("player00.ini"), "CURRENT_LEVEL"));
 }
 
@@ -460,7 +441,7 @@ TEST(PlayScreen, TheOptionsDialogOfTheMenuRestartsOrLeavesTheLevel) {
             if (frames > 600) Frame().window->requestQuit();
         };
         SetLoopHooks(std::move(hooks));
-        ClickButton(world, play.menuButton);
+        world.clickOn(play.menuButton);
         SetLoopHooks({});
         EXPECT_EQ(Frame().currentState, &play);
         EXPECT_EQ(restartLabel, GetText(69));
@@ -539,7 +520,7 @@ TEST(PlayScreen, AFloatingTipClosesWhenItsLevelEnds) {
             ASSERT_TRUE(world.stepUntil([&play] { return play.values.lost; }, 200));
         } else {
             world.steps(60);  // the menu sign has dropped in
-            ClickButton(world, play.menuButton);
+            world.clickOn(play.menuButton);
         }
         EXPECT_EQ(Frame().secondary, nullptr);
     }

@@ -30,7 +30,7 @@ TEST(ProgramOptions, ReadsEveryToolOption) {
     LDvString error;
     ASSERT_TRUE(Parse({"--data", "/d", "--save", "/s", "--windowed", "--frames", "30", "--input", "play.txt",
                        "--capture", "/c", "--capture-frames", "1,15,30", "--manual-clock", "--no-exit-wait",
-                       "--report-first-frame", "--movie-first"},
+                       "--report-first-frame", "--movie-first", "--play-first"},
                       options, error))
         << error;
     EXPECT_EQ(options.dataFolder, "/d");
@@ -44,6 +44,7 @@ TEST(ProgramOptions, ReadsEveryToolOption) {
     EXPECT_FALSE(options.exitWait);
     EXPECT_TRUE(options.reportFirstFrame);
     EXPECT_TRUE(options.movieFirst);
+    EXPECT_TRUE(options.playFirst);
 }
 
 TEST(ProgramOptions, RefusesUnknownOrMalformedOptions) {

@@ -2,8 +2,11 @@
 // through the real input, and its typing speed.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
+#include "framework/core/folders.h"
+#include "framework/data/player_profiles.h"
 #include "framework/data/localization.h"
 #include "game/expedition/camp_map_tips.h"
 #include "game/expedition/tip_dialog.h"
@@ -100,6 +103,18 @@ TEST_F(TipDialogTest, ATipShowsOnceAndIsMarkedSeenEvenWhenTipsAreOff) {
     EXPECT_FALSE(ShowCampMapTip(*game, kExploreTip));
     SetPlayerValue(nullptr, "SHOW_TIPS", "1");
     EXPECT_FALSE(ShowCampMapTip(*game, kExploreTip));
+}
+
+// The camp and the map ask for their tips every step; with tips off only the first request may
+// write the profile, or it would be saved twice a step.
+TEST_F(TipDialogTest, WithTipsOffARepeatedRequestLeavesTheProfileAlone) {
+    SetPlayerValue(nullptr, "SHOW_TIPS", "0");
+    EXPECT_FALSE(ShowCampMapTip(*game, kBuildTip));
+    ASSERT_TRUE(Seen("SAW_BUILD_TIP"));
+    const LDvString profile = PlayerIniPath(0);
+    std::remove(profile.c_str());
+    for (int step = 0; step < 3; ++step) EXPECT_FALSE(ShowCampMapTip(*game, kBuildTip));
+    EXPECT_FALSE(FileExists(profile)) << "the profile was written again";
 }
 
 TEST_F(TipDialogTest, AskingForASeenTipStillClosesTheOpenOne) {

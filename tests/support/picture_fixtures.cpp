@@ -26,7 +26,7 @@ PictureWorld::~PictureWorld() {
     SetMessageBoxHookForTesting({});
 }
 
-void PictureWorld::writePng(const std::string& relativePath, int width, int height, unsigned rgb) const {
+std::string SolidPng(int width, int height, unsigned rgb) {
     RgbaImage image(width, height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
@@ -39,7 +39,11 @@ void PictureWorld::writePng(const std::string& relativePath, int width, int heig
     }
     std::vector<uint8_t> bytes;
     encodePng(image, bytes);
-    data.write(relativePath, std::string(bytes.begin(), bytes.end()));
+    return std::string(bytes.begin(), bytes.end());
+}
+
+void PictureWorld::writePng(const std::string& relativePath, int width, int height, unsigned rgb) const {
+    data.write(relativePath, SolidPng(width, height, rgb));
 }
 
 std::string PictureWorld::log() const {

@@ -6,6 +6,9 @@
 #include "framework/ui/ldv_overlay.h"
 #include "tests/support/temp_dir.h"
 
+// The bytes of a PNG of the given size in one opaque colour (0xRRGGBB).
+std::string SolidPng(int width, int height, unsigned rgb);
+
 // A fresh frame context whose data root and save folder are temporary folders, with logging on
 // and message boxes counted instead of shown; the context is reset again afterwards.
 class PictureWorld {

@@ -4,7 +4,8 @@
 // on any that is missing. When a screen starts loading a new file, add it here. The shared effect
 // and music sounds are not listed: the test reads them from the game's own sound table.
 // The levels are not listed: the test follows levels.ini to every design it orders; nor are the
-// camp's building stages: the camp data test follows build.ini to them.
+// camp's building stages: the camp data test follows build.ini to them; nor the map's landmasses
+// and icons: the island data test follows map.ini to them.
 
 enum class DataKind {
     kPicture,      // relative to the image folder, stored lower-cased under img/
@@ -233,6 +234,22 @@ inline constexpr RequiredData kRequiredData[] = {
     {DataKind::kPicture, "fieldguide/sketch_6.png"},
     {DataKind::kPicture, "fieldguide/sketch_7.png"},
 
+    // The island map, loaded on entering it, and its table.
+    {DataKind::kPicture, "states/map/back.jpg"},
+    {DataKind::kPicture, "states/map/location_current.png"},
+    {DataKind::kPicture, "states/map/location_found.png"},
+    {DataKind::kPicture, "states/map/location_grey.png"},
+    {DataKind::kPicture, "states/map/location_new.png"},
+    {DataKind::kPicture, "states/map/qmark.png"},
+    {DataKind::kPicture, "states/map/clickpointer.png"},
+    {DataKind::kPicture, "states/map/prof_head.png"},
+    {DataKind::kPicture, "states/map/icon_arrow.png"},
+    {DataKind::kPicture, "states/map/btnExpedition.png"},
+    {DataKind::kPicture, "states/map/btnCamp.png"},
+    {DataKind::kPicture, "states/map/btnCancelExpedition.png"},
+    {DataKind::kPicture, "states/map/travel_icon.png"},
+    {DataKind::kFile, "map.ini"},
+
     // Named-sound folders.
     {DataKind::kSoundFolder, "sounds/movie"},
     {DataKind::kSoundFolder, "sounds/movie_env"},
@@ -249,6 +266,9 @@ inline constexpr RequiredData kRequiredData[] = {
     {DataKind::kFont, "Artifika_24Pt"},
     {DataKind::kFont, "Vera-Bold_12pt"},
     {DataKind::kFont, "ArchitectsDaughter_18Pt"},
+
+    // The window's icon.
+    {DataKind::kFile, "icons/hicolor/64x64/apps/quorvane.png"},
 
     // Tables.
     {DataKind::kFile, "locale.ini"},

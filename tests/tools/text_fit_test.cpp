@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdio>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "tests/tools/data_folder.h"
@@ -168,5 +169,91 @@ TEST(FieldGuideTable, PagesFitTheirPages) {
         const int lines = linesAt(font, page.value("HEADER"), kScale, kPageWidth) +
                           linesAt(font, page.value("BODY"), kScale, kPageWidth);
         EXPECT_LE(lines, room->lines);
+    }
+}
+
+namespace {
+
+// Lines of the expedition dialogs' text blocks, which keep a blank after every word and drop the
+// lines that do not fit their rectangle.
+int blockLines(const std::map<unsigned long, long>& advances, const std::string& text, long width) {
+    std::istringstream words(text);
+    std::string word, line;
+    int lines = 0;
+    while (words >> word) {
+        if (line.empty() || textWidth(advances, line + word) <= width) {
+            line += word + " ";
+            continue;
+        }
+        ++lines;
+        line = word + " ";
+    }
+    return lines + (line.empty() ? 0 : 1);
+}
+
+int pictureHeight(const char* file) {
+    std::string bytes;
+    readDataFile(dataPath(file), bytes);
+    // A PNG's height is the big-endian word at byte 20 of its header.
+    if (bytes.size() < 24) return 0;
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.data()) + 20;
+    return (b[0] << 24) | (b[1] << 16) | (b[2] << 8) | b[3];
+}
+
+long lineHeight(const char* font) {
+    std::string table;
+    readDataFile(dataPath(std::string("fonts/") + font + ".table"), table);
+    long version = 0, pages = 0, glyphs = 0, height = 0;
+    std::sscanf(table.c_str(), "%%ktext %ld %ld %ld %ld", &version, &pages, &glyphs, &height);
+    return height;
+}
+
+}  // namespace
+
+// What the map's dialogs show of a discovery: its EXPLORE text in the information dialog before a
+// scene, a blocker's BLOCKER text over its reward rows, a passed blocker's DESCRIPTION in the
+// information dialog, any other DESCRIPTION (a scene's too, once it is played) over its reward
+// rows in the discovery dialog. Text
+// that does not fit is cut off, so every text must fit whole. The boxes are laid out as the
+// dialogs lay them out: the information dialog's text 45 pixels in from its 450-wide frame at
+// y 250, from 38 below the top to 8 above its button (30 above the frame's bottom at 500); the
+// other two dialogs' text 55 pixels in from their frame at y 100 to 600, 14 below the title (whose
+// top is 40 below the frame's), above the rows (44 each, 14 apart from text and buttons), above
+// the buttons (34 above the bottom).
+TEST(DiscoveryTable, TextsFitTheirDialogs) {
+    const auto font = readAdvances("Artifika_14Pt");
+    const long line = lineHeight("artifika_14pt");
+    const int button = pictureHeight("img/gui/button_m.png");
+    ASSERT_GT(line, 0);
+    ASSERT_GT(button, 0);
+    const int infoLines = static_cast<int>((500 - 30 - button - 8 - (250 + 38)) / line);
+    const auto listLines = [&](const char* title, size_t rows) {
+        const int top = 100 + 40 + pictureHeight(title) + 14;
+        const int bottom = 600 - 34 - button - 14 - 44 * static_cast<int>(rows) - 14;
+        return static_cast<int>((bottom - top) / line);
+    };
+    std::set<std::string> blockers;
+    const std::vector<TableSection> sections = dataTable("discoveries.ini");
+    ASSERT_FALSE(sections.empty());
+    for (const TableSection& s : sections) {
+        if (!s.value("EXPLORE").empty() || s.value("BLOCKER").find(' ') != std::string::npos) continue;
+        if (!s.value("BLOCKER").empty()) blockers.insert(s.value("BLOCKER"));
+    }
+    for (const TableSection& s : sections) {
+        SCOPED_TRACE(s.name);
+        const std::string rewards = s.value("REWARDS");
+        const size_t rows = rewards.empty() ? 0 : std::count(rewards.begin(), rewards.end(), ';') + 1;
+        if (blockers.count(s.name) != 0) {
+            EXPECT_LE(blockLines(font, s.value("BLOCKER"), 340), listLines("img/gui/jungle_text.png", rows));
+            continue;
+        }
+        if (!s.value("EXPLORE").empty()) {
+            EXPECT_LE(blockLines(font, s.value("EXPLORE"), 360), infoLines);
+        }
+        if (!s.value("BLOCKER").empty()) {
+            EXPECT_LE(blockLines(font, s.value("DESCRIPTION"), 360), infoLines);
+        } else {
+            EXPECT_LE(blockLines(font, s.value("DESCRIPTION"), 340), listLines("img/gui/new_discovery_text.png", rows));
+        }
     }
 }

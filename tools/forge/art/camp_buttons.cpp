@@ -56,14 +56,17 @@ void iconWindow(cairo_t* cr, double cx, double cy, double r, const IconPainter& 
     paintGloss(cr, cx - r * 0.35, cy - r * 0.45, r * 0.35, r * 0.2, 0.45);
 }
 
+}  // namespace
+
 // A sign rising from the bottom edge: the board on top, a post under it down past the edge.
-RgbaImage signButton(int width, int restY, const std::string& label, const IconPainter& icon, uint32_t seed) {
+RgbaImage signButton(int width, int restY, const std::string& label, const IconPainter& icon, uint32_t seed,
+                     Rgb board) {
     const int height = kCanvasBottom - restY + 10;
     Canvas canvas(width, height);
     cairo_t* cr = canvas.cr();
     paintPost(cr, {width / 2.0, static_cast<double>(height)}, height - kBoardHeight + 10, 16, palette::kWoodDark);
     canvas.drawImage(woodPlank({.width = width, .height = kBoardHeight + 8, .x = 3, .y = 3, .w = width - 8.0,
-                                .h = kBoardHeight - 6.0, .radius = 14, .seed = seed}),
+                                .h = kBoardHeight - 6.0, .radius = 14, .color = board, .seed = seed}),
                      0, 0);
     drawBrassRivet(cr, 14, 15, 3.5);
     drawBrassRivet(cr, width - 18, 15, 3.5);
@@ -74,6 +77,8 @@ RgbaImage signButton(int width, int restY, const std::string& label, const IconP
     drawHeadingLine(cr, label, width / 2.0 - 2, 110, carvedLabelStyle(size));
     return canvas.toImage();
 }
+
+namespace {
 
 RgbaImage playButton() {
     constexpr int kWidth = 252;

@@ -5,6 +5,8 @@
 // bubble's tail; 5 wait, 6 back, 7..14 the E W N S SW NW NE SE arrows and 17 scroll centred on
 // (38, 38), which is also the centre the wait cursor turns around. 15 (stairs) and 16 (door) are
 // badges laid over another cursor's frame, sitting below its middle.
+#include "tools/forge/art/cursor.h"
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -16,7 +18,7 @@
 
 namespace {
 
-constexpr int kFrame = 76;
+constexpr int kFrame = kCursorFrameSize;
 constexpr double kMid = 38;
 constexpr double kInk = 2.4;
 constexpr Rgb kCream{1.0, 0.95, 0.78};
@@ -246,6 +248,8 @@ void paintScroll(cairo_t* cr) {
     }
 }
 
+}  // namespace
+
 RgbaImage cursorFrame(int kind) {
     Canvas canvas(kFrame, kFrame);
     cairo_t* cr = canvas.cr();
@@ -266,6 +270,8 @@ RgbaImage cursorFrame(int kind) {
     }
     return withDropShadow(canvas.toImage(), 2, 3, 2, 0.45);
 }
+
+namespace {
 
 RgbaImage cursorGlow() {
     Canvas canvas(64, 64);

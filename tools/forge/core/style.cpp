@@ -88,6 +88,14 @@ void blurChannelPass(std::vector<float>& values, int width, int height, int radi
 
 }  // namespace
 
+void blurValues(std::vector<float>& values, int width, int height, int radius) {
+    if (radius <= 0 || width == 0 || height == 0) return;
+    for (int pass = 0; pass < 3; ++pass) {
+        blurChannelPass(values, width, height, radius, true);
+        blurChannelPass(values, width, height, radius, false);
+    }
+}
+
 void boxBlur(RgbaImage& image, int radius) {
     if (radius <= 0 || image.width == 0 || image.height == 0) return;
     const size_t count = static_cast<size_t>(image.width) * image.height;
@@ -98,12 +106,7 @@ void boxBlur(RgbaImage& image, int radius) {
         for (int c = 0; c < 3; ++c) channels[c][i] = image.rgba[i * 4 + c] * a;
         channels[3][i] = image.rgba[i * 4 + 3];
     }
-    for (auto& channel : channels) {
-        for (int pass = 0; pass < 3; ++pass) {
-            blurChannelPass(channel, image.width, image.height, radius, true);
-            blurChannelPass(channel, image.width, image.height, radius, false);
-        }
-    }
+    for (auto& channel : channels) blurValues(channel, image.width, image.height, radius);
     for (size_t i = 0; i < count; ++i) {
         const float alpha = channels[3][i];
         image.rgba[i * 4 + 3] = static_cast<uint8_t>(std::lround(std::clamp(alpha, 0.0f, 255.0f)));

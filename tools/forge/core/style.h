@@ -3,6 +3,8 @@
 // moves every picture is built from (soft gradients, a dark outline, a rim light, a drop shadow).
 #include <cairo.h>
 
+#include <vector>
+
 #include "tools/forge/core/rgba_image.h"
 
 struct Rgb {
@@ -50,6 +52,8 @@ void shadeWithInk(cairo_t* cr, double cx, double cy, double radius, Rgb base, do
 void rimLight(cairo_t* cr, double cx, double cy, double radius, double alpha = 0.45);
 
 void boxBlur(RgbaImage& image, int radius);  // three passes approximate a Gaussian
+// The same blur over one channel of width x height values.
+void blurValues(std::vector<float>& values, int width, int height, int radius);
 // The image on a transparent canvas of the same size, with a blurred dark shadow under it.
 RgbaImage withDropShadow(const RgbaImage& image, double offsetX, double offsetY, int blurRadius,
                          double alpha = 0.45);
