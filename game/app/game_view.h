@@ -22,6 +22,7 @@ class LDvMusicGroup;
 class LDvNamedSounds;
 class LDvSoundGroup;
 class LDvState;
+class Movie;
 class Match3Images;
 class TipDialog;
 class WinLoseBundle;
@@ -45,6 +46,8 @@ public:
     virtual LDvSoundGroup& Ambience() = 0;
     virtual LDvNamedSounds& NamedEffects() = 0;  // samples of "sounds/sfx_named"
     virtual LDvNamedSounds& NamedAmbience() = 0; // streams of "sounds/env_named"
+    virtual LDvNamedSounds& MovieSounds() = 0;   // samples of "sounds/movie"
+    virtual LDvNamedSounds& MovieAmbience() = 0; // streams of "sounds/movie_env"
 
     virtual GuiPictures& Gui() = 0;
     virtual EffectPictures& EffectArt() = 0;

@@ -130,7 +130,18 @@ void Match3::LoadSceneForFade(const LDvString& sceneName) {
     if (!scene.LoadScene(sceneName)) screenFade.nextState = &scene.MapState();
 }
 
-LDvState& Match3::MovieState(const std::vector<LDvString>&) { return CampState(); }
+LDvState& Match3::MovieState(const std::vector<LDvString>& clips) {
+    LDvList<LDvString> names;
+    for (const LDvString& clip : clips) names.Add(clip);
+    movie.SetClips(names, introMovieBundle);
+    return movie;
+}
+
+void Match3::EnterMovie() {
+    SelectStartingPlayer();
+    movie.SetIntroClips();
+    SetState(&movie, this, false);
+}
 
 LDvState* Match3::LevelEditorState() { return nullptr; }
 

@@ -18,6 +18,7 @@
 #include "game/assets/effect_pictures.h"
 #include "game/assets/game_bundles.h"
 #include "game/assets/gui_pictures.h"
+#include "game/cinematics/movie.h"
 #include "game/expedition/camp.h"
 #include "game/expedition/chapters.h"
 #include "game/expedition/map.h"
@@ -54,6 +55,8 @@ public:
     void EnterPlayScreen();
     // Starts in an adventure scene instead (a test option), faded to as the map does.
     void EnterFirstScene(const LDvString& sceneName);
+    // The same player in the intro movie instead (for trying and measuring the movie).
+    void EnterMovie();
     // What screens see of the game; the states they move to are chosen here alone.
     LDvGame& App() override { return *this; }
     LDvFont& Font(int n) override;
@@ -66,6 +69,8 @@ public:
     LDvSoundGroup& Ambience() override { return ambience; }
     LDvNamedSounds& NamedEffects() override { return namedEffects; }
     LDvNamedSounds& NamedAmbience() override { return namedAmbience; }
+    LDvNamedSounds& MovieSounds() override { return movieSounds; }
+    LDvNamedSounds& MovieAmbience() override { return movieAmbience; }
     GuiPictures& Gui() override { return gui; }
     EffectPictures& EffectArt() override { return effectPictures; }
     Match3Images& BoardArt() override { return match3Images; }
@@ -86,7 +91,7 @@ public:
     LDvState& CreditsState() override { return credits; }
     LDvState& CampState() override { return camp; }
     LDvState& SurveyState() override { return survey; }
-    // Until the intro movie exists the story goes straight on to the camp.
+    // The intro movie, playing the clips it is handed.
     LDvState& MovieState(const std::vector<LDvString>& clips) override;
 
     void FadeToScene(const LDvString& sceneName) override;
@@ -109,6 +114,7 @@ public:
     Camp camp{*this};
     Scene scene{*this, scriptHost};      // borrows the script host declared below; used after OnInit
     Title title{*this};
+    Movie movie{*this, scene.textBox};   // its captions share the scene's text box
     Credits credits{*this};
     Survey survey{*this};
 

@@ -18,6 +18,7 @@
 #include "framework/ui/picture_batch.h"
 #include "game/assets/game_sounds.h"
 #include "game/assets/sound_paths.h"
+#include "game/cinematics/intro_movie_files.h"
 #include "game/widgets/framed_widget_art.h"
 
 namespace {
@@ -134,8 +135,8 @@ void Match3::LoadParticles() {
 void Match3::NameBundles() {
     winLoseBundle.SetName("WinLose", true);
     for (const char* name : kWinLosePictures) winLoseBundle.AddItem(LDvString(kWinLoseFolder) + name + ".png");
-    // The intro movie fills its bundle when it is set up.
     introMovieBundle.SetName("IntroMovie", true);
+    for (const char* name : kIntroMoviePictures) introMovieBundle.AddItem(LDvString(kIntroMovieFolder) + name);
 }
 
 void Match3::LoadEffectSounds() {

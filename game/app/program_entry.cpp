@@ -153,6 +153,8 @@ GameRun RunGameObject(const ProgramOptions& options, KTestInput* testInput) {
         if (testInput != nullptr) Frame().window->setTestInput(testInput);
         if (!options.sceneName.empty()) {
             game.EnterFirstScene(options.sceneName);
+        } else if (options.movieFirst) {
+            game.EnterMovie();
         } else if (options.playFirst) {
             game.EnterPlayScreen();
         } else {

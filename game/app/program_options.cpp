@@ -88,6 +88,7 @@ bool ParseFlag(const char* name, ProgramOptions& options) {
     else if (std::strcmp(name, "--report-first-frame") == 0) options.reportFirstFrame = true;
     else if (std::strcmp(name, "--report-load-times") == 0) options.reportLoadTimes = true;
     else if (std::strcmp(name, "--empty-shell") == 0) options.emptyShell = true;
+    else if (std::strcmp(name, "--movie-first") == 0) options.movieFirst = true;
     else if (std::strcmp(name, "--play-first") == 0) options.playFirst = true;
     else if (std::strcmp(name, "--any-opengl") == 0) options.anyOpenGl = true;
     else if (std::strcmp(name, "--help") == 0 || std::strcmp(name, "-h") == 0) options.help = true;
@@ -135,6 +136,7 @@ const char* ProgramUsage() {
            "  --report-load-times     print \"load-time <step> <wall ms> <cpu ms>\" per start-up step\n"
            "  --empty-shell           open the window on an empty state and load nothing (measures the\n"
            "                          shell's own start-up)\n"
+           "  --movie-first           start on the intro movie with the remembered player\n"
            "  --play-first            start the remembered player on the play screen, not in the camp\n"
            "  --any-opengl            let the accelerated renderer run on any OpenGL, Mesa's llvmpipe\n"
            "                          and other CPU rasterisers included (which the game otherwise\n"

@@ -20,6 +20,7 @@ struct ProgramOptions {
     bool exitWait = true;            // --no-exit-wait: hand the survey address over without waiting for the opener
     bool reportFirstFrame = false;   // --report-first-frame: print the wall time of the first presented frame
     bool emptyShell = false;         // --empty-shell: run the bare shell on an empty state, loading nothing
+    bool movieFirst = false;         // --movie-first: start on the intro movie
     bool playFirst = false;          // --play-first: start on the play screen instead of the camp
     bool reportLoadTimes = false;    // --report-load-times: print how long each start-up loading step took
     bool anyOpenGl = false;          // --any-opengl: the accelerated renderer on CPU rasterisers too

@@ -77,6 +77,9 @@ void DrawSlot(const SpineSlot& slot, float brightness, LDvTextureAtlas& bundle) 
         image.oversizeLogged = true;
         return;
     }
+    // A slot faded out entirely leaves nothing on screen; skipping it saves a whole blend of its
+    // picture (the movie keeps full-screen pictures at alpha 0 until they fade in).
+    if (slot.a == 0) return;
     attachment.picture->SetColor(slot.r / 255.0f * brightness, slot.g / 255.0f * brightness,
                                  slot.b / 255.0f * brightness, slot.a / 255.0f);
     const float* at = attachment.worldCorners;

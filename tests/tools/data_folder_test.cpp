@@ -4,10 +4,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <deque>
 #include <filesystem>
 #include <iterator>
 
 #include "game/assets/sound_paths.h"
+#include "game/cinematics/intro_movie_files.h"
+#include "game/cinematics/movie_triggers.h"
 #include "tests/tools/data_folder.h"
 #include "tests/tools/required_data.h"
 
@@ -64,17 +67,42 @@ TEST(DataFolder, ManifestListsExactlyTheFilesPresent) {
     EXPECT_TRUE(absent.empty()) << "manifest.txt lists files that are absent:" << joined(absent);
 }
 
-// The hand-kept list and the game's own sound table.
-std::vector<RequiredData> everyRequiredFile() {
+// The intro movie's bundle pictures, its scenes' two files each, and every sound its cues, its
+// start and its end name, in the list each is played from.
+void addMovieFiles(std::vector<RequiredData>& items, std::deque<std::string>& names) {
+    for (const char* file : kIntroMoviePictures) names.push_back(std::string(kIntroMovieFolder) + file);
+    for (const char* clip : kIntroMovieClips) {
+        names.push_back(std::string("Spine/") + clip + "-skeleton.json");
+        names.push_back(std::string("Spine/") + clip + "-animation.json");
+    }
+    for (size_t i = 0; i < names.size(); ++i) {
+        items.push_back({i < kIntroMoviePictures.size() ? DataKind::kPicture : DataKind::kFile, names[i].c_str()});
+    }
+    const size_t firstSound = names.size();
+    for (const MovieTrigger& trigger : kMovieTriggers) {
+        if (trigger.sound == nullptr) continue;
+        const bool sample = trigger.cue == MovieCue::PlaySound;
+        names.push_back(std::string(sample ? "sounds/movie/" : "sounds/movie_env/") + trigger.sound + ".ogg");
+    }
+    for (const char* sample : {"projector_start", "projector_stop"}) names.push_back(std::string("sounds/movie/") + sample + ".ogg");
+    names.push_back("sounds/movie_env/projector_running.ogg");
+    for (size_t i = firstSound; i < names.size(); ++i) items.push_back({DataKind::kFile, names[i].c_str()});
+}
+
+// The hand-kept list, the game's own sound table and the intro movie's tables. `names` keeps the
+// texts of the paths built here (a deque, so the items' pointers stay valid as it grows).
+std::vector<RequiredData> everyRequiredFile(std::deque<std::string>& names) {
     std::vector<RequiredData> items(std::begin(kRequiredData), std::end(kRequiredData));
     for (const char* path : sounds::kEffectSounds) items.push_back({DataKind::kSound, path});
     for (const char* path : sounds::kMusic) items.push_back({DataKind::kSound, path});
+    addMovieFiles(items, names);
     return items;
 }
 
 TEST(DataFolder, HoldsEveryFileTheLoadersName) {
     std::vector<std::string> missing;
-    for (const RequiredData& item : everyRequiredFile()) {
+    std::deque<std::string> names;
+    for (const RequiredData& item : everyRequiredFile(names)) {
         if (item.kind == DataKind::kSoundFolder) {
             if (!holdsOgg(item.path)) missing.push_back(std::string(item.path) + "/*.ogg");
             continue;

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "tools/forge/anim/parrot.h"
-#include "tools/forge/anim/spine_preview.h"
+#include "tools/forge/anim/spine_pack.h"
 #include "tools/forge/core/canvas.h"
 #include "tools/forge/core/forge.h"
 #include "tools/forge/gui/paint.h"
@@ -277,30 +277,6 @@ std::map<std::string, RgbaImage> bundlePictures() {
     return pictures;
 }
 
-// Film strips of one animation over a dimmed play screen, at moments spread over its length.
-void previewAnimation(Forge& forge, const std::string& name, const std::map<std::string, RgbaImage>& pictures) {
-    std::string skeletonText;
-    std::string animationText;
-    forge.readContent("animations/" + name + "-skeleton.json", skeletonText);
-    forge.readContent("animations/" + name + "-animation.json", animationText);
-    SpinePreview preview;
-    std::string error;
-    if (!preview.load(skeletonText, animationText, error)) return forge.fail(name + ": " + error);
-    for (const std::string& missing : preview.pictureNames()) {
-        if (!pictures.count(missing)) forge.fail(name + ": no picture \"" + missing + "\" in the win/lose bundle");
-    }
-    std::vector<RgbaImage> frames;
-    std::vector<std::string> labels;
-    const double duration = preview.duration();
-    for (double t : {0.2, 0.5, 1.0, 1.5, 2.0, duration}) {
-        frames.push_back(preview.render(pictures, t, 1600, 900, 800, 370, 0.5));
-        labels.push_back(name + " at " + std::to_string(t).substr(0, 4) + " s");
-    }
-    std::vector<SheetEntry> entries;
-    for (size_t i = 0; i < frames.size(); ++i) entries.push_back({labels[i], &frames[i]});
-    forge.addContactSheet("anim_" + name, contactSheet(entries, 3, 800));
-}
-
 }  // namespace
 
 FORGE_STEP(anim_winlose) {
@@ -312,9 +288,15 @@ FORGE_STEP(anim_winlose) {
         entries.push_back({name, &image});
     }
     forge.addContactSheet("anim_winlose_pictures", contactSheet(entries, 6, 260));
+    // Film strips of each animation at moments of its length, the root where the play screen puts it.
+    PreviewLayout layout;
+    layout.rootY = 370;
+    layout.scale = 0.5;
+    layout.columns = 3;
     for (const char* name : kAnimations) {
-        forge.copyContent(std::string("animations/") + name + "-skeleton.json", std::string("Spine/") + name + "-skeleton.json");
-        forge.copyContent(std::string("animations/") + name + "-animation.json", std::string("Spine/") + name + "-animation.json");
-        previewAnimation(forge, name, pictures);
+        SpinePreview preview;
+        if (!packAnimation(forge, name, pictures, "win/lose", preview)) continue;
+        addPreviewSheet(forge, std::string("anim_") + name, name, preview, pictures,
+                        {0.2, 0.5, 1.0, 1.5, 2.0, preview.duration()}, layout);
     }
 }

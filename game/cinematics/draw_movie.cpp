@@ -1,0 +1,139 @@
+#include "game/cinematics/draw_movie.h"
+
+#include <cmath>
+#include <string>
+
+#include "engine/k_window.h"
+#include "framework/core/frame_context.h"
+#include "framework/core/game_random.h"
+#include "framework/ui/ldv_texture_atlas.h"
+#include "framework/ui/overlay_images.h"
+#include "game/cinematics/spine_actor.h"
+#include "game/scenes/scene_text_box.h"
+
+namespace {
+
+constexpr float kZoomStep = 0.001f;                 // per tick: from 1.1 the zoom-out takes 100 ticks
+constexpr int kJudderEvery = 3;                     // ticks
+constexpr float kJudderDecay = 0.15f;
+constexpr int kDriftEvery = 60;                     // ticks between brightness rolls
+constexpr float kBrightnessStep = 0.01f;
+constexpr float kDimmest = 0.85f;
+constexpr float kBrightest = 1.0f;
+constexpr float kBackdropZoom = 13.0f;
+constexpr float kFrameZoom = 4.0f;
+constexpr float kScratchLost = -900.0f;             // a scratch above this has run off the film
+constexpr int kCentreX = 800;
+constexpr int kCentreY = 450;
+
+struct ScratchRange {
+    int low, high;
+};
+constexpr ScratchRange kScratchX{0, 1600};
+constexpr ScratchRange kScratchY{900, 1200};
+constexpr ScratchRange kScratchSpeed{200, 250};
+constexpr ScratchRange kScratchOpacity{5, 25};
+
+}  // namespace
+
+void DrawMovie::ResetScratch(Scratch& scratch) {
+    scratch.x = static_cast<float>(RandomRange(kScratchX.low, kScratchX.high));
+    scratch.y = static_cast<float>(RandomRange(kScratchY.low, kScratchY.high));
+    scratch.drift = static_cast<float>(RandomRange(-1, 1));
+    scratch.speed = static_cast<float>(RandomRange(kScratchSpeed.low, kScratchSpeed.high));
+    scratch.opacityPercent = RandomRange(kScratchOpacity.low, kScratchOpacity.high);
+}
+
+void DrawMovie::ResetScratches() {
+    for (Scratch& scratch : scratches) ResetScratch(scratch);
+}
+
+void DrawMovie::OnTick(int tickCount) {
+    StepZoom();
+    for (Scratch& scratch : scratches) {
+        scratch.y -= scratch.speed;
+        scratch.x += scratch.drift;
+        if (scratch.y < kScratchLost) ResetScratch(scratch);
+    }
+    StepJudder(tickCount);
+    StepBrightness(tickCount);
+}
+
+void DrawMovie::StepZoom() {
+    if (zoomX <= 1.0f) return;
+    zoomX -= kZoomStep;
+    zoomY -= kZoomStep;
+}
+
+void DrawMovie::StepJudder(int tickCount) {
+    if (judderAmplitude == 0.0f || tickCount % kJudderEvery != 0) return;
+    judderAmplitude -= kJudderDecay;
+    if (judderAmplitude < 0.0f) judderAmplitude = 0.0f;
+    const int extent = static_cast<int>(judderAmplitude);
+    judder = RandomRange(-extent, extent);
+}
+
+// While the drift is 0 the skeleton keeps the brightness it last got, so a first movie shows its
+// scenes at full brightness until the first non-zero roll.
+void DrawMovie::StepBrightness(int tickCount) {
+    if (tickCount % kDriftEvery == 0) brightnessDrift = RandomRange(-1, 1);
+    if (brightnessDrift == 0) return;
+    brightness += static_cast<float>(brightnessDrift) * kBrightnessStep;
+    if (brightness < kDimmest) brightness = kDimmest;
+    if (brightness > kBrightest) brightness = kBrightest;
+    if (currentActor != nullptr) currentActor->skeleton.brightness = brightness;
+}
+
+void DrawMovie::Draw() {
+    DrawBackdrop();
+    DrawScene();
+    DrawBundlePicture("oldfilm_frame", kCentreX, kCentreY, kFrameZoom, 1.0f, true);
+    for (int i = 0; i < kScratchCount; ++i) {
+        const Scratch& scratch = scratches[i];
+        const std::string name = "scratch" + std::to_string(i + 1);
+        DrawBundlePicture(name.c_str(), scratch.x, scratch.y, 1.0f,
+                          static_cast<float>(scratch.opacityPercent) / 100.0f, false);
+    }
+    if (captions != nullptr) captions->Draw();
+}
+
+void DrawMovie::DrawBackdrop() {
+    if (blackPicture == nullptr || blackPicture->picture == nullptr) return;
+    if (backdrop.picture != blackPicture->picture) SharePicture(&backdrop, blackPicture);
+    backdrop.SetPosition(kCentreX - backdrop.GetFrameWidth() / 2, kCentreY - backdrop.GetFrameHeight() / 2);
+    backdrop.zoom = kBackdropZoom;
+    backdrop.opacity = 1.0f;
+    backdrop.Draw();
+}
+
+// The skeleton draws in window pixels: the display scale goes into the root bone.
+void DrawMovie::DrawScene() {
+    if (currentActor == nullptr) return;
+    const FrameContext& frame = Frame();
+    SpineBone* root = currentActor->skeleton.BoneAt(0);
+    if (root == nullptr) return;
+    root->scaleX = zoomX * frame.displayScale;
+    root->scaleY = zoomY * frame.displayScale;
+    float width = frame.width;
+    float height = frame.height;
+    if (frame.window != nullptr) {
+        width = static_cast<float>(frame.window->getWidth());
+        height = static_cast<float>(frame.window->getHeight());
+    }
+    const float x = std::trunc(width * frame.inverseDisplayScale) * 0.5f;
+    const float y = std::trunc(height * frame.inverseDisplayScale) * 0.5f + static_cast<float>(judder);
+    SetActorPosition(*currentActor, x, y);
+    DrawActor(*currentActor);
+}
+
+// A picture the data may lack is simply not drawn.
+void DrawMovie::DrawBundlePicture(const char* shortName, float x, float y, float zoom, float opacity, bool centred) {
+    if (bundle == nullptr) return;
+    LDvSprite* item = bundle->FindItem(shortName);
+    if (item == nullptr || !item->loaded) return;
+    item->x = centred ? x - static_cast<float>(item->GetFrameWidth() / 2) : x;
+    item->y = centred ? y - static_cast<float>(item->GetFrameHeight() / 2) : y;
+    item->zoom = zoom;
+    item->opacity = opacity;
+    item->Draw();
+}
