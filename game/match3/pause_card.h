@@ -11,6 +11,7 @@ public:
 
     void load();
     void Draw() override;
+    int cardHeight() { return card.GetHeight(); }
 
 private:
     LDvSprite card;

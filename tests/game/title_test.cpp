@@ -167,10 +167,11 @@ struct StoryCase {
     bool asksPlayStyle;
     const char* progressAfter;
     const char* logLine;            // expected in the log, or null
+    bool toMovie = false;           // the story fades to the intro movie rather than the camp or survey
 };
 const StoryCase kStories[] = {
     {"a fresh profile is asked, expert stores nothing, then the movie", {}, true,
-     "CASUAL_MODE= CASUAL_MODE_ASKED=1 PLAYED_INTRO_MOVIE=1 SURVEY_REACHED= ", nullptr},
+     "CASUAL_MODE= CASUAL_MODE_ASKED=1 PLAYED_INTRO_MOVIE=1 SURVEY_REACHED= ", nullptr, true},
     {"once the movie was seen the camp follows without asking",
      {{"CASUAL_MODE_ASKED", "1"}, {"PLAYED_INTRO_MOVIE", "1"}}, false,
      "CASUAL_MODE= CASUAL_MODE_ASKED=1 PLAYED_INTRO_MOVIE=1 SURVEY_REACHED= ", nullptr},
@@ -200,6 +201,8 @@ TEST_F(TitleScreen, StoryGoesOnWhereThePlayerLeftOff) {
         const bool surveyReached = GetPlayerString("SURVEY_REACHED", "") == "1";
         if (c.logLine != nullptr) {
             EXPECT_NE(home.read("Drovana Games/Quorvane/Ver0.2/log.txt").find(c.logLine), std::string::npos);
+        } else if (c.toMovie) {
+            EXPECT_EQ(game->screenFade.nextState, &game->movie);
         } else {
             EXPECT_EQ(game->screenFade.nextState, surveyReached ? &game->SurveyState() : &game->CampState());
         }
