@@ -10,6 +10,7 @@
 #include "game/assets/game_sounds.h"
 #include "game/frontend/game_options_dialog.h"
 #include "game/frontend/yes_no_dialog.h"
+#include "game/scenes/script_api_target.h"
 #include "game/widgets/framed_widget_art.h"
 
 namespace {
@@ -74,6 +75,8 @@ void Match3::ConnectPlayScreen() {
 // The scene's menu is the options dialog with its leave button as "Quit"; its questions are the
 // general yes/no dialog. Its ways out lead to the game's map and title.
 void Match3::ConnectSceneScreen() {
+    SetScriptApiTarget(&scene, this);
+    scene.parts = &adventureBar;
     scene.runMenu = [this] {
         GameOptionsDialog menu(*this);
         menu.showLeaveButton = true;
@@ -95,11 +98,14 @@ Match3::~Match3() {
     ClearGameSounds();
     SetDefaultButtonSounds(nullptr, nullptr);
     FramedWidgets() = FramedWidgetArt{};
+    SetScriptApiTarget(nullptr, nullptr);
 }
 
 void Match3::OnTick() {}
 
 void Match3::OnExit() {
+    // Closing the window inside a scene keeps it for the title to resume, as the menu's Quit does.
+    if (Frame().currentState == &scene && !scene.sceneFinished) adventureBar.SaveAdventure(scene);
     gui.Unload();
     winLoseBundle.UnloadAll();
     introMovieBundle.UnloadAll();

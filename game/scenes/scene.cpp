@@ -121,6 +121,7 @@ void Scene::ShowBar() {
     bar.Load();
     PlaceBar();
     textBox.SetPanels(&bar[SceneBarPictures::kPrintBackSingle], &bar[SceneBarPictures::kPrintBackDouble]);
+    parts->UseBarPictures(&bar);
 }
 
 void Scene::PlaceBar() {
@@ -143,6 +144,7 @@ void Scene::HideBar() {
     for (LDvButton* button : {&menuButton, &hintButton, &skipButton}) UnloadImage(button);
     textBox.SetPanels(nullptr, nullptr);
     textBox.display.backing = nullptr;
+    parts->UseBarPictures(nullptr);
     bar.Release();
 }
 
