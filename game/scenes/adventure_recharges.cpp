@@ -23,20 +23,28 @@ void AdventureBar::StartRecharges(Scene& scene) {
     HintReady(scene, false);
 }
 
+namespace {
+
+// The button stops acting as one and its grey cover covers it whole until the recharge has run.
+void StartRecharge(LDvButton& button, float& progress, int32_t& countdown, int steps, LDvSprite& cover,
+                   GlowOverlay& glow) {
+    button.isButton = false;
+    progress = 0.0f;
+    countdown = steps;
+    CoverWhole(cover);
+    glow.StopGlow();
+}
+
+}  // namespace
+
 void AdventureBar::StartHintRecharge(Scene& scene) {
-    scene.hintButton.isButton = false;
-    scene.hintProgress = 0.0f;
-    scene.hintCountdown = kHintRechargeSteps;
-    CoverWhole(scene.bar[SceneBarPictures::kGreyHint]);
-    hintGlow.StopGlow();
+    StartRecharge(scene.hintButton, scene.hintProgress, scene.hintCountdown, kHintRechargeSteps,
+                  scene.bar[SceneBarPictures::kGreyHint], hintGlow);
 }
 
 void AdventureBar::StartSkipRecharge(Scene& scene) {
-    scene.skipButton.isButton = false;
-    scene.skipProgress = 0.0f;
-    scene.skipCountdown = kSkipRechargeSteps;
-    CoverWhole(scene.bar[SceneBarPictures::kGreySkip]);
-    skipGlow.StopGlow();
+    StartRecharge(scene.skipButton, scene.skipProgress, scene.skipCountdown, kSkipRechargeSteps,
+                  scene.bar[SceneBarPictures::kGreySkip], skipGlow);
 }
 
 void AdventureBar::HintReady(Scene& scene, bool playSound) {

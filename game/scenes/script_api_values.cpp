@@ -50,8 +50,14 @@ int GetPlayerInt(LDvString key, int) {
     return static_cast<int>(std::atol(::GetPlayerString(key, "").c_str()));
 }
 
+// The script hands a return slot that is not 8-byte aligned; only this file is built to accept
+// that, so the text is copied into it here rather than made there by the profile code.
 LDvString GetPlayerString(LDvString key, LDvString) {
-    return IsPlayerSelected() ? ::GetPlayerString(key, "") : LDvString();
+    struct Stored {
+        LDvString text;
+    };
+    const Stored stored{IsPlayerSelected() ? ::GetPlayerString(key, "") : LDvString()};
+    return stored.text;
 }
 
 }  // namespace script_api

@@ -105,10 +105,10 @@ TEST_F(SceneScriptApi, PictureLooksAndDrawingPasses) {
 
 TEST_F(SceneScriptApi, Arithmetic) {
     const ScriptCase kCases[] = {
-        {"r = STR(QuadValue(0, 10, 0.5));", "2.50"},
-        {"r = STR(RootValue(0, 10, 0.25));", "5.00"},
-        {"r = STR(LinearValue(2, 4, 0.5));", "3.00"},
-        {"r = STR(Sin(90)) + \",\" + STR(Cos(180));", "1.00,-1.00"},
+        {"r = STR(QuadValue(0, 10, 0.5));", "   2.50"},
+        {"r = STR(RootValue(0, 10, 0.25));", "   5.00"},
+        {"r = STR(LinearValue(2, 4, 0.5));", "   3.00"},
+        {"r = STR(Sin(90)) + \",\" + STR(Cos(180));", "   1.00,  -1.00"},
         {"r = STR(RandomRange(3, 3));", "3"},
         {"bool ok = true; for (int i = 0; i < 200; ++i) { int a = RandomRange(5, 1); int b = RandomRange(1, 5); "
          "ok = ok && a >= 1 && a <= 5 && b >= 1 && b <= 5; } r = ok ? \"in\" : \"out\";",
