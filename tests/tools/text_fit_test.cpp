@@ -171,7 +171,7 @@ long lineHeight(const char* font) {
 // top is 40 below the frame's), above the rows (44 each, 14 apart from text and buttons), above
 // the buttons (34 above the bottom).
 TEST(DiscoveryTable, TextsFitTheirDialogs) {
-    const auto font = readAdvances("Artifika_14Pt");
+    const auto font = readFontAdvances("Artifika_14Pt");
     const long line = lineHeight("artifika_14pt");
     const int button = pictureHeight("img/gui/button_m.png");
     ASSERT_GT(line, 0);
