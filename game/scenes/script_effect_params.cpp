@@ -3,20 +3,11 @@
 #include <cstdlib>
 #include <vector>
 
+#include "framework/core/split_text.h"
+
 namespace {
 
 constexpr size_t kWaveFields = 8;
-
-std::vector<LDvString> Split(const LDvString& text, char separator) {
-    std::vector<LDvString> fields;
-    size_t start = 0;
-    for (size_t at = text.find(separator); at != LDvString::npos; at = text.find(separator, start)) {
-        fields.push_back(text.substr(start, at - start));
-        start = at + 1;
-    }
-    fields.push_back(text.substr(start));
-    return fields;
-}
 
 int32_t Integer(const LDvString& text) { return static_cast<int32_t>(std::atol(text.c_str())); }
 
@@ -25,7 +16,7 @@ float Real(const LDvString& text) { return static_cast<float>(std::atof(text.c_s
 }  // namespace
 
 bool ReadEffectSheetGrid(const LDvString& fileName, EffectSheetGrid& grid) {
-    const std::vector<LDvString> fields = Split(fileName, '_');
+    const std::vector<LDvString> fields = SplitText(fileName, '_');
     if (fields.size() < 4) return false;
     const EffectSheetGrid read{Integer(fields[1]), Integer(fields[2]), Integer(fields[3].substr(0, fields[3].find('.')))};
     if (read.columns <= 0 || read.rows <= 0 || read.frames <= 0) return false;
@@ -34,7 +25,7 @@ bool ReadEffectSheetGrid(const LDvString& fileName, EffectSheetGrid& grid) {
 }
 
 WaveTopParams ReadWaveTopParams(const LDvString& params) {
-    std::vector<LDvString> fields = Split(params, ';');
+    std::vector<LDvString> fields = SplitText(params, ';');
     fields.resize(kWaveFields);
     return {Integer(fields[0]), Integer(fields[1]), Integer(fields[2]), Integer(fields[3]),
             Real(fields[4]),    Real(fields[5]),    Real(fields[6]),    Real(fields[7])};
