@@ -104,8 +104,6 @@ Match3::~Match3() {
 void Match3::OnTick() {}
 
 void Match3::OnExit() {
-    // Closing the window inside a scene keeps it for the title to resume, as the menu's Quit does.
-    if (Frame().currentState == &scene && !scene.sceneFinished) adventureBar.SaveAdventure(scene);
     gui.Unload();
     winLoseBundle.UnloadAll();
     introMovieBundle.UnloadAll();
