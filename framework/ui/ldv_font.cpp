@@ -10,6 +10,7 @@
 #include "framework/core/folders.h"
 #include "framework/core/frame_context.h"
 #include "framework/core/game_log.h"
+#include "framework/core/split_text.h"
 #include "framework/ui/draw_primitives.h"
 
 namespace {
@@ -24,18 +25,8 @@ LDvString LowerCase(LDvString text) {
 float DisplayScale() { return DrawScale(); }
 
 std::vector<LDvString> Segments(const LDvFont& font, const LDvString& text) {
-    std::vector<LDvString> segments;
-    if (!font.twoColour) {
-        segments.push_back(text);
-        return segments;
-    }
-    size_t start = 0;
-    for (size_t mark = text.find(kTwoColourMark); mark != LDvString::npos; mark = text.find(kTwoColourMark, start)) {
-        segments.push_back(text.substr(start, mark - start));
-        start = mark + 1;
-    }
-    segments.push_back(text.substr(start));
-    return segments;
+    if (!font.twoColour) return {text};
+    return SplitText(text, kTwoColourMark);
 }
 
 void ApplyColour(LDvFont& font, float r, float g, float b, float a) { font.text.setTextColor(r, g, b, a); }

@@ -9,6 +9,7 @@
 #include "game/assets/game_sounds.h"
 #include "game/frontend/game_options_dialog.h"
 #include "game/frontend/yes_no_dialog.h"
+#include "game/scenes/script_api_target.h"
 #include "game/widgets/framed_widget_art.h"
 
 namespace {
@@ -63,6 +64,8 @@ void Match3::ConnectPlayScreen() {
 // The scene's menu is the options dialog with its leave button as "Quit"; its questions are the
 // general yes/no dialog. Its ways out lead to the game's map and title.
 void Match3::ConnectSceneScreen() {
+    SetScriptApiTarget(&scene, this);
+    scene.parts = &adventureBar;
     scene.runMenu = [this] {
         GameOptionsDialog menu(*this);
         menu.showLeaveButton = true;
@@ -84,6 +87,7 @@ Match3::~Match3() {
     ClearGameSounds();
     SetDefaultButtonSounds(nullptr, nullptr);
     FramedWidgets() = FramedWidgetArt{};
+    SetScriptApiTarget(nullptr, nullptr);
 }
 
 void Match3::OnTick() {}

@@ -28,6 +28,7 @@
 #include "game/frontend/title.h"
 #include "game/match3/match3_images.h"
 #include "game/match3/playing.h"
+#include "game/scenes/adventure_bar.h"
 #include "game/scenes/scene.h"
 #include "game/scenes/script_host.h"
 #include "game/widgets/dialog_parts.h"
@@ -164,6 +165,7 @@ public:
     TipDialog tipDialog{*this};          // the one tip, reused for every showing
 
     ScriptHost scriptHost;               // runs the adventure scenes' scripts, started in OnInit
+    AdventureBar adventureBar;           // the scene's inventory and the parts around its bar
 
 private:
     void ConnectPlayScreen();

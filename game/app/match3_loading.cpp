@@ -19,6 +19,7 @@
 #include "game/assets/game_sounds.h"
 #include "game/assets/sound_paths.h"
 #include "game/cinematics/intro_movie_files.h"
+#include "game/scenes/scene_script_api.h"
 #include "game/widgets/framed_widget_art.h"
 
 namespace {
@@ -198,10 +199,14 @@ void Match3::LoadFonts() {
 void Match3::HandFontToSceneTextBox() { scene.textBox.SetFont(&font6); }
 
 // The inventory comes with the scene functions; its step keeps its place in the start-up order.
-void Match3::LoadInventoryPictures() {}
+void Match3::LoadInventoryPictures() {
+    adventureBar.inventory.tooltipFont = &font5;
+    adventureBar.hog.SetLook(&font7, nullptr);
+    adventureBar.inventory.LoadItems(GetDataRoot() + "inventory");
+}
 
 // The scene functions join through the host's registration hook, right after its own.
-void Match3::StartScriptEngine() { scriptHost.InitScriptHost(); }
+void Match3::StartScriptEngine() { scriptHost.InitScriptHost(RegisterSceneFunctions); }
 
 void Match3::SetUpBlackOuts() {
     SetUpBlackOut(screenFade, gui.black, this, 1.0f, kScreenFadeLayer);

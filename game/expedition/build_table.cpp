@@ -5,6 +5,7 @@
 
 #include "framework/core/game_log.h"
 #include "framework/core/leading_number.h"
+#include "framework/core/split_text.h"
 #include "framework/data/ldv_ini_file.h"
 #include "game/expedition/data_table.h"
 
@@ -17,19 +18,8 @@ constexpr long long kCoordinateLimit = 100000;
 // A delay beyond a minute is a typing error; left as it is, the camp would wait for it forever.
 constexpr int kLongestDelay = 3600;
 
-std::vector<LDvString> Split(const LDvString& text, char separator) {
-    std::vector<LDvString> parts;
-    size_t start = 0;
-    for (size_t at = text.find(separator); at != LDvString::npos; at = text.find(separator, start)) {
-        parts.push_back(text.substr(start, at - start));
-        start = at + 1;
-    }
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
 LDvPoint ParsePoint(const LDvString& text) {
-    const std::vector<LDvString> xy = Split(text, ',');
+    const std::vector<LDvString> xy = SplitText(text, ',');
     LDvPoint point;
     point.x = static_cast<int>(LeadingInteger(xy[0], kCoordinateLimit));
     if (xy.size() > 1) point.y = static_cast<int>(LeadingInteger(xy[1], kCoordinateLimit));
@@ -63,7 +53,7 @@ void ReadTexts(const LDvIniFile& table, BuildGroup& group) {
 }  // namespace
 
 BuildingEntry ParseBuildingEntry(const LDvString& value) {
-    const std::vector<LDvString> fields = Split(value, ';');
+    const std::vector<LDvString> fields = SplitText(value, ';');
     BuildingEntry entry;
     entry.image = Trimmed(fields[0]);
     if (fields.size() > 1) entry.position = ParsePoint(fields[1]);

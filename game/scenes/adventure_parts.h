@@ -8,6 +8,7 @@
 #include "framework/core/ldv_string.h"
 
 class LDvOverlay;
+class SceneBarPictures;
 class Scene;
 
 class AdventureParts {
@@ -38,6 +39,14 @@ public:
     virtual LDvString CarriedId() { return {}; }
     virtual void ReturnCarried() {}
     virtual void SetCombineHighlight(bool) {}
+    // The bar's pictures (combine glow, stars, glows, strike line) while the bar is shown; null
+    // once they are released.
+    virtual void UseBarPictures(SceneBarPictures*) {}
+    // The script's side of the inventory: take an item flying in from a point, drop one.
+    virtual void TakeItem(const LDvString&, int, int) {}
+    virtual void RemoveItem(const LDvString&) {}
+    // The script lists an object to find; a count above 1 shows the plural name with the count.
+    virtual void AddHogItem(const LDvString&, const LDvString&, int) {}
 
     // The hint button's action, and the stars a click wipes away.
     virtual void UseHint(Scene&) {}

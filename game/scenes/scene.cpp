@@ -104,8 +104,13 @@ void Scene::OnEnter() {
     parts->StartRecharges(*this);
 }
 
-void Scene::OnLeave(LDvState*) {
+void Scene::OnLeave(LDvState* next) {
     if (sceneFinished && IsPlayerSelected()) SetPlayerValue(nullptr, kSavedAtSceneKey, "0");
+    // The game is closing (no next state): the scene is kept for the title, as the menu's Quit keeps it.
+    if (next == nullptr && !sceneFinished) {
+        parts->ReturnCarried();
+        parts->SaveAdventure(*this);
+    }
     script.OnLeave();
     StopList(game.NamedAmbience());
     StopList(game.NamedEffects());
@@ -121,6 +126,7 @@ void Scene::ShowBar() {
     bar.Load();
     PlaceBar();
     textBox.SetPanels(&bar[SceneBarPictures::kPrintBackSingle], &bar[SceneBarPictures::kPrintBackDouble]);
+    parts->UseBarPictures(&bar);
 }
 
 void Scene::PlaceBar() {
@@ -143,6 +149,7 @@ void Scene::HideBar() {
     for (LDvButton* button : {&menuButton, &hintButton, &skipButton}) UnloadImage(button);
     textBox.SetPanels(nullptr, nullptr);
     textBox.display.backing = nullptr;
+    parts->UseBarPictures(nullptr);
     bar.Release();
 }
 

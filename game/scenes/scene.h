@@ -55,6 +55,8 @@ public:
     // Ends the scene once: reports its discovery and fades to the map.
     void FinishScene();
     void PrintSceneText(const LDvString& text) { textBox.Print(text); }
+    // The script's pause: clicks, hint, skip and the menu are dead until it ends.
+    void SetWaiting(bool on);
     bool IsHiddenObjectScene() const { return adventure == 0; }
     // Where the scene's ways out lead: the map (a finished scene, one that cannot load) and the
     // title (the menu's quit); the game's own unless the game chose others.
@@ -82,7 +84,8 @@ public:
     float skipProgress = 0.0f;           // fraction of the skip recharge still to run
     float hintProgress = 0.0f;           // fraction of the hint recharge still to run
     SceneContent content;                // background and sections
-    LDvList<std::unique_ptr<TLPlayer>> loadedEffects;   // effect templates, never drawn; kept for the run
+    LDvList<std::unique_ptr<TLPlayer>> loadedEffects;   // effect templates, never drawn; freed with the scene
+    LDvList<std::unique_ptr<LDvSprite>> effectSheets;   // the templates' frame sheets, shared by their copies
     LDvList<std::unique_ptr<TLPlayer>> playingEffects;  // drawn at "FX"; discarded on leaving
     LDvList<std::unique_ptr<LDvOverlay>> sceneOverlays; // script decorations, drawn after the effects
     LDvString scriptText;                // the script the module was built from

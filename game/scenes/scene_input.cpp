@@ -91,3 +91,8 @@ void Scene::OpenMenu() {
     parts->SaveAdventure(*this);
     game.ScreenFade().FadeToState(false, &TitleState());
 }
+
+void Scene::SetWaiting(bool on) {
+    waiting = on;
+    menuButton.isButton = !on;
+}

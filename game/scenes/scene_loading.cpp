@@ -33,7 +33,11 @@ bool Scene::LoadScene(const LDvString& sceneName) {
     parts->ClearForNewScene();
     name = sceneName;
     adventure = IsHiddenObjectSceneName(sceneName) ? 0 : 1;
-    waiting = false;
+    SetWaiting(false);
+    // The copies share the templates' sheets, so they go first.
+    playingEffects.Clear();
+    loadedEffects.Clear();
+    effectSheets.Clear();
     content.Clear();
     scriptText.clear();
     reader.Clear();

@@ -9,7 +9,9 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string_view>
+#include <utility>
 
 #include "framework/core/ldv_string.h"
 #include "game/scenes/script_string_factory.h"
@@ -70,6 +72,7 @@ private:
     asIScriptFunction* Find(const char* declaration);
     asIScriptContext* Prepare(const char* declaration, WhenMissing whenMissing);
     bool Run(const char* declaration);
+    void LogMissingOnce(const char* declaration);
     void ReportUnfinished(const char* declaration, int result);
     void CollectGarbage(bool always);
     LDvString Label(std::string_view entryPoint) const;
@@ -87,4 +90,6 @@ private:
     LDvString scriptName;
     // Declarations already looked up in the current build (null when the script lacks them).
     std::map<LDvString, asIScriptFunction*, std::less<>> functions;
+    // (scene, declaration) pairs whose missing function was logged already; a few per scene.
+    std::set<std::pair<LDvString, LDvString>> reportedMissing;
 };

@@ -63,7 +63,7 @@ asIScriptFunction* ScriptHost::Find(const char* declaration) {
 asIScriptContext* ScriptHost::Prepare(const char* declaration, WhenMissing whenMissing) {
     asIScriptFunction* function = Find(declaration);
     if (function == nullptr || context == nullptr) {
-        if (whenMissing == WhenMissing::Log) Log(LDvString("Trouble calling func : ") + declaration);
+        if (whenMissing == WhenMissing::Log) LogMissingOnce(declaration);
         return nullptr;
     }
     // The one context is busy while a script runs: a host function must not call back into it.
@@ -76,6 +76,13 @@ asIScriptContext* ScriptHost::Prepare(const char* declaration, WhenMissing whenM
         return nullptr;
     }
     return context.get();
+}
+
+// The pointer's entry points are called on every move: a scene whose script failed to build would
+// otherwise repeat the same line for as long as it is shown.
+void ScriptHost::LogMissingOnce(const char* declaration) {
+    if (!reportedMissing.emplace(scriptName, declaration).second) return;
+    Log(LDvString("Trouble calling func : ") + declaration);
 }
 
 bool ScriptHost::Run(const char* declaration) {
