@@ -66,14 +66,14 @@ void paintMedicSign(cairo_t* cr, double cx, double cy, double r) {
     cairo_new_path(cr);
 }
 
-void groundShadow(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha) {
+void groundShadow(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha, double midShare) {
     if (rx <= 0 || ry <= 0) return;
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_scale(cr, rx, ry);
     cairo_pattern_t* shade = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
     cairo_pattern_add_color_stop_rgba(shade, 0, palette::kInk.r, palette::kInk.g, palette::kInk.b, alpha);
-    cairo_pattern_add_color_stop_rgba(shade, 0.6, palette::kInk.r, palette::kInk.g, palette::kInk.b, alpha * 0.6);
+    cairo_pattern_add_color_stop_rgba(shade, 0.6, palette::kInk.r, palette::kInk.g, palette::kInk.b, alpha * midShare);
     cairo_pattern_add_color_stop_rgba(shade, 1, palette::kInk.r, palette::kInk.g, palette::kInk.b, 0);
     cairo_set_source(cr, shade);
     cairo_new_path(cr);

@@ -41,7 +41,7 @@ void paintPost(cairo_t* cr, CampPoint bottom, double height, double width, Rgb w
 // A green cross on a white disc, the camp's sign for help (never a red cross: that one is protected).
 void paintMedicSign(cairo_t* cr, double cx, double cy, double r);
 // A soft, flat shadow on the ground, darkest in its middle.
-void groundShadow(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha);
+void groundShadow(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha, double midShare = 0.6);
 
 // The camp's land as seen on the background: the far shore behind the palm grove and the near
 // shore along the bottom, both from the left edge to the right edge, and the rocky point on the

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "tools/forge/art/camp_paint.h"
 #include "tools/forge/gui/paint.h"
 #include "tools/forge/paint/sheet.h"
 #include "tools/forge/scenes/scene_bar.h"
@@ -14,20 +15,10 @@ void paintTextured(Canvas& canvas, const PaintFn& paint, double cell, double str
     canvas.drawImage(image, 0, 0);
 }
 
+// A softer core than the camp's ground shadow: props in the scenes stand on uneven ground.
 void paintContactShadow(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha) {
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, rx, ry);
-    cairo_pattern_t* shade = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-    cairo_pattern_add_color_stop_rgba(shade, 0, palette::kInk.r, palette::kInk.g, palette::kInk.b, alpha);
-    cairo_pattern_add_color_stop_rgba(shade, 0.6, palette::kInk.r, palette::kInk.g, palette::kInk.b, alpha * 0.5);
-    cairo_pattern_add_color_stop_rgba(shade, 1, palette::kInk.r, palette::kInk.g, palette::kInk.b, 0);
-    cairo_set_source(cr, shade);
-    cairo_new_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_fill(cr);
-    cairo_pattern_destroy(shade);
-    cairo_restore(cr);
+    constexpr double kMidShare = 0.5;
+    groundShadow(cr, cx, cy, rx, ry, alpha, kMidShare);
 }
 
 void paintGrassTuft(cairo_t* cr, double x, double y, double height, double lean, uint32_t seed) {
