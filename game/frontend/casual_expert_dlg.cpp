@@ -14,7 +14,9 @@ constexpr int kLayer = 5;                      // above the dialog dimmer
 constexpr int kFrameX = 425, kFrameY = 100;
 constexpr int kFrameWidth = 750, kFrameHeight = 300;
 constexpr int kButtonDX = 40, kCasualDY = 115, kExpertDY = 200;
-constexpr int kHeadingLeft = 375, kHeadingTop = 50, kHeadingRight = 750, kHeadingBottom = 150;
+// The heading is centred in its box; a box reaching below the descriptions' top (100) drew the
+// question over the first description, so it ends where they begin.
+constexpr int kHeadingLeft = 375, kHeadingTop = 50, kHeadingRight = 750, kHeadingBottom = 100;
 constexpr int kTextLeft = 300, kTextRight = 710;
 constexpr int kCasualTop = 100, kCasualBottom = 200, kExpertTop = 200, kExpertBottom = 300;
 constexpr int kTextCasual = 1;

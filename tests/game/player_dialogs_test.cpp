@@ -203,6 +203,8 @@ TEST_F(PlayerDialogs, CasualExpertAnswersAndRestoresTheButtonWidth) {
         EXPECT_EQ(FramedWidgets().minimumTextWidth, 80);
         EXPECT_EQ(parts.casualButton.x, 465);
         EXPECT_EQ(parts.expertButton.y, 300);
+        // The question is centred in its box: a box reaching into the descriptions drew over them.
+        EXPECT_LE(parts.heading.bottom, parts.casualText.top) << "the question stays above the first description";
     }
 }
 
