@@ -6,8 +6,8 @@
 #include "engine/k_window.h"
 #include "framework/core/frame_context.h"
 #include "framework/core/game_random.h"
+#include "framework/ui/draw_primitives.h"
 #include "framework/ui/ldv_texture_atlas.h"
-#include "framework/ui/overlay_images.h"
 #include "game/cinematics/spine_actor.h"
 #include "game/scenes/scene_text_box.h"
 
@@ -20,7 +20,8 @@ constexpr int kDriftEvery = 60;                     // ticks between brightness 
 constexpr float kBrightnessStep = 0.01f;
 constexpr float kDimmest = 0.85f;
 constexpr float kBrightest = 1.0f;
-constexpr float kBackdropZoom = 13.0f;
+constexpr int kCanvasWidth = 1600;
+constexpr int kCanvasHeight = 900;
 constexpr float kFrameZoom = 4.0f;
 constexpr float kScratchLost = -900.0f;             // a scratch above this has run off the film
 constexpr int kCentreX = 800;
@@ -97,13 +98,11 @@ void DrawMovie::Draw() {
     if (captions != nullptr) captions->Draw();
 }
 
+// The black picture zoomed 13 times covers the whole canvas in opaque black; stretching it cost the
+// software renderer a full-screen blend every frame, where a filled rectangle shows the same.
 void DrawMovie::DrawBackdrop() {
     if (blackPicture == nullptr || blackPicture->picture == nullptr) return;
-    if (backdrop.picture != blackPicture->picture) SharePicture(&backdrop, blackPicture);
-    backdrop.SetPosition(kCentreX - backdrop.GetFrameWidth() / 2, kCentreY - backdrop.GetFrameHeight() / 2);
-    backdrop.zoom = kBackdropZoom;
-    backdrop.opacity = 1.0f;
-    backdrop.Draw();
+    DrawRect(0.0f, 0.0f, 0.0f, 1.0f, true, 0, 0, kCanvasWidth, kCanvasHeight);
 }
 
 // The skeleton draws in window pixels: the display scale goes into the root bone.

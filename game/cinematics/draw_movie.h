@@ -55,5 +55,4 @@ private:
     void DrawScene();
     void DrawBundlePicture(const char* shortName, float x, float y, float zoom, float opacity, bool centred);
 
-    LDvSprite backdrop;                              // shares blackPicture's picture
 };
