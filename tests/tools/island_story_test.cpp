@@ -193,6 +193,21 @@ TEST_F(IslandStory, BlockersOpenTheirLandAtOneCount) {
     }
 }
 
+// A scene left unfinished ends its expedition with the count paid, so the count can run ahead
+// of the story and show land behind a blocker early; no order of play may then find a way round
+// the blocker, strand the player, or reach Picoru with anything left unfound.
+TEST_F(IslandStory, ScenesLeftUnfinishedNeverOpenAWayRoundABlocker) {
+    constexpr int kScenesLeft = 2;
+    const WalkReport report = walkEveryOrder(map, discoveries, sectionNames("build.ini"), kScenesLeft);
+    EXPECT_TRUE(report.faults.empty()) << joined(report.faults);
+    ASSERT_GT(report.endings, 0);
+    for (const auto& [name, section] : discoveries) {
+        if (blockers.count(name) == 0) {
+            EXPECT_EQ(report.discoveriesAtEnd.count(name), 1u) << "Picoru can be reached before " << name;
+        }
+    }
+}
+
 // The first expedition is free and cannot be cancelled: a plain discovery must be in reach, and
 // the second map tip points at SUPPLY_BEACH from below, its box on screen with the view on the
 // first place.

@@ -26,6 +26,7 @@ const std::vector<CampGroup>& campGroups() {
 
 struct Progress {
     int count = 0;
+    int scenesLeft = 0;  // adventure scenes left unfinished so far
     std::string at;
     std::set<std::string> discovered, rewards, buildings, shown;
 };
@@ -40,8 +41,9 @@ bool has(const std::set<T>& s, const T& v) { return s.count(v) != 0; }
 
 class Walker {
 public:
-    Walker(const IslandMap& islandMap, const DiscoveryTable& table, const std::set<std::string>& buildable, WalkReport& out)
-        : map(islandMap), discoveries(table), groups(buildable), report(out) {}
+    Walker(const IslandMap& islandMap, const DiscoveryTable& table, const std::set<std::string>& buildable, int scenesToLeave,
+           WalkReport& out)
+        : map(islandMap), discoveries(table), groups(buildable), maxScenesLeft(scenesToLeave), report(out) {}
 
     void run() {
         Progress start;
@@ -70,11 +72,16 @@ private:
         Reach r;
         std::deque<const IslandPlace*> queue{map.place(p.at)};
         r.places.insert(p.at);
+        bool comingBack = false;
         while (!queue.empty()) {
             const IslandPlace* from = queue.front();
             queue.pop_front();
             for (const std::string& exit : from->exits) {
                 const IslandPlace* to = map.place(exit);
+                if (to != nullptr && to->id == p.at && !nothingToFind(p, *to) && !comingBack) {
+                    r.targets.push_back(to);  // a scene left unfinished here: walk out and back in
+                    comingBack = true;
+                }
                 if (to == nullptr || !onShownLand(p, *to) || !r.places.insert(to->id).second) continue;
                 if (nothingToFind(p, *to)) queue.push_back(to);
                 else r.targets.push_back(to);
@@ -99,7 +106,7 @@ private:
     }
 
     std::string key(const Progress& p) const {
-        std::string k = p.at + "@" + std::to_string(p.count);
+        std::string k = p.at + "@" + std::to_string(p.count) + "/" + std::to_string(p.scenesLeft);
         for (const std::string& d : p.discovered) k += "," + d;
         return k;
     }
@@ -113,7 +120,7 @@ private:
         for (const std::string& name : shown) {
             const IslandLand* land = map.land(name);
             const bool reachable = std::any_of(land->places.begin(), land->places.end(), [&](const IslandPlace& q) { return has(r.places, q.id); });
-            if (!reachable && !land->places.empty()) {
+            if (!reachable && !land->places.empty() && p.scenesLeft == 0) {
                 report.faults.push_back("expedition " + std::to_string(p.count) + " shows " + name + " before any of its places can be reached");
             }
         }
@@ -186,7 +193,14 @@ private:
             }
             const TableSection& section = found->second;
             const std::string blockerName = section.value("BLOCKER");
-            if (!section.value("EXPLORE").empty() || blockerName.empty()) {
+            const bool scene = !section.value("EXPLORE").empty();
+            if (scene && q.scenesLeft < maxScenesLeft) {
+                Progress left = q;
+                left.scenesLeft += 1;
+                record(left);
+                expedition(left);
+            }
+            if (scene || blockerName.empty()) {
                 grant(q, section, target->discovery);
                 campBuilds(q);
                 record(q);
@@ -198,7 +212,7 @@ private:
             if (blocker == discoveries.end() || !canPass(q, blocker->second)) continue;  // turned back
             q.discovered.insert(target->discovery);
             q.count += 1;
-            if (reveal(q).empty()) report.faults.push_back("passing " + target->id + " opens no land");
+            if (reveal(q).empty() && q.scenesLeft == 0) report.faults.push_back("passing " + target->id + " opens no land");
             report.countsAfterPassing[target->discovery].insert(q.count);
             record(q);
             walk(q, reach(q));
@@ -210,18 +224,20 @@ private:
     const IslandMap& map;
     const DiscoveryTable& discoveries;
     const std::set<std::string>& groups;
+    const int maxScenesLeft;
     WalkReport& report;
     std::set<std::string> memo;
 };
 
 }  // namespace
 
-WalkReport walkEveryOrder(const IslandMap& map, const DiscoveryTable& discoveries, const std::set<std::string>& buildable) {
+WalkReport walkEveryOrder(const IslandMap& map, const DiscoveryTable& discoveries, const std::set<std::string>& buildable,
+                          int unfinishedSceneVisits) {
     WalkReport report;
     if (map.places().empty()) {
         report.faults.push_back("the map has no places");
         return report;
     }
-    Walker(map, discoveries, buildable, report).run();
+    Walker(map, discoveries, buildable, unfinishedSceneVisits, report).run();
     return report;
 }

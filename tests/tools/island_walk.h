@@ -7,6 +7,12 @@
 // on; a blocker without them turns the marker back. Between expeditions the camp builds whatever
 // it can (the clinic needs MED_SUPPLIES, the hut upgrade BSUPPLY, the finished camp the upgrade
 // and the lab). Arriving at PICORU ends the game.
+//
+// A player may also leave an adventure scene unfinished: the expedition ends there, its count
+// stays paid, and the next expedition pays again. The count then runs ahead of the story and land
+// behind a blocker can show before the blocker is passed; what must hold is that its places stay
+// out of reach until then. `unfinishedSceneVisits` lets each order of play leave scenes that many
+// times; land shown early, and a blocker that then opens no new land, are no fault there.
 #include <map>
 #include <set>
 #include <string>
@@ -30,4 +36,5 @@ struct WalkReport {
 };
 
 // campGroups: the groups build.ini offers (the camp can only build those).
-WalkReport walkEveryOrder(const IslandMap& map, const DiscoveryTable& discoveries, const std::set<std::string>& campGroups);
+WalkReport walkEveryOrder(const IslandMap& map, const DiscoveryTable& discoveries, const std::set<std::string>& campGroups,
+                          int unfinishedSceneVisits = 0);
