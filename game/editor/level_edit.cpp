@@ -77,6 +77,7 @@ void LevelEdit::OnFirstEnter() {
 void LevelEdit::setUpButton(EditorButton& button, const char* label, int x, int y) {
     if (&button != &prevSetButton) SharePicture(&button, &prevSetButton);
     button.kind = kHoverButtonKind;
+    button.enabled = true;
     button.text = label;
     button.font = &game.Font(kButtonFont);
     button.SetPosition(x, y);
