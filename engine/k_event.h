@@ -33,6 +33,7 @@ constexpr int32_t K_KEY_SPACE = 4;
 constexpr int32_t K_KEY_LSHIFT = 5;
 constexpr int32_t K_KEY_SHIFT = 6;
 constexpr int32_t K_KEY_RETURN = 7;
+constexpr int32_t K_KEY_LCONTROL = 8;
 constexpr int32_t K_KEY_CONTROL = 9;
 constexpr int32_t K_KEY_F1 = 10;            // F1..F12 are 10..21
 constexpr int32_t K_KEY_BACKSPACE = 22;

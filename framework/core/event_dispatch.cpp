@@ -137,6 +137,8 @@ void DispatchMouse(const KEvent& event) {
 
 bool IsShiftKey(int32_t keyCode) { return keyCode == K_KEY_LSHIFT || keyCode == K_KEY_SHIFT; }
 
+bool IsControlKey(int32_t keyCode) { return keyCode == K_KEY_CONTROL || keyCode == K_KEY_LCONTROL; }
+
 void DispatchOther(const KEvent& event) {
     MouseTracking& mouse = Frame().mouse;
     switch (event.type) {
@@ -148,15 +150,19 @@ void DispatchOther(const KEvent& event) {
         }
         case K_EVENT_KEYDOWN: {
             if (IsShiftKey(event.keyCode)) mouse.shiftDown = true;
+            if (IsControlKey(event.keyCode)) mouse.controlDown = true;
             const bool shift = mouse.shiftDown;
             Send([&](LDvMessageReceiver& r) { r.OnKeyDown(event.keyCode, shift); });
             break;
         }
         case K_EVENT_KEYUP:
             if (IsShiftKey(event.keyCode)) mouse.shiftDown = false;
+            if (IsControlKey(event.keyCode)) mouse.controlDown = false;
             break;
         case K_EVENT_ACTIVATED:
         case K_EVENT_DEACTIVATED:
+            // A key released while another window had the focus never reports its release here.
+            mouse.controlDown = false;
             if (LDvGame* game = Frame().game) game->OnFocusChange(event.type == K_EVENT_ACTIVATED);
             break;
         default:

@@ -22,6 +22,7 @@ struct MouseTracking {
     bool previousLeft = false;
     bool previousRight = false;
     bool shiftDown = false;
+    bool controlDown = false;
     bool dragging = false;
     int32_t lastX = 0, lastY = 0;            // last event position
     int32_t dragOriginX = 0, dragOriginY = 0;

@@ -147,5 +147,3 @@ void Match3::EnterMovie() {
     SetState(&movie, this, false);
 }
 
-LDvState* Match3::LevelEditorState() { return nullptr; }
-

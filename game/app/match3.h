@@ -19,6 +19,7 @@
 #include "game/assets/game_bundles.h"
 #include "game/assets/gui_pictures.h"
 #include "game/cinematics/movie.h"
+#include "game/editor/level_edit.h"
 #include "game/expedition/camp.h"
 #include "game/expedition/chapters.h"
 #include "game/expedition/map.h"
@@ -83,8 +84,8 @@ public:
     LDvState& PlayState() override { return playing; }
     // Every level, won or not, leads back to the camp.
     LDvState* StateAfterLevel() override { return &camp; }
-    // The level editor, which the editor's test play returns to; null until the editor exists.
-    LDvState* LevelEditorState() override;
+    // The level editor, which the title opens and the editor's test play returns to.
+    LDvState* LevelEditorState() override { return &levelEdit; }
     // Where the chapter card and the camp's Explore lead.
     LDvState& MapState() override { return map; }
     // Where the credits and the "Main Menu" of the options, the camp and the map fade to.
@@ -118,6 +119,7 @@ public:
     Movie movie{*this, scene.textBox};   // its captions share the scene's text box
     Credits credits{*this};
     Survey survey{*this};
+    LevelEdit levelEdit{*this, playing};
 
     // The hidden-object list of the adventure scenes and its items come with the scenes.
 

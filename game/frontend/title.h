@@ -37,6 +37,8 @@ public:
     void OnEnter() override;
     void OnLeave(LDvState* next) override;
     void OnButton(LDvOverlay* button) override;
+    // Ctrl+Shift+E opens the level editor, a designer's tool no player meets by chance.
+    void OnKeyDown(int engineKeyCode, bool shiftDown) override;
     void ToggleOverlays() override;
     void Update() override;
 

@@ -1,5 +1,6 @@
 // The title's buttons: exit with its question, options with the way to the credits, the player
 // selection, and the story, which decides where play goes on.
+#include "engine/k_event.h"
 #include "engine/k_window.h"
 #include "framework/core/black_out.h"
 #include "framework/core/frame_context.h"
@@ -24,6 +25,7 @@ constexpr const char* kCasualModeAsked = "CASUAL_MODE_ASKED";
 constexpr const char* kCasualMode = "CASUAL_MODE";
 constexpr const char* kSurveyReached = "SURVEY_REACHED";
 constexpr const char* kPlayedIntroMovie = "PLAYED_INTRO_MOVIE";
+constexpr int kEditorKey = K_KEY_A + ('E' - 'A');    // with Ctrl and Shift held
 
 }  // namespace
 
@@ -38,6 +40,11 @@ void Title::OnButton(LDvOverlay* button) {
     } else if (button == &nameButton || button == &notYouButton) {
         ChoosePlayer();
     }
+}
+
+void Title::OnKeyDown(int engineKeyCode, bool shiftDown) {
+    if (engineKeyCode != kEditorKey || !shiftDown || !Frame().mouse.controlDown || FadeRunning()) return;
+    if (LDvState* editor = game.LevelEditorState()) game.ScreenFade().FadeToState(false, editor);
 }
 
 void Title::AskToExit() {

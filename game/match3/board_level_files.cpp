@@ -29,7 +29,7 @@ void loadLevelInto(Board& board, int fileNumber) {
     board.borders = borders;
 }
 
-bool saveLevel(const Board& board, int fileNumber) {
+LevelWords boardLevelWords(const Board& board) {
     LevelWords words{};
     for (int row = 0; row < kLevelRows; ++row) {
         for (int col = 0; col < kLevelColumns; ++col) {
@@ -37,5 +37,9 @@ bool saveLevel(const Board& board, int fileNumber) {
                 encodeCellWord(board.cells[static_cast<size_t>(Board::cellIndex(col, row))]);
         }
     }
-    return saveLevelFiles(fileNumber, words, board.borders);
+    return words;
+}
+
+bool saveLevel(const Board& board, int fileNumber) {
+    return saveLevelFiles(fileNumber, boardLevelWords(board), board.borders);
 }

@@ -7,6 +7,8 @@
 // the field is all active and empty: no entries, locks, colours, presets, random fill or pieces.
 // Borders come from the border file, or are cleared without one.
 void loadLevelInto(Board& board, int fileNumber);
+// The board's cells as the words of a cell file (row-major).
+LevelWords boardLevelWords(const Board& board);
 // Writes the board's cells and borders as design F; false (logged) when a file could not be
 // written, which leaves that file as it was.
 bool saveLevel(const Board& board, int fileNumber);

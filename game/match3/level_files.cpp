@@ -62,7 +62,9 @@ bool WriteLevelFile(const LDvString& path, const uint8_t* bytes, size_t size) {
 
 }  // namespace
 
-int levelFileNumberIn(const LDvString& order, int level) {
+namespace {
+
+std::vector<LDvString> OrderEntries(const LDvString& order) {
     std::vector<LDvString> entries;
     size_t start = 0;
     for (size_t comma = order.find(','); comma != LDvString::npos; comma = order.find(',', start)) {
@@ -70,16 +72,33 @@ int levelFileNumberIn(const LDvString& order, int level) {
         start = comma + 1;
     }
     entries.push_back(order.substr(start));
+    return entries;
+}
+
+LDvString LevelOrder() {
+    const LDvIniFile table(LevelTablePath());
+    return table.GetString(nullptr, "LEVEL_ORDER", kDefaultOrder);
+}
+
+}  // namespace
+
+int levelFileNumberIn(const LDvString& order, int level) {
+    const std::vector<LDvString> entries = OrderEntries(order);
     const long long count = static_cast<long long>(entries.size());
     // Levels past the end of the list cycle through it; the floor modulo keeps level 0 in range.
     const long long index = ((static_cast<long long>(level) - 1) % count + count) % count;
     return static_cast<int>(LeadingDecimal(entries[static_cast<size_t>(index)]));
 }
 
-int levelFileNumber(int level) {
-    const LDvIniFile table(LevelTablePath());
-    return levelFileNumberIn(table.GetString(nullptr, "LEVEL_ORDER", kDefaultOrder), level);
+int highestOrderedDesignIn(const LDvString& order) {
+    long long highest = 0;
+    for (const LDvString& entry : OrderEntries(order)) highest = std::max(highest, LeadingDecimal(entry));
+    return static_cast<int>(highest);
 }
+
+int highestOrderedDesign() { return highestOrderedDesignIn(LevelOrder()); }
+
+int levelFileNumber(int level) { return levelFileNumberIn(LevelOrder(), level); }
 
 int parseLevelTime(const LDvString& text, int defaultSeconds) {
     if (text.empty()) return defaultSeconds;

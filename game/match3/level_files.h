@@ -28,6 +28,9 @@ using LevelBorders = std::array<int16_t, kLevelBorderCount>;   // index i * 14 +
 // of levels.ini (default "1,2,3,4,5"); an entry that is not a number gives 0.
 int levelFileNumber(int level);
 int levelFileNumberIn(const LDvString& order, int level);
+// The highest design number "LEVEL_ORDER" names (0 when none is a number).
+int highestOrderedDesign();
+int highestOrderedDesignIn(const LDvString& order);
 
 // The time limit of design F in seconds, from "TIMES"/"LEVEL_TIME_F" of levels.ini (300 when
 // missing). Values are seconds ("90") or minutes and seconds ("4:30").

@@ -70,8 +70,12 @@ void Playing::OnFirstEnter() {
 void Playing::OnEnter() {
     paused = false;
     readProgress();
-    values.fileNumber = levelFileNumber(values.levelNumber);
-    loadLevelFiles(values.fileNumber, levelData, levelBorders);
+    if (editMode) {
+        enterEditedDesign();
+    } else {
+        values.fileNumber = levelFileNumber(values.levelNumber);
+        loadLevelFiles(values.fileNumber, levelData, levelBorders);
+    }
     for (int i = 0; i < kBorderCount; ++i) board->borders[i] = levelBorders[i];
     chooseScenery();
     values.musicIndex = musicIndexFor(values.levelNumber);
@@ -85,6 +89,7 @@ void Playing::OnEnter() {
     levelBoard.setLevel(values.levelNumber);
     dropPanels();
     editNotifier.hidden = editInstructions.hidden = !editMode;
+    edit.message.clear();
     game.ScreenFade().FadeFromBlack();
 }
 
@@ -127,6 +132,11 @@ void Playing::startLevel() {
     startText.stop();
     tornado->remaining = 0;
     wind->startLevel();
+    // A test play neither spends nor earns the player's wind bonuses.
+    if (editMode) {
+        wind->active = false;
+        wind->count = 0;
+    }
     setAimerShown(false);
     shownWindCount = wind->count;
     board->editMode = false;

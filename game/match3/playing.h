@@ -18,6 +18,7 @@
 #include "framework/core/ldv_state.h"
 #include "framework/ui/ldv_button.h"
 #include "game/app/blank_state.h"
+#include "game/editor/play_edit_mode.h"
 #include "game/match3/animated_friend.h"
 #include "game/match3/bonus_drawer.h"
 #include "game/match3/digit_drawer.h"
@@ -73,6 +74,7 @@ public:
     Playing(const Playing&) = delete;
     Playing& operator=(const Playing&) = delete;
 
+    void OnChar(int character, bool shiftDown) override;
     void OnKeyDown(int engineKeyCode, bool shiftDown) override;
     void OnClick(int x, int y) override;
     void OnRightClick(int x, int y) override;
@@ -109,6 +111,7 @@ public:
     PlayValues values;
     int32_t startResources = 0;          // the player's resources when the level was entered
     bool editMode = false;               // entered from the level editor
+    PlayEditMode edit;                   // the design the editor opened, and what its keys do
     std::unique_ptr<Board> board;
     LDvPoint dragCell{-1, -1};           // the cell under the pointer when the drag began
     bool dragArmed = false;
@@ -164,6 +167,10 @@ private:
     void showEndButtons();
     void hideEndButtons();
     void startMusic();
+    void enterEditedDesign();
+    void editKeyDown(int engineKeyCode);
+    void startTestPlay();
+    bool editing() const;                // the edit mode's keys act (no test play yet)
     void stopMusic();
     void openMenu();
     bool offer(const TipRequest& tip);

@@ -65,10 +65,15 @@ void Playing::OnRightClick(int, int) {
 }
 
 void Playing::OnKeyDown(int engineKeyCode, bool) {
+    if (editing()) {
+        editKeyDown(engineKeyCode);
+        return;
+    }
     if (engineKeyCode == kEscapeKey && inputAllowed()) wind->stopAiming();
 }
 
 void Playing::OnMouseMove(int x, int y, bool, bool) {
+    edit.pointer = {x, y};
     if (!overlaysCreated) return;
     aimer->moveTo(x, y);
     windButton->hovered = NearWindButton(x, y);
@@ -86,6 +91,7 @@ void Playing::OnDragStart(int x, int y) {
 
 // Horizontal wins when both distances are long enough.
 void Playing::OnDrag(int x, int y, int dxFromStart, int dyFromStart, int, int) {
+    edit.pointer = {x, y};
     if (overlaysCreated) aimer->moveTo(x, y);
     if (!dragArmed || !inputAllowed()) return;
     LDvPoint other = dragCell;

@@ -77,7 +77,7 @@ void Playing::createOverlays() {
         {&menuButton, kPlayLayer},   {&startText, kPlayLayer},      {&editNotifier, kPlayLayer},
         {&editInstructions, kPlayLayer}, {&levelEnd, kEndLayer},    {&retryButton, kEndLayer},
         {&leaveButton, kEndLayer},   {&continueButton, kEndLayer},  {aimer.get(), kTopLayer},
-        {&pauseCard, kPauseLayer},
+        {&edit.message, kTopLayer}, {&pauseCard, kPauseLayer},
     };
     overlays.clear();
     for (const auto& [overlay, layer] : drawn) {

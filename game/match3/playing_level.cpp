@@ -39,7 +39,10 @@ bool TipSeen(const char* key) { return IsPlayerSelected() && GetPlayerInt("TIPS"
 
 }  // namespace
 
-bool Playing::offer(const TipRequest& tip) { return offerTip && !values.levelOver ? offerTip(tip) : false; }
+// The tips are the player's, marked as seen once shown: a test play of the editor offers none.
+bool Playing::offer(const TipRequest& tip) {
+    return offerTip && !values.levelOver && !editMode ? offerTip(tip) : false;
+}
 
 void Playing::closeTip() {
     if (Frame().secondary != nullptr) CloseSecondary();
@@ -152,7 +155,8 @@ void Playing::leaveLevel(bool won, bool fromEditor) {
     if (won) {
         ++values.levelNumber;
         ++values.setLevel;
-        if (IsPlayerSelected()) {
+        // A won test play is the designer's: the player's progress stays as it was.
+        if (IsPlayerSelected() && !fromEditor) {
             SetPlayerInt(nullptr, "CURRENT_LEVEL", values.levelNumber);
             SetPlayerInt(nullptr, "SET_LEVEL", values.setLevel);
             SetPlayerInt(nullptr, "CURRENT_RESOURCES", scoreCounter().target);

@@ -76,7 +76,9 @@ PlayWorld::PlayWorld(const std::string& dataFolder, const std::function<void()>&
     CreatePlayer(0, "Tester");
     SetPlayerInt(nullptr, "SHOW_TIPS", 0);
     if (prepare) prepare();
-    LDvState& first = start == Start::Camp ? static_cast<LDvState&>(match3->camp) : match3->playing;
+    LDvState& first = start == Start::Camp    ? static_cast<LDvState&>(match3->camp)
+                      : start == Start::Title ? static_cast<LDvState&>(match3->title)
+                                              : match3->playing;
     SetState(&first, match3.get(), false);
     running = Frame().currentState == &first;
 }

@@ -39,8 +39,8 @@ struct PlayWindow {
 
 class PlayWorld {
 public:
-    // Where the world begins: on the play screen or in the camp.
-    enum class Start { PlayScreen, Camp };
+    // Where the world begins: on the play screen, in the camp or on the title.
+    enum class Start { PlayScreen, Camp, Title };
 
     // `prepare` runs once the player is selected and before the first screen is entered; it sets
     // progress values. Tips are switched off unless `prepare` switches them on again.

@@ -1,4 +1,4 @@
-#include "tools/forge/tables/board_border_rule.h"
+#include "game/match3/board_border_rule.h"
 
 #include <gtest/gtest.h>
 

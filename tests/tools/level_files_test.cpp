@@ -9,7 +9,7 @@
 #include "game/match3/board_cell.h"
 #include "game/match3/level_files.h"
 #include "tests/tools/data_folder.h"
-#include "tools/forge/tables/board_border_rule.h"
+#include "game/match3/board_border_rule.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 #include "tools/forge/core/forge.h"
 #include "tools/forge/paint/glow.h"
 #include "tools/forge/paint/sheet.h"
-#include "tools/forge/tables/board_border_rule.h"
+#include "game/match3/board_border_rule.h"
 
 namespace {
 

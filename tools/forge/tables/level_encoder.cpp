@@ -4,7 +4,7 @@
 #include <deque>
 #include <sstream>
 
-#include "tools/forge/tables/board_border_rule.h"
+#include "game/match3/board_border_rule.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 // own; the cell word has no slide marks.
 //
 // The frame is derived from the field's shape with the numbering the border pictures are painted
-// for (tools/forge/board_border_rule.h): pieces lie on the squares around the field.
+// for (game/match3/board_border_rule.h): pieces lie on the squares around the field.
 #include <array>
 #include <cstdint>
 #include <string>
