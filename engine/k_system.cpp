@@ -92,7 +92,11 @@ void noteMousePosition(int x, int y) {
     mouse().y = y;
 }
 
-bool getDesktopSize(int& width, int& height) {
+namespace {
+
+using DisplayRect = int (*)(int displayIndex, SDL_Rect* rect);
+
+bool displaySize(DisplayRect rectOf, int& width, int& height) {
     width = height = 0;
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         engineLog("Desktop size: no video: %s", SDL_GetError());
@@ -108,13 +112,19 @@ bool getDesktopSize(int& width, int& height) {
         SDL_Window* sdlWindow = window && window->sdlRenderer() ? SDL_RenderGetWindow(window->sdlRenderer()) : nullptr;
         const int display = sdlWindow ? SDL_GetWindowDisplayIndex(sdlWindow) : 0;
         SDL_Rect bounds{};
-        found = SDL_GetDisplayBounds(display < 0 ? 0 : display, &bounds) == 0;
+        found = rectOf(display < 0 ? 0 : display, &bounds) == 0;
         width = bounds.w;
         height = bounds.h;
     }
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return found;
 }
+
+}  // namespace
+
+bool getDesktopSize(int& width, int& height) { return displaySize(SDL_GetDisplayBounds, width, height); }
+
+bool getUsableDesktopSize(int& width, int& height) { return displaySize(SDL_GetDisplayUsableBounds, width, height); }
 
 int getMouseX() { return mouse().x; }
 int getMouseY() { return mouse().y; }

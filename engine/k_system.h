@@ -11,6 +11,8 @@ bool displayReachable(std::string& report);
 // Size of the display the window opens on (or will open on); false when no display is available.
 // SDL's dummy and offscreen drivers count as a 1920 x 1080 desktop, so headless runs get the full canvas.
 bool getDesktopSize(int& width, int& height);
+// The part of that display a window may take: less the panels and docks the desktop keeps for itself.
+bool getUsableDesktopSize(int& width, int& height);
 
 // Mouse state as the engine last saw it (events processed by flipBackBuffer, scripted input included),
 // in window client coordinates corrected for letter-boxing. Callers apply the display scale.

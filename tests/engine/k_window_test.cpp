@@ -56,10 +56,18 @@ TEST(Window, FullScreenLetterBoxesAndCorrectsTheMouse) {
     window.flipBackBuffer(true);
     seen.clear();
 
-    // Where the canvas centre lies on the display, letter-boxed with the aspect kept.
+    // The canvas takes the largest area of its aspect on the display; the mouse arrives in that
+    // area's pixels, and where its centre lies on the display is where SDL letter-boxes it.
+    const int areaWidth = window.getWidth();
+    const int areaHeight = window.getHeight();
+    int displayWidth = 0;
+    int displayHeight = 0;
+    SDL_GetWindowSize(SDL_RenderGetWindow(window.sdlRenderer()), &displayWidth, &displayHeight);
+    EXPECT_TRUE(areaWidth == displayWidth || areaHeight == displayHeight) << areaWidth << " x " << areaHeight;
+    EXPECT_NEAR(static_cast<float>(areaWidth) / static_cast<float>(areaHeight), 1600.0f / 900.0f, 0.01f);
     int displayX = 0;
     int displayY = 0;
-    SDL_RenderLogicalToWindow(window.sdlRenderer(), 800.0f, 450.0f, &displayX, &displayY);
+    SDL_RenderLogicalToWindow(window.sdlRenderer(), areaWidth / 2.0f, areaHeight / 2.0f, &displayX, &displayY);
     SDL_Event press{};
     press.type = SDL_MOUSEBUTTONDOWN;
     press.button.windowID = SDL_GetWindowID(SDL_RenderGetWindow(window.sdlRenderer()));
@@ -70,9 +78,9 @@ TEST(Window, FullScreenLetterBoxesAndCorrectsTheMouse) {
     SDL_PushEvent(&press);
     window.flipBackBuffer(true);
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_NEAR(seen[0].mouseX, 800, 2);
-    EXPECT_NEAR(seen[0].mouseY, 450, 2);
-    EXPECT_NEAR(getMouseX(), 800, 2);
+    EXPECT_NEAR(seen[0].mouseX, areaWidth / 2, 2);
+    EXPECT_NEAR(seen[0].mouseY, areaHeight / 2, 2);
+    EXPECT_NEAR(getMouseX(), areaWidth / 2, 2);
 
     ASSERT_TRUE(window.toggleFullScreen(false));
     EXPECT_FALSE(window.isFullScreen());
