@@ -111,7 +111,7 @@ bool KWindow::createGameWindow(int w, int h, int depth, bool windowed, const cha
         engineLog("%s: no graphics device in /dev/dri", rendererName());
         return false;
     }
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    if (!startVideo()) {
         engineLog("%s: SDL video failed: %s", rendererName(), SDL_GetError());
         return false;
     }

@@ -8,6 +8,7 @@
 #include "engine/k_log.h"
 #include "engine/k_system.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/xvfb_display.h"
 
 namespace {
 
@@ -91,6 +92,22 @@ TEST(Window, FullScreenLetterBoxesAndCorrectsTheMouse) {
     ASSERT_TRUE(window.readPixels(pixels, width, height));
     EXPECT_EQ(width, 1600);
     EXPECT_EQ(height, 900);
+}
+
+// Started and stopped in quick succession, SDL's X11 start fails now and then and SDL settles for
+// its off-screen driver, which once sized a game for a 1920 x 1080 screen on a 1366 x 768 one and
+// could open it where nobody sees it: with a display set, only the display will do.
+TEST(Window, VideoStartsOnTheDisplayEveryTime) {
+    OnXvfb xvfb;
+    if (!xvfb.ready()) GTEST_SKIP() << "no Xvfb";
+    constexpr int kStarts = 60;
+    int elsewhere = 0;
+    for (int i = 0; i < kStarts; ++i) {
+        ASSERT_TRUE(startVideo());
+        if (std::string(SDL_GetCurrentVideoDriver()) != "x11") ++elsewhere;
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+    EXPECT_EQ(elsewhere, 0);
 }
 
 }  // namespace
