@@ -54,9 +54,12 @@ std::unique_ptr<KWindow> OpenWindow(int rendererKind) {
 // at once where that is cheaper, and lands every picture's edges on whole pixels.
 void MapCanvasOntoWindow(KWindow& window) {
     FrameContext& frame = Frame();
+    const WindowRequest& request = RequestedWindow();
     const float inverseScale = frame.displayScaled && frame.inverseDisplayScale > 0.0f ? frame.inverseDisplayScale : 1.0f;
-    window.setCanvasSize(static_cast<int>(std::lround(frame.width * inverseScale)),
-                         static_cast<int>(std::lround(frame.height * inverseScale)));
+    // Given outright where it is known: derived from a letter-boxed area it could be a pixel off.
+    window.setCanvasSize(request.canvasWidth > 0 ? request.canvasWidth : static_cast<int>(std::lround(frame.width * inverseScale)),
+                         request.canvasHeight > 0 ? request.canvasHeight
+                                                  : static_cast<int>(std::lround(frame.height * inverseScale)));
     frame.canvasDrawing = true;
     FollowWindowSize();
 }

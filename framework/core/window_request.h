@@ -9,6 +9,8 @@ struct WindowRequest {
     int minimumWidth = 0;                // the smallest the player may make it; 0: no limit
     int minimumHeight = 0;
     bool maximised = false;              // the window opens maximised
+    int canvasWidth = 0;                 // the canvas drawn on; 0: the frame's size over its display scale
+    int canvasHeight = 0;
 };
 
 // The one request of the process; ResetFrameForTesting resets it with the frame context.

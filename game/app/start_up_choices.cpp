@@ -58,8 +58,8 @@ void ApplyWindowChoice(const WindowChoice& choice) {
     const AreaSize area = letterBoxArea(kCanvasWidth, kCanvasHeight, choice.width, choice.height);
     frame.width = static_cast<int16_t>(area.width);
     frame.height = static_cast<int16_t>(area.height);
-    RequestedWindow() = WindowRequest{choice.width, choice.height, kMinimumWindowWidth, kMinimumWindowHeight,
-                                      choice.maximised};
+    RequestedWindow() = WindowRequest{choice.width,        choice.height, kMinimumWindowWidth, kMinimumWindowHeight,
+                                      choice.maximised,    kCanvasWidth,  kCanvasHeight};
     if (!choice.scaled) return;
     frame.displayScaled = true;
     frame.displayCentreScaling = true;

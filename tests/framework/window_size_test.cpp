@@ -7,12 +7,14 @@
 #include <memory>
 #include <string>
 
+#include "engine/frame_canvas.h"
 #include "engine/k_window.h"
 #include "framework/core/event_dispatch.h"
 #include "framework/core/frame_context.h"
 #include "framework/core/ldv_game.h"
 #include "framework/core/main_loop.h"
 #include "framework/core/state_control.h"
+#include "framework/core/window_request.h"
 #include "framework/ui/ldv_button.h"
 #include "framework/ui/overlay_registry.h"
 #include "tests/framework/recording_state.h"
@@ -179,6 +181,28 @@ TEST_P(WindowSizes, FullScreenTakesTheDisplayAndGivesTheWindowBack) {
     EXPECT_EQ(height, kSizes[2].windowHeight);
     EXPECT_EQ(Frame().window->getWidth(), kSizes[2].areaWidth);
     EXPECT_FLOAT_EQ(Frame().displayScale, kSizes[2].scale);
+}
+
+using WindowRequestTest = ShellTest;
+
+// A window opened at a remembered size of another shape: the canvas stays 1600 x 900 exactly (the
+// letter-boxed 1400 x 788 over the scale would make it 901 high) and shows between bars.
+TEST_F(WindowRequestTest, AWindowOfAnotherShapeOpensOnTheWholeCanvas) {
+    LDvGame game("Quorvane", "Quorvane", 0, 2);
+    RequestedWindow() = WindowRequest{1400, 900, 1280, 720, false, kCanvasWidth, kCanvasHeight};
+    Frame().width = 1400;
+    Frame().height = 788;
+    Frame().displayScaled = true;
+    Frame().displayScale = 0.875f;
+    Frame().inverseDisplayScale = 1.0f / 0.875f;
+    ASSERT_TRUE(game.InitGame(false));
+    const FrameCanvas* canvas = Frame().window->frameCanvas();
+    ASSERT_NE(canvas, nullptr);
+    EXPECT_EQ(canvas->width(), kCanvasWidth);
+    EXPECT_EQ(canvas->height(), kCanvasHeight);
+    EXPECT_EQ(Frame().window->getWidth(), 1400);
+    EXPECT_EQ(Frame().window->getHeight(), 788);
+    EXPECT_FLOAT_EQ(Frame().displayScale, 0.875f);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothRenderers, WindowSizes, testing::Values(TestRenderer::Software, TestRenderer::Accelerated),
