@@ -36,9 +36,9 @@ WindowChoice ChooseWindowSize(const DesktopSize& desktop) {
     // Panels may leave less than the minimum: the window then takes the minimum and overlaps them.
     const int roomWidth = std::clamp(desktop.usableWidth, kMinimumWindowWidth, kCanvasWidth);
     const int roomHeight = std::clamp(desktop.usableHeight, kMinimumWindowHeight, kCanvasHeight);
-    // Whole pixels of the canvas's aspect: 1366 x 768 holds 1365 x 768.
-    const int height = std::min(roomHeight, roomWidth * kCanvasHeight / kCanvasWidth);
-    const int width = (2 * height * kCanvasWidth + kCanvasHeight) / (2 * kCanvasHeight);
+    // Whole pixels of the canvas's aspect, each side rounded: 1366 x 768 and 1365 x 768 hold 1365 x 768.
+    const int height = std::min(roomHeight, (2 * roomWidth * kCanvasHeight + kCanvasWidth) / (2 * kCanvasWidth));
+    const int width = std::min(roomWidth, (2 * height * kCanvasWidth + kCanvasHeight) / (2 * kCanvasHeight));
     return ChoiceOf(width, height, false);
 }
 
