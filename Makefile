@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TEST_SECONDS ?= 3
 CMAKE_FLAGS ?=
 
-.PHONY: all setup run game test fuzz-briefly bench fuzz forge install package clean
+.PHONY: all setup run game test fuzz-briefly bench fuzz forge install package screenshots clean
 
 all: game
 
@@ -32,6 +32,10 @@ install: game
 # A Debian package in $(BUILD)/, installed with `apt install ./$(BUILD)/quorvane_*.deb`.
 package: game
 	cd $(BUILD) && cpack -G DEB
+
+# The README's screenshots in docs/, made by the game itself in its test mode (tools/screenshots.sh).
+screenshots: game
+	tools/screenshots.sh $(BUILD) docs
 
 forge: setup $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target data

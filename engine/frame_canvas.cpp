@@ -35,6 +35,12 @@ void FrameCanvas::setSize(int width, int height) {
     canvasHeight = height;
 }
 
+void FrameCanvas::setWindowSize(int width, int height) {
+    if (width <= 0 || height <= 0) return;
+    windowWidth = width;
+    windowHeight = height;
+}
+
 bool FrameCanvas::ensureTexture() {
     if (texture && textureWidth == canvasWidth && textureHeight == canvasHeight) return true;
     if (texture) SDL_DestroyTexture(texture);

@@ -25,6 +25,8 @@ public:
     FrameCanvas& operator=(const FrameCanvas&) = delete;
 
     void setSize(int width, int height);
+    // The area the frame is shown in changed (the window was resized); taken from the next frame on.
+    void setWindowSize(int width, int height);
     int width() const { return canvasWidth; }
     int height() const { return canvasHeight; }
 

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -48,11 +49,34 @@ bool noDisplayForMessageBox() {
     return !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY");
 }
 
+bool displaySet() {
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 != nullptr && *x11 != '\0') || (wayland != nullptr && *wayland != '\0');
+}
+
+constexpr int kVideoAttempts = 5;
+constexpr uint32_t kVideoRetryMilliseconds = 50;
+
 }  // namespace
+
+bool startVideo() {
+    const bool mayFallBack = isHeadlessDriver(std::getenv("SDL_VIDEODRIVER")) || !displaySet();
+    for (int attempt = 1;; ++attempt) {
+        const bool started = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+        if (started && (mayFallBack || !isHeadlessDriver(SDL_GetCurrentVideoDriver()))) return true;
+        if (attempt >= kVideoAttempts) return started;
+        if (started) {
+            engineLog("SDL fell back to its '%s' video driver; trying the display again", SDL_GetCurrentVideoDriver());
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        }
+        SDL_Delay(kVideoRetryMilliseconds);
+    }
+}
 
 bool displayReachable(std::string& report) {
     if (isHeadlessDriver(std::getenv("SDL_VIDEODRIVER"))) return true;
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    if (!startVideo()) {
         report = std::string("SDL could not start a video driver: ") + SDL_GetError();
         return false;
     }
@@ -93,24 +117,36 @@ void noteMousePosition(int x, int y) {
 }
 
 bool getDesktopSize(int& width, int& height) {
-    width = height = 0;
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    int usableWidth = 0;
+    int usableHeight = 0;
+    return getDesktopSize(width, height, usableWidth, usableHeight);
+}
+
+bool getDesktopSize(int& width, int& height, int& usableWidth, int& usableHeight) {
+    width = height = usableWidth = usableHeight = 0;
+    if (!startVideo()) {
         engineLog("Desktop size: no video: %s", SDL_GetError());
         return false;
     }
     bool found = false;
     if (videoDriverHasNoDisplay()) {
-        width = kHeadlessDesktopWidth;
-        height = kHeadlessDesktopHeight;
+        width = usableWidth = kHeadlessDesktopWidth;
+        height = usableHeight = kHeadlessDesktopHeight;
         found = true;
     } else {
         KWindow* window = KWindow::current();
         SDL_Window* sdlWindow = window && window->sdlRenderer() ? SDL_RenderGetWindow(window->sdlRenderer()) : nullptr;
-        const int display = sdlWindow ? SDL_GetWindowDisplayIndex(sdlWindow) : 0;
+        const int display = std::max(sdlWindow ? SDL_GetWindowDisplayIndex(sdlWindow) : 0, 0);
         SDL_Rect bounds{};
-        found = SDL_GetDisplayBounds(display < 0 ? 0 : display, &bounds) == 0;
+        found = SDL_GetDisplayBounds(display, &bounds) == 0;
+        SDL_Rect usable = bounds;
+        if (SDL_GetDisplayUsableBounds(display, &usable) != 0) usable = bounds;
         width = bounds.w;
         height = bounds.h;
+        usableWidth = usable.w;
+        usableHeight = usable.h;
+        engineLog("Desktop: %d x %d, usable %d x %d, on video driver '%s'", width, height, usableWidth, usableHeight,
+                  SDL_GetCurrentVideoDriver());
     }
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return found;

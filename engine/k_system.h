@@ -8,9 +8,17 @@
 // False with what was found in `report`.
 bool displayReachable(std::string& report);
 
+// Starts SDL's video (a reference counted SDL_InitSubSystem). When a display is set but SDL lands on
+// its off-screen driver anyway (its X11 start fails now and then while the server is busy), that
+// is a fallback no one asked for: it is logged and the display tried again a few times.
+bool startVideo();
+
 // Size of the display the window opens on (or will open on); false when no display is available.
 // SDL's dummy and offscreen drivers count as a 1920 x 1080 desktop, so headless runs get the full canvas.
 bool getDesktopSize(int& width, int& height);
+// The same, and the part of that display a window may take: less the panels and docks the desktop
+// keeps for itself (the whole display when the desktop says nothing of them).
+bool getDesktopSize(int& width, int& height, int& usableWidth, int& usableHeight);
 
 // Mouse state as the engine last saw it (events processed by flipBackBuffer, scripted input included),
 // in window client coordinates corrected for letter-boxing. Callers apply the display scale.

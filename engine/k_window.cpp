@@ -14,6 +14,7 @@
 #include "engine/k_log.h"
 #include "engine/k_system.h"
 #include "engine/k_test_input.h"
+#include "engine/letter_box.h"
 #include "engine/mouse_state.h"
 #include "engine/sdl_key_map.h"
 #include "engine/text_decoding.h"
@@ -82,6 +83,12 @@ void KWindow::destroy() {
 
 void KWindow::setAspectCorrection(bool letterBoxing) { letterBox = letterBoxing; }
 
+void KWindow::setMinimumSize(int minimumW, int minimumH) {
+    minimumWidth = minimumW;
+    minimumHeight = minimumH;
+    if (window) SDL_SetWindowMinimumSize(window, minimumWidth, minimumHeight);
+}
+
 namespace {
 
 // Without a DRM device the only OpenGL is a CPU rasteriser; finding that out through SDL costs
@@ -104,7 +111,7 @@ bool KWindow::createGameWindow(int w, int h, int depth, bool windowed, const cha
         engineLog("%s: no graphics device in /dev/dri", rendererName());
         return false;
     }
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    if (!startVideo()) {
         engineLog("%s: SDL video failed: %s", rendererName(), SDL_GetError());
         return false;
     }
@@ -112,13 +119,16 @@ bool KWindow::createGameWindow(int w, int h, int depth, bool windowed, const cha
     // A quit posted for an earlier window stays queued while the sound device keeps SDL's event
     // queue alive; it must not close this one.
     SDL_FlushEvent(SDL_QUIT);
-    width = w;
-    height = h;
+    width = windowedWidth = w;
+    height = windowedHeight = h;
     if (rendererKind == K_RENDERER_SOFTWARE) {
         // Otherwise SDL presents the software frame through OpenGL, which on a CPU costs more than drawing it.
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     }
-    window = SDL_CreateWindow(title ? title : "", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, 0);
+    // A letter-boxed canvas fits any window, so the player may size it freely.
+    const Uint32 flags = letterBox ? SDL_WINDOW_RESIZABLE : 0;
+    window = SDL_CreateWindow(title ? title : "", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, flags);
+    if (window && (minimumWidth > 0 || minimumHeight > 0)) SDL_SetWindowMinimumSize(window, minimumWidth, minimumHeight);
     if (!window || !createRenderer()) {
         if (!window) engineLog("%s: cannot create the window: %s", rendererName(), SDL_GetError());
         destroy();
@@ -184,9 +194,10 @@ bool KWindow::createRenderer() {
     for (Uint32 i = 0; !accelerated && i < info.num_texture_formats; ++i) {
         if (info.texture_formats[i] == SDL_PIXELFORMAT_RGB888) opaquePixelFormat = SDL_PIXELFORMAT_RGB888;
     }
-    if (letterBox) SDL_RenderSetLogicalSize(renderer, width, height);
     canvas = std::make_unique<FrameCanvas>(renderer, !accelerated, opaquePixelFormat, width, height);
     if (canvasWidthWanted > 0) canvas->setSize(canvasWidthWanted, canvasHeightWanted);
+    if (letterBox) SDL_RenderSetLogicalSize(renderer, width, height);
+    followWindowSize();
     engineLog("%s: SDL renderer '%s'%s", rendererName(), info.name, vsync ? " with vsync" : "");
     return true;
 }
@@ -210,6 +221,7 @@ bool KWindow::isRealGpu() const {
 bool KWindow::toggleFullScreen(bool full) {
     if (!window) return false;
     if (full == fullScreen) return true;
+    if (full) noteWindowedSize();
     // Letter-boxing keeps the desktop's mode; without it the display switches to the window's size.
     const Uint32 mode = full ? (letterBox ? SDL_WINDOW_FULLSCREEN_DESKTOP : SDL_WINDOW_FULLSCREEN) : 0;
     if (SDL_SetWindowFullscreen(window, mode) != 0) {
@@ -218,8 +230,54 @@ bool KWindow::toggleFullScreen(bool full) {
     }
     fullScreen = full;
     // Some video drivers (SDL's dummy one among them) keep the desktop size after leaving full screen.
-    if (!full) SDL_SetWindowSize(window, width, height);
+    if (!full && !isMaximised()) SDL_SetWindowSize(window, windowedWidth, windowedHeight);
+    // Drivers that change the size at once announce it only with the next events; drawing follows now.
+    followWindowSize();
     return true;
+}
+
+void KWindow::maximise() {
+    if (window) SDL_MaximizeWindow(window);
+}
+
+bool KWindow::isMaximised() const { return window && (SDL_GetWindowFlags(window) & SDL_WINDOW_MAXIMIZED) != 0; }
+
+void KWindow::getWindowedSize(int& windowedW, int& windowedH) const {
+    windowedW = windowedWidth;
+    windowedH = windowedHeight;
+}
+
+const char* KWindow::videoDriver() const {
+    const char* driver = videoStarted ? SDL_GetCurrentVideoDriver() : nullptr;
+    return driver ? driver : "none";
+}
+
+void KWindow::noteWindowedSize() {
+    if (!window || fullScreen) return;
+    if (SDL_GetWindowFlags(window) & (SDL_WINDOW_MAXIMIZED | SDL_WINDOW_MINIMIZED | SDL_WINDOW_FULLSCREEN)) return;
+    SDL_GetWindowSize(window, &windowedWidth, &windowedHeight);
+}
+
+// The canvas keeps its aspect in a window of any size: SDL is told the area it fills, which it
+// centres between bars, and the game hears of every new size (its display scale follows).
+void KWindow::followWindowSize() {
+    noteWindowedSize();
+    if (!renderer || !canvas || !letterBox) return;
+    int outputWidth = 0;
+    int outputHeight = 0;
+    if (SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight) != 0) return;
+    const AreaSize area = letterBoxArea(canvas->width(), canvas->height(), outputWidth, outputHeight);
+    if (area.width <= 0 || (area.width == width && area.height == height)) return;
+    width = area.width;
+    height = area.height;
+    SDL_RenderSetLogicalSize(renderer, width, height);
+    canvas->setWindowSize(width, height);
+    engineLog("%s: the canvas is shown at %d x %d in a window of %d x %d", rendererName(), width, height,
+              outputWidth, outputHeight);
+    KEvent resized;
+    resized.type = K_EVENT_RESIZED;
+    resized.message = SDL_WINDOWEVENT;
+    deliverEvent(resized);
 }
 
 bool KWindow::isFullScreen() const { return fullScreen; }
@@ -309,6 +367,7 @@ void KWindow::setCanvasSize(int canvasWidth, int canvasHeight) {
     canvasWidthWanted = canvasWidth;
     canvasHeightWanted = canvasHeight;
     if (canvas) canvas->setSize(canvasWidth, canvasHeight);
+    followWindowSize();
 }
 
 void KWindow::prepareFrame() {
@@ -496,6 +555,9 @@ void KWindow::handleWindowEvent(int windowEvent) {
             break;
         case SDL_WINDOWEVENT_CLOSE:
             closeByPlayer();
+            break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            followWindowSize();
             break;
         default:
             break;

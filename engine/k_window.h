@@ -19,6 +19,10 @@ constexpr int K_RENDERER_ACCELERATED = 3;  // SDL accelerated renderer with vsyn
 
 int getRendererKind();                     // process-wide; K_RENDERER_NONE until a window was created
 
+// Event type (KEvent::type) of the window's own: the area the canvas is shown in changed size
+// (getWidth, getHeight), because the window was resized, maximised or switched to full screen.
+constexpr int32_t K_EVENT_RESIZED = 15;
+
 struct SDL_Window;
 struct SDL_Renderer;
 union SDL_Event;
@@ -44,10 +48,21 @@ public:
 
     static KWindow* current();
 
+    // With letter-boxing the window can take any size, full screen keeps the desktop's mode, and
+    // the canvas is shown in the largest area of its aspect that fits (engine/letter_box.h).
     void setAspectCorrection(bool letterBox);
+    // The smallest size the player can give the window (before or after creation; 0 x 0: no limit).
+    void setMinimumSize(int minimumWidth, int minimumHeight);
     // depth is always 32 and windowed always true from the shell; the last argument is unused.
+    // width x height is the window's size; with letter-boxing the canvas may take less of it.
     bool createGameWindow(int width, int height, int depth, bool windowed, const char* title, int unused = 0);
+    // Leaving full screen brings back the window's last windowed size.
     bool toggleFullScreen(bool fullScreen);
+    void maximise();            // as the window's maximise button; nothing without a window manager
+    bool isMaximised() const;
+    // The window's size when last neither full screen nor maximised: what is worth remembering.
+    void getWindowedSize(int& windowedWidth, int& windowedHeight) const;
+    const char* videoDriver() const;  // SDL's video driver ("x11", "wayland", "dummy", ...)
     // The picture the desktop shows for the window (task bar, switcher); false, logged, when the
     // file cannot be decoded, and the window keeps the desktop's default.
     bool setIcon(const char* picturePath);
@@ -86,7 +101,9 @@ public:
     bool probing() const { return probingDraws; }
     bool isMinimised() const;  // minimised or hidden: nothing of it can be seen
 
-    int getWidth() const;                 // logical client size given to createGameWindow
+    // The area the canvas is shown in, in window pixels: the client area less the letter-box bars.
+    // It follows the window's size; each change is announced with a K_EVENT_RESIZED event.
+    int getWidth() const;
     int getHeight() const;
     const char* rendererName() const;     // "SDL2 accelerated renderer" or "SDL2 software renderer"
     bool presentWaitsForDisplay() const;  // true when presenting blocks on vsync, so the loop need not sleep
@@ -129,6 +146,8 @@ public:
 
 private:
     bool createRenderer();
+    void followWindowSize();
+    void noteWindowedSize();
     bool isRealGpu() const;
     void destroy();
     void pumpEvents();
@@ -143,8 +162,12 @@ private:
     int rendererKind;
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
-    int width = 0;
+    int width = 0;                       // the canvas's area (getWidth)
     int height = 0;
+    int windowedWidth = 0;               // getWindowedSize
+    int windowedHeight = 0;
+    int minimumWidth = 0;
+    int minimumHeight = 0;
     bool letterBox = false;
     bool fullScreen = false;
     bool quitRequested = false;

@@ -2,6 +2,8 @@
 
 #include "engine/k_sound.h"
 #include "engine/k_system.h"
+#include "engine/k_window.h"
+#include "framework/core/display_scale.h"
 #include "framework/core/frame_context.h"
 #include "framework/core/ldv_game.h"
 #include "framework/core/ldv_state.h"
@@ -181,6 +183,9 @@ bool GameEventHandler(KEvent* event) {
         case K_EVENT_DEACTIVATED:
             KSound::suspendAllSounds();
             break;
+        case K_EVENT_RESIZED:
+            FollowWindowSize();  // at once: the mouse events pumped after it are in the new area's pixels
+            return true;
         case 0:
         case K_EVENT_MOUSEMOVE:
         case K_EVENT_MOUSEUP:

@@ -5,7 +5,8 @@
 #include "engine/k_event.h"
 
 // The callback installed on the window: queues the input and focus events the game uses and
-// pauses or resumes the sounds when the window loses or regains focus. Always lets the engine go on.
+// pauses or resumes the sounds when the window loses or regains focus; a resized window changes the
+// display scale there and then (framework/core/display_scale.h). Always lets the engine go on.
 bool GameEventHandler(KEvent* event);
 
 // Dispatches the queued events. Mouse events wait while no state is current.

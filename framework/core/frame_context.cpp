@@ -2,6 +2,7 @@
 
 #include "engine/k_graphic.h"
 #include "engine/k_window.h"
+#include "framework/core/window_request.h"
 #include "framework/data/ldv_ini_file.h"
 
 FrameContext::FrameContext() = default;
@@ -13,7 +14,10 @@ FrameContext& Frame() {
     return frame;
 }
 
-void ResetFrameForTesting() { Frame() = FrameContext(); }
+void ResetFrameForTesting() {
+    Frame() = FrameContext();
+    RequestedWindow() = WindowRequest{};
+}
 
 bool DrawsScaled() {
     const FrameContext& frame = Frame();

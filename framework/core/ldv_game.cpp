@@ -7,12 +7,14 @@
 #include "engine/k_graphic.h"
 #include "engine/k_system.h"
 #include "engine/k_window.h"
+#include "framework/core/display_scale.h"
 #include "framework/core/event_dispatch.h"
 #include "framework/core/folders.h"
 #include "framework/core/frame_context.h"
 #include "framework/core/game_log.h"
 #include "framework/core/ldv_state.h"
 #include "framework/core/main_loop.h"
+#include "framework/core/window_request.h"
 #include "framework/data/ldv_ini_file.h"
 
 namespace {
@@ -35,21 +37,31 @@ std::unique_ptr<KWindow> OpenWindow(int rendererKind) {
     frame.rendererKind = rendererKind;
     auto window = std::make_unique<KWindow>(rendererKind);
     window->setAspectCorrection(true);
-    if (!window->createGameWindow(frame.width, frame.height, kWindowDepth, true, frame.windowTitle.c_str(), 0)) {
+    const WindowRequest& request = RequestedWindow();
+    window->setMinimumSize(request.minimumWidth, request.minimumHeight);
+    const int width = request.width > 0 ? request.width : frame.width;
+    const int height = request.height > 0 ? request.height : frame.height;
+    if (!window->createGameWindow(width, height, kWindowDepth, true, frame.windowTitle.c_str(), 0)) {
         return nullptr;
     }
+    Log(LDvString("->Video driver: ") + window->videoDriver());
     if (!frame.windowIcon.empty()) window->setIcon((GetDataRoot() + frame.windowIcon).c_str());
+    if (request.maximised) window->maximise();
     return window;
 }
 
-// A scaled display keeps drawing on the full canvas: the window scales it, all at once where that is
-// cheaper, and lands every picture's edges on whole pixels.
+// The game keeps drawing on the full canvas whatever the window's size: the window scales it, all
+// at once where that is cheaper, and lands every picture's edges on whole pixels.
 void MapCanvasOntoWindow(KWindow& window) {
     FrameContext& frame = Frame();
-    if (!frame.displayScaled || !(frame.displayScale > 0.0f)) return;
-    window.setCanvasSize(static_cast<int>(std::lround(frame.width * frame.inverseDisplayScale)),
-                         static_cast<int>(std::lround(frame.height * frame.inverseDisplayScale)));
+    const WindowRequest& request = RequestedWindow();
+    const float inverseScale = frame.displayScaled && frame.inverseDisplayScale > 0.0f ? frame.inverseDisplayScale : 1.0f;
+    // Given outright where it is known: derived from a letter-boxed area it could be a pixel off.
+    window.setCanvasSize(request.canvasWidth > 0 ? request.canvasWidth : static_cast<int>(std::lround(frame.width * inverseScale)),
+                         request.canvasHeight > 0 ? request.canvasHeight
+                                                  : static_cast<int>(std::lround(frame.height * inverseScale)));
     frame.canvasDrawing = true;
+    FollowWindowSize();
 }
 
 std::unique_ptr<KWindow> OpenWindowWithFallback() {

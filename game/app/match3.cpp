@@ -1,11 +1,14 @@
 #include "game/app/match3.h"
 
+#include "engine/k_window.h"
 #include "framework/core/frame_context.h"
 #include "framework/core/game_log.h"
 #include "framework/core/state_control.h"
 #include "framework/data/localization.h"
+#include "framework/data/ldv_ini_file.h"
 #include "framework/data/player_profiles.h"
 #include "framework/ui/ldv_button.h"
+#include "game/app/window_memory.h"
 #include "game/assets/game_sounds.h"
 #include "game/frontend/game_options_dialog.h"
 #include "game/frontend/yes_no_dialog.h"
@@ -93,6 +96,9 @@ Match3::~Match3() {
 void Match3::OnTick() {}
 
 void Match3::OnExit() {
+    // The window's size is the machine's setting, kept for the next run whoever plays.
+    FrameContext& frame = Frame();
+    if (frame.window != nullptr && frame.settings != nullptr) RememberWindow(*frame.settings, *frame.window);
     gui.Unload();
     winLoseBundle.UnloadAll();
     introMovieBundle.UnloadAll();
@@ -145,5 +151,15 @@ void Match3::EnterMovie() {
     SelectStartingPlayer();
     movie.SetIntroClips();
     SetState(&movie, this, false);
+}
+
+void Match3::EnterCamp() {
+    SelectStartingPlayer();
+    SetState(&camp, this, false);
+}
+
+void Match3::EnterMap() {
+    SelectStartingPlayer();
+    SetState(&map, this, false);
 }
 

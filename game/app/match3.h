@@ -59,6 +59,9 @@ public:
     void EnterFirstScene(const LDvString& sceneName);
     // The same player in the intro movie instead (for trying and measuring the movie).
     void EnterMovie();
+    // The same player in the camp or on the map (for screenshots and trying them).
+    void EnterCamp();
+    void EnterMap();
     // What screens see of the game; the states they move to are chosen here alone.
     LDvGame& App() override { return *this; }
     LDvFont& Font(int n) override;

@@ -22,6 +22,7 @@
 #include "game/app/match3.h"
 #include "game/app/program_options.h"
 #include "game/app/start_up_choices.h"
+#include "game/app/window_memory.h"
 
 namespace {
 
@@ -89,26 +90,26 @@ bool WantsFullScreen(const ProgramOptions& options) {
 
 // Without a display the window cannot open either; the full canvas is tried and the shell reports
 // the failure.
-WindowChoice ChooseWindow(const ProgramOptions& options) {
-    int desktopWidth = Match3::kCanvasWidth, desktopHeight = Match3::kCanvasHeight;
+DesktopSize FindDesktop(const ProgramOptions& options) {
+    DesktopSize desktop{Match3::kCanvasWidth, Match3::kCanvasHeight, Match3::kCanvasWidth, Match3::kCanvasHeight};
     if (options.desktopWidth > 0) {
-        desktopWidth = options.desktopWidth;
-        desktopHeight = options.desktopHeight;
-    } else if (!getDesktopSize(desktopWidth, desktopHeight)) {
+        desktop = DesktopSize{options.desktopWidth, options.desktopHeight, options.desktopWidth, options.desktopHeight};
+    } else if (!getDesktopSize(desktop.width, desktop.height, desktop.usableWidth, desktop.usableHeight)) {
         Log("No desktop size available");
+        desktop = DesktopSize{Match3::kCanvasWidth, Match3::kCanvasHeight, Match3::kCanvasWidth, Match3::kCanvasHeight};
     }
-    return ChooseWindowSize(desktopWidth, desktopHeight);
+    return desktop;
 }
 
-void ApplyWindowChoice(const WindowChoice& choice) {
-    FrameContext& frame = Frame();
-    frame.width = static_cast<int16_t>(choice.width);
-    frame.height = static_cast<int16_t>(choice.height);
-    if (!choice.scaled) return;
-    frame.displayScaled = true;
-    frame.displayCentreScaling = true;
-    frame.displayScale = choice.scale;
-    frame.inverseDisplayScale = 1.0f / choice.scale;
+WindowChoice ChooseWindow(const ProgramOptions& options) {
+    const DesktopSize desktop = FindDesktop(options);
+    const WindowChoice choice = ChooseWindowSize(desktop, ReadRememberedWindow(*Frame().settings));
+    if (choice.supported) {
+        Log("-> Desktop " + std::to_string(desktop.width) + " x " + std::to_string(desktop.height) + " (usable " +
+            std::to_string(desktop.usableWidth) + " x " + std::to_string(desktop.usableHeight) + "), window " +
+            std::to_string(choice.width) + " x " + std::to_string(choice.height));
+    }
+    return choice;
 }
 
 // The framework alone: a window, the main loop and a state that draws nothing.
@@ -157,6 +158,10 @@ GameRun RunGameObject(const ProgramOptions& options, KTestInput* testInput) {
             game.EnterMovie();
         } else if (options.playFirst) {
             game.EnterPlayScreen();
+        } else if (options.campFirst) {
+            game.EnterCamp();
+        } else if (options.mapFirst) {
+            game.EnterMap();
         } else {
             game.EnterFirstState();
         }

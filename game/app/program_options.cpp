@@ -90,6 +90,8 @@ bool ParseFlag(const char* name, ProgramOptions& options) {
     else if (std::strcmp(name, "--empty-shell") == 0) options.emptyShell = true;
     else if (std::strcmp(name, "--movie-first") == 0) options.movieFirst = true;
     else if (std::strcmp(name, "--play-first") == 0) options.playFirst = true;
+    else if (std::strcmp(name, "--camp-first") == 0) options.campFirst = true;
+    else if (std::strcmp(name, "--map-first") == 0) options.mapFirst = true;
     else if (std::strcmp(name, "--any-opengl") == 0) options.anyOpenGl = true;
     else if (std::strcmp(name, "--help") == 0 || std::strcmp(name, "-h") == 0) options.help = true;
     else if (std::strcmp(name, "--version") == 0) options.version = true;
@@ -138,6 +140,8 @@ const char* ProgramUsage() {
            "                          shell's own start-up)\n"
            "  --movie-first           start on the intro movie with the remembered player\n"
            "  --play-first            start the remembered player on the play screen, not in the camp\n"
+           "  --camp-first            start the remembered player in the camp\n"
+           "  --map-first             start the remembered player on the island map\n"
            "  --any-opengl            let the accelerated renderer run on any OpenGL, Mesa's llvmpipe\n"
            "                          and other CPU rasterisers included (which the game otherwise\n"
            "                          leaves for its software renderer); the environment variable\n"

@@ -22,6 +22,8 @@ struct ProgramOptions {
     bool emptyShell = false;         // --empty-shell: run the bare shell on an empty state, loading nothing
     bool movieFirst = false;         // --movie-first: start on the intro movie
     bool playFirst = false;          // --play-first: start on the play screen instead of the camp
+    bool campFirst = false;          // --camp-first: start in the camp
+    bool mapFirst = false;           // --map-first: start on the island map
     bool reportLoadTimes = false;    // --report-load-times: print how long each start-up loading step took
     bool anyOpenGl = false;          // --any-opengl: the accelerated renderer on CPU rasterisers too
     bool help = false;               // --help

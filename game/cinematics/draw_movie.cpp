@@ -105,14 +105,15 @@ void DrawMovie::DrawBackdrop() {
     DrawRect(0.0f, 0.0f, 0.0f, 1.0f, true, 0, 0, kCanvasWidth, kCanvasHeight);
 }
 
-// The skeleton draws in window pixels: the display scale goes into the root bone.
+// The skeleton draws in window pixels: the display scale goes into the root bone, unless the
+// window maps the canvas itself, where window pixels are canvas pixels.
 void DrawMovie::DrawScene() {
     if (currentActor == nullptr) return;
     const FrameContext& frame = Frame();
     SpineBone* root = currentActor->skeleton.BoneAt(0);
     if (root == nullptr) return;
-    root->scaleX = zoomX * frame.displayScale;
-    root->scaleY = zoomY * frame.displayScale;
+    root->scaleX = zoomX * WindowPixelScale();
+    root->scaleY = zoomY * WindowPixelScale();
     float width = frame.width;
     float height = frame.height;
     if (frame.window != nullptr) {

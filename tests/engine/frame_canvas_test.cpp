@@ -124,6 +124,25 @@ TEST_P(CanvasOnWindow, NeighboursMeetInFullScreen) {
     EXPECT_EQ(Seams(*screen), "");
 }
 
+// A window the player makes taller than the canvas shows it at the window's full width between
+// bars, drawn at the new scale from the next frame on.
+TEST_P(CanvasOnWindow, NeighboursMeetInAResizedWindow) {
+    constexpr int kTallWidth = 1920;
+    constexpr int kTallHeight = 1200;
+    auto screen = Open(kCanvasWidth, kCanvasHeight);
+    if (Skipped(*screen)) GTEST_SKIP() << "no Xvfb with OpenGL";
+    ASSERT_TRUE(screen->created());
+    SDL_SetWindowSize(SDL_RenderGetWindow(screen->window().sdlRenderer()), kTallWidth, kTallHeight);
+    WaitForTheDisplaysSize(*screen);
+    EXPECT_EQ(screen->window().getWidth(), kTallWidth);
+    EXPECT_EQ(screen->window().getHeight(), kTallWidth * kCanvasHeight / kCanvasWidth);
+    auto tile = Solid(kTile, 0xFF0000FFu);
+    DrawTiles(*tile);
+    ASSERT_TRUE(screen->grab());
+    EXPECT_EQ(screen->grabbedWidth(), kTallWidth);
+    EXPECT_EQ(Seams(*screen), "");
+}
+
 INSTANTIATE_TEST_SUITE_P(BothRenderers, CanvasOnWindow,
                          ::testing::Values(TestRenderer::Software, TestRenderer::Accelerated),
                          [](const auto& info) { return RendererLabel(info.param); });

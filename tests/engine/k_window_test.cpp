@@ -8,6 +8,7 @@
 #include "engine/k_log.h"
 #include "engine/k_system.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/xvfb_display.h"
 
 namespace {
 
@@ -56,10 +57,18 @@ TEST(Window, FullScreenLetterBoxesAndCorrectsTheMouse) {
     window.flipBackBuffer(true);
     seen.clear();
 
-    // Where the canvas centre lies on the display, letter-boxed with the aspect kept.
+    // The canvas takes the largest area of its aspect on the display; the mouse arrives in that
+    // area's pixels, and where its centre lies on the display is where SDL letter-boxes it.
+    const int areaWidth = window.getWidth();
+    const int areaHeight = window.getHeight();
+    int displayWidth = 0;
+    int displayHeight = 0;
+    SDL_GetWindowSize(SDL_RenderGetWindow(window.sdlRenderer()), &displayWidth, &displayHeight);
+    EXPECT_TRUE(areaWidth == displayWidth || areaHeight == displayHeight) << areaWidth << " x " << areaHeight;
+    EXPECT_NEAR(static_cast<float>(areaWidth) / static_cast<float>(areaHeight), 1600.0f / 900.0f, 0.01f);
     int displayX = 0;
     int displayY = 0;
-    SDL_RenderLogicalToWindow(window.sdlRenderer(), 800.0f, 450.0f, &displayX, &displayY);
+    SDL_RenderLogicalToWindow(window.sdlRenderer(), areaWidth / 2.0f, areaHeight / 2.0f, &displayX, &displayY);
     SDL_Event press{};
     press.type = SDL_MOUSEBUTTONDOWN;
     press.button.windowID = SDL_GetWindowID(SDL_RenderGetWindow(window.sdlRenderer()));
@@ -70,9 +79,9 @@ TEST(Window, FullScreenLetterBoxesAndCorrectsTheMouse) {
     SDL_PushEvent(&press);
     window.flipBackBuffer(true);
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_NEAR(seen[0].mouseX, 800, 2);
-    EXPECT_NEAR(seen[0].mouseY, 450, 2);
-    EXPECT_NEAR(getMouseX(), 800, 2);
+    EXPECT_NEAR(seen[0].mouseX, areaWidth / 2, 2);
+    EXPECT_NEAR(seen[0].mouseY, areaHeight / 2, 2);
+    EXPECT_NEAR(getMouseX(), areaWidth / 2, 2);
 
     ASSERT_TRUE(window.toggleFullScreen(false));
     EXPECT_FALSE(window.isFullScreen());
@@ -83,6 +92,22 @@ TEST(Window, FullScreenLetterBoxesAndCorrectsTheMouse) {
     ASSERT_TRUE(window.readPixels(pixels, width, height));
     EXPECT_EQ(width, 1600);
     EXPECT_EQ(height, 900);
+}
+
+// Started and stopped in quick succession, SDL's X11 start fails now and then and SDL settles for
+// its off-screen driver, which once sized a game for a 1920 x 1080 screen on a 1366 x 768 one and
+// could open it where nobody sees it: with a display set, only the display will do.
+TEST(Window, VideoStartsOnTheDisplayEveryTime) {
+    OnXvfb xvfb;
+    if (!xvfb.ready()) GTEST_SKIP() << "no Xvfb";
+    constexpr int kStarts = 60;
+    int elsewhere = 0;
+    for (int i = 0; i < kStarts; ++i) {
+        ASSERT_TRUE(startVideo());
+        if (std::string(SDL_GetCurrentVideoDriver()) != "x11") ++elsewhere;
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+    EXPECT_EQ(elsewhere, 0);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "tests/game/game_world.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/k_clock.h"
 #include "engine/k_event.h"
@@ -80,7 +81,13 @@ void GameWorld::OnFrame() {
     if (now >= frameLimit && ::Frame().window != nullptr) ::Frame().window->requestQuit();
 }
 
+// Points are canvas pixels; the engine's events carry the window's, which full screen scales.
 void GameWorld::QueueMouse(int framesFromNow, int32_t type, Point at) {
+    const FrameContext& frame = ::Frame();
+    if (frame.displayScaled) {
+        at.x = static_cast<int>(std::lround(static_cast<float>(at.x) * frame.displayScale));
+        at.y = static_cast<int>(std::lround(static_cast<float>(at.y) * frame.displayScale));
+    }
     input.queueEvent(static_cast<uint32_t>(Frame() + framesFromNow), KTestInput::mouseEvent(type, K_BUTTON_LEFT, at.x, at.y));
 }
 

@@ -44,16 +44,7 @@ std::string ReadWhole(const std::string& path) {
 }
 
 // As the program entry sizes the window for a desktop.
-void SizeWindowFor(int desktopWidth, int desktopHeight) {
-    const WindowChoice choice = ChooseWindowSize(desktopWidth, desktopHeight);
-    FrameContext& frame = Frame();
-    frame.width = static_cast<int16_t>(choice.width);
-    frame.height = static_cast<int16_t>(choice.height);
-    if (!choice.scaled) return;
-    frame.displayScaled = frame.displayCentreScaling = true;
-    frame.displayScale = choice.scale;
-    frame.inverseDisplayScale = 1.0f / choice.scale;
-}
+void SizeWindowFor(int desktopWidth, int desktopHeight) { ApplyWindowChoice(ChooseWindowSize(desktopWidth, desktopHeight)); }
 
 }  // namespace
 

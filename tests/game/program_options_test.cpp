@@ -30,7 +30,8 @@ TEST(ProgramOptions, ReadsEveryToolOption) {
     LDvString error;
     ASSERT_TRUE(Parse({"--data", "/d", "--save", "/s", "--windowed", "--frames", "30", "--input", "play.txt",
                        "--capture", "/c", "--capture-frames", "1,15,30", "--manual-clock", "--no-exit-wait",
-                       "--report-first-frame", "--movie-first", "--play-first", "--any-opengl", "--scene", "god_of_air"},
+                       "--report-first-frame", "--movie-first", "--play-first", "--camp-first", "--map-first",
+                       "--any-opengl", "--scene", "god_of_air"},
                       options, error))
         << error;
     EXPECT_EQ(options.dataFolder, "/d");
@@ -45,6 +46,8 @@ TEST(ProgramOptions, ReadsEveryToolOption) {
     EXPECT_TRUE(options.reportFirstFrame);
     EXPECT_TRUE(options.movieFirst);
     EXPECT_TRUE(options.playFirst);
+    EXPECT_TRUE(options.campFirst);
+    EXPECT_TRUE(options.mapFirst);
     EXPECT_TRUE(options.anyOpenGl);
     EXPECT_EQ(options.sceneName, "god_of_air");
 }
