@@ -6,6 +6,9 @@
 // in this process on the default data with the software renderer on SDL's dummy video driver.
 // While the data has no scene of that name, a forge-written document of the scene's size stands
 // in (bench/synthetic_scene.h), and so do plain bar pictures; the label says which.
+// Also: one call of the scene script's OnTick as the scene makes it every step (microseconds), and
+// a frame of the hidden-object scene with everything around its bar showing: the list with a
+// struck and a flashing entry, the hint's star ring and both ready glows at full strength.
 // Budgets: LoadScene at least 3 times faster than ImageMagick, the whole change within 250 ms, a
 // frame at 1600 x 900 within 8 ms.
 #include <benchmark/benchmark.h>
@@ -27,6 +30,8 @@
 #include "framework/data/player_profiles.h"
 #include "framework/ui/overlay_registry.h"
 #include "game/app/match3.h"
+#include "game/scenes/adventure_bar.h"
+#include "game/scenes/script_host.h"
 #include "game/scenes/scene_name.h"
 #include "tests/support/scene_data.h"
 #include "tests/support/temp_dir.h"
@@ -150,12 +155,58 @@ void BM_SceneFrame(benchmark::State& state) {
     for (auto _ : state) bench.DrawFrame();
 }
 
+void BM_SceneScriptOnTick(benchmark::State& state) {
+    if (!Prepare(state)) return;
+    SceneBench& bench = Bench();
+    bench.Enter(static_cast<int>(state.range(0)));
+    ScriptHost& host = bench.game->scriptHost;
+    for (auto _ : state) host.CallVoid("void OnTick()");
+}
+
+constexpr int kHiddenObjectScene = 1;
+constexpr int kGlowSteps = 40;    // into the pulse, near its brightest
+constexpr int kStarSteps = 70;    // past the ring's fade-in
+
+// Everything around the hidden-object bar at once, then held still while frames are drawn.
+void ShowEverythingAroundTheList(Match3& game) {
+    AdventureBar& bar = game.adventureBar;
+    Scene& scene = game.scene;
+    bar.UseHint(scene);
+    bar.HintReady(scene, false);
+    bar.SkipReady(scene);
+    for (int i = 0; i < kStarSteps; ++i) bar.hintDisplay.OnTick(i);
+    for (int i = 0; i < kGlowSteps; ++i) {
+        bar.hintGlow.OnTick(i);
+        bar.skipGlow.OnTick(i);
+    }
+    if (bar.hog.entries.Count() >= 2) {
+        const auto& done = bar.hog.entries.Get(1);
+        for (int i = done->found; i < done->count; ++i) bar.hog.MarkFound(UpperId(done->name));
+        for (int i = 0; i < 10; ++i) bar.hog.OnTick(i);
+        bar.hog.MarkFound(UpperId(bar.hog.entries.Get(0)->name));
+    }
+}
+
+void BM_HiddenObjectFrame(benchmark::State& state) {
+    if (!Prepare(state)) return;
+    SceneBench& bench = Bench();
+    bench.Enter(kHiddenObjectScene);
+    ShowEverythingAroundTheList(*bench.game);
+    bench.DrawFrame();
+    for (auto _ : state) bench.DrawFrame();
+    state.counters["listed"] = bench.game->adventureBar.hog.entries.Count();
+    state.counters["stars"] = bench.game->adventureBar.hintDisplay.alpha;
+    state.counters["hint_glow"] = bench.game->adventureBar.hintGlow.alpha;
+}
+
 }  // namespace
 
 BENCHMARK(BM_LoadScene)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ImageMagickScene)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SceneChange)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SceneFrame)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SceneScriptOnTick)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HiddenObjectFrame)->Arg(kHiddenObjectScene)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);

@@ -14,7 +14,7 @@
 #include "framework/core/ldv_list.h"
 #include "game/scenes/inventory_item.h"
 
-class LDvFont;
+struct LDvFont;
 
 class Inventory {
 public:

@@ -16,6 +16,10 @@ private:
     Inventory& inventory;
 };
 
+// Where a tooltip of that size goes for the hovered rectangle: its bottom on the rectangle's top and
+// centred on it, moved only as far as it takes to keep the whole tooltip on the canvas.
+LDvPoint TooltipPosition(const LDvRect& hovered, int width, int height);
+
 class ToolTipper : public LDvSprite {
 public:
     static constexpr int kLayer = 10;

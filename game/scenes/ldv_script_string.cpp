@@ -92,7 +92,9 @@ LDvString Right(asUINT count, const LDvString& self) { return Handed(ScriptRight
 LDvString Mid(asUINT start, asUINT length, const LDvString& self) {
     return Handed(ScriptMid(self, start, length));
 }
-int ToInteger(const LDvString& self) { return ScriptAtol(self); }
+// The library may hand a temporary `self` at a 4-byte offset (see CMakeLists.txt); the framework's
+// number reader, which keeps every check, reads an aligned copy.
+int ToInteger(const LDvString& self) { return ScriptAtol(LDvString(self)); }
 
 LDvString StrInt(int x) { return Handed(ScriptStr(x)); }
 LDvString StrFloat(float x) { return Handed(ScriptStr(x)); }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "game/scenes/inventory_overlays.h"
 #include "tests/support/picture_fixtures.h"
 
 namespace {
@@ -132,6 +133,29 @@ TEST_F(InventoryTest, HiddenObjectsFlyToTheListAndTheBarTakesNoClicks) {
     EXPECT_EQ(inventory.held.Get(0)->targetY, 799);
     Land();
     EXPECT_FALSE(inventory.HandleClick(749, 799));
+}
+
+struct TooltipCase {
+    const char* where;
+    LDvRect hovered;
+    LDvPoint at;   // the tooltip's top-left, 120 x 40
+};
+
+// Right above the hovered slot, centred on it, unless that would leave the canvas.
+TEST(Tooltip, SitsAboveTheHoveredSlotAndStaysOnTheCanvas) {
+    const TooltipCase kCases[] = {
+        {"first slot", {408, 806, 458, 866}, {373, 766}},
+        {"a slot past the right edge", {1608, 806, 1658, 866}, {1480, 766}},
+        {"a slot at the right edge", {1560, 806, 1599, 866}, {1480, 766}},
+        {"a picture at the left edge", {-20, 806, 30, 866}, {0, 766}},
+        {"a picture at the top", {700, 10, 750, 60}, {665, 0}},
+    };
+    for (const TooltipCase& c : kCases) {
+        SCOPED_TRACE(c.where);
+        const LDvPoint at = TooltipPosition(c.hovered, 120, 40);
+        EXPECT_EQ(at.x, c.at.x);
+        EXPECT_EQ(at.y, c.at.y);
+    }
 }
 
 }  // namespace

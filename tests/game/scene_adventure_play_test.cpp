@@ -1,16 +1,22 @@
-// The game's two painted scenes played to their ends through the engine's event path: a player who
-// follows the hint every time clicks the ringed section, or first picks up the held item the scene
-// says fits there. The scene must end with its discovery, and the scripts' player values must be
-// written.
+// The game's two painted scenes played through the engine's event path: a player who follows the
+// hint every time clicks the ringed section, or first picks up the held item the scene says fits
+// there. Played to the end, the scene must show its own discovery and its script must have written
+// a player value for every step and every found object. Quit half-done through the menu and resumed
+// from the title's story button, the scene is loaded afresh and its script puts back what was done.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "framework/core/frame_context.h"
+#include "framework/data/ldv_ini_file.h"
 #include "framework/data/player_profiles.h"
 #include "game/expedition/discovery.h"
-#include "game/expedition/info_dlg.h"
+#include "game/expedition/discovery_dlg.h"
+#include "game/expedition/reward_list.h"
+#include "game/frontend/game_options_dialog.h"
 #include "game/scenes/script_host.h"
 #include "tests/game/game_world.h"
 
@@ -45,6 +51,8 @@ public:
 
     std::vector<std::string> faults;
     int actions = 0;
+    int stopAfter = kMostActions;            // actions before `stopped` runs instead of the next one
+    std::function<void()> stopped;
 
 private:
     void Act() {
@@ -53,6 +61,7 @@ private:
             world.frameLimit = world.Frame() + kStepsPerAction;
             return;
         }
+        if (actions == stopAfter && stopped) return stopped();
         if (++actions > kMostActions) return faults.push_back("too many actions");
         if (scene.waiting) return Later();
         const LDvString hint = game.scriptHost.CallForText("LDvString GetHint()");
@@ -81,23 +90,48 @@ private:
     Scene& scene;
 };
 
+// The keys the scripts write, without their prefix; every one is "1" once the scene is done.
+const std::vector<std::string> kAirSteps = {"BRANCH_TAKEN", "FLINT_TAKEN", "NEST_KNOCKED", "CLOUD_TAKEN",
+                                            "VINES_CUT",    "FEATHER_TAKEN", "URN_OPEN",   "SPIRAL_TAKEN",
+                                            "CLOUD_SET",    "FEATHER_SET",   "SPIRAL_SET"};
+const std::vector<std::string> kSupplyFinds = {"BANDAGE1", "BANDAGE2", "BANDAGE3",    "VIAL1",    "VIAL2",
+                                               "VIAL3",    "IODINE",   "SPECTACLES",  "STETHOSCOPE", "SCISSORS",
+                                               "MORTAR",   "TWEEZERS", "THERMOMETER", "LOCKER_OPEN"};
+
 struct PlayCase {
     const char* scene;
-    const char* playerValue;   // written by the script on the way
+    const char* discovery;                    // its section in the discovery table
+    const char* reward;                       // a reward key that discovery grants
+    const char* prefix;                       // of the script's player values
+    const std::vector<std::string>* values;
+};
+const PlayCase kPlays[] = {
+    {"god_of_air", "GOD_OF_AIR", "WINDBONUS", "GOA_", &kAirSteps},
+    {"medical_supplies_hog", "MEDICAL_SUPPLIES", "MED_SUPPLIES", "MSH_", &kSupplyFinds},
 };
 
-TEST(AdventurePlay, FollowingTheHintsFinishesEachScene) {
-    const PlayCase kCases[] = {{"god_of_air", "GOA_URN_OPEN"}, {"medical_supplies_hog", "MSH_LOCKER_OPEN"}};
-    for (const PlayCase& c : kCases) {
+// A new player with the tutorial tips off.
+void StartAsNewPlayer() {
+    CreatePlayer(0, "Tester");
+    SelectPlayer(0);
+    SetPlayerInt(nullptr, "SHOW_TIPS", 0);
+}
+
+struct ShownDialog {
+    bool discovery;
+    std::string text;
+};
+
+TEST(AdventurePlayThrough, FollowingTheHintsFinishesEachSceneWithItsDiscoveryAndValues) {
+    for (const PlayCase& c : kPlays) {
         SCOPED_TRACE(c.scene);
         GameWorld world;
         ASSERT_TRUE(world.Started()) << world.LogText();
-        CreatePlayer(0, "Tester");
-        SelectPlayer(0);
-        SetPlayerInt(nullptr, "SHOW_TIPS", 0);
-        std::vector<std::string> dialogs;
+        StartAsNewPlayer();
+        std::vector<ShownDialog> dialogs;
         SetDialogRunnerForTesting([&](LDvDialog& dialog) {
-            dialogs.push_back(dynamic_cast<InfoDlg*>(&dialog) != nullptr ? "info" : "discovery");
+            const auto* found = dynamic_cast<DiscoveryDlg*>(&dialog);
+            dialogs.push_back({found != nullptr, found != nullptr ? found->text.text : ""});
         });
         Match3& game = world.Game();
         HintFollower player(world);
@@ -110,9 +144,101 @@ TEST(AdventurePlay, FollowingTheHintsFinishesEachScene) {
 
         EXPECT_TRUE(finished) << "after " << player.actions << " actions\n" << world.LogText();
         EXPECT_TRUE(player.faults.empty()) << player.faults.front();
-        EXPECT_FALSE(dialogs.empty()) << "the scene's discovery was not shown";
-        EXPECT_TRUE(GetPlayerBool(nullptr, c.playerValue, false)) << c.playerValue;
+        LDvIniFile table;
+        LoadDiscoveryTable(table);
+        ASSERT_EQ(dialogs.size(), 1u) << "one dialog, the scene's discovery";
+        EXPECT_TRUE(dialogs[0].discovery);
+        EXPECT_EQ(dialogs[0].text, table.GetString(c.discovery, "DESCRIPTION", "(none)"));
+        EXPECT_TRUE(GetPlayerBool("DISCOVERIES", c.discovery, false));
+        EXPECT_TRUE(GetPlayerBool(kRewardsSection, c.reward, false));
+        for (const std::string& key : *c.values) {
+            EXPECT_EQ(GetPlayerString(c.prefix + key, "(none)"), "1") << c.prefix << key;
+        }
+        for (const auto& entry : game.adventureBar.hog.entries) EXPECT_EQ(entry->found, entry->count) << entry->name;
         EXPECT_EQ(GetPlayerInt(nullptr, "SAVED_AT_ADVENTURE_SCENE", -1), 0) << "a finished scene is not resumed";
+    }
+}
+
+// What the player sees of a scene's progress: the bag's items and the list's counts.
+struct Progress {
+    std::vector<std::string> held;
+    std::map<std::string, int> found;
+    bool operator==(const Progress&) const = default;
+};
+
+Progress ProgressOf(Match3& game) {
+    Progress progress;
+    for (const auto& item : game.adventureBar.inventory.held) progress.held.push_back(item->id);
+    for (const auto& entry : game.adventureBar.hog.entries) progress.found[entry->name] = entry->found;
+    return progress;
+}
+
+struct ResumeCase {
+    const char* scene;
+    int actionsBeforeQuit;
+};
+// The hidden-object scene: its script rebuilds the list by letting the earlier finds fly back.
+const ResumeCase kResumes[] = {{"medical_supplies_hog", 4}};
+
+constexpr int kMenuOpenSteps = 30;
+constexpr int kDialogSteps = 40;
+constexpr int kFadeToTitleSteps = 110;
+constexpr int kResumeSteps = 110;
+constexpr int kReplaySteps = 200;     // earlier finds fly back to the list one by one
+
+TEST(AdventureResume, QuitHalfDoneAndResumedFromTheTitleTheSceneKeepsWhatWasDone) {
+    for (const ResumeCase& c : kResumes) {
+        SCOPED_TRACE(c.scene);
+        GameWorld world;
+        ASSERT_TRUE(world.Started()) << world.LogText();
+        StartAsNewPlayer();
+        Match3& game = world.Game();
+        Scene& scene = game.scene;
+        HintFollower player(world);
+        Progress beforeQuit, afterResume;
+        int savedFlag = -1;
+        int flagInResumedScene = -1;
+        LDvState* onTitle = nullptr;
+        LDvState* resumedIn = nullptr;
+        player.stopAfter = c.actionsBeforeQuit;
+        player.stopped = [&] {
+            beforeQuit = ProgressOf(game);
+            world.ClickOn(scene.menuButton, 2);
+            world.After(kMenuOpenSteps, [&] {
+                auto* menu = dynamic_cast<GameOptionsDialog*>(Frame().currentState);
+                ASSERT_NE(menu, nullptr) << "the menu did not open";
+                world.ClickOn(menu->leaveButton, 0);
+                world.After(kDialogSteps, [&] { world.ClickOn(game.dialogParts.yesNo.yesButton, 0); });
+            });
+            world.After(kMenuOpenSteps + kDialogSteps + kFadeToTitleSteps, [&] {
+                onTitle = Frame().currentState;
+                savedFlag = GetPlayerInt(nullptr, "SAVED_AT_ADVENTURE_SCENE", -1);
+                // A picture button answers where its picture is drawn.
+                const LDvRect look = game.title.storyButton.normalLook->GetBounds();
+                world.ClickAt({(look.left + look.right) / 2, (look.top + look.bottom) / 2}, 0);
+            });
+            const int resumed = kMenuOpenSteps + kDialogSteps + kFadeToTitleSteps + kResumeSteps;
+            world.After(resumed, [&] { resumedIn = Frame().currentState; });
+            world.After(resumed + kReplaySteps, [&] {
+                afterResume = ProgressOf(game);
+                flagInResumedScene = GetPlayerInt(nullptr, "SAVED_AT_ADVENTURE_SCENE", -1);
+                world.frameLimit = world.Frame() + 1;
+            });
+        };
+        world.After(1, [&] { game.FadeToScene(c.scene); });
+        player.Start();
+        world.frameLimit = kEntrySteps + kStepsPerAction * (c.actionsBeforeQuit + 1) + 2000;
+        game.RunGame();
+
+        EXPECT_TRUE(player.faults.empty()) << player.faults.front();
+        EXPECT_EQ(onTitle, &game.title);
+        EXPECT_EQ(savedFlag, 1);
+        EXPECT_EQ(resumedIn, &scene);
+        EXPECT_EQ(scene.name, c.scene);
+        EXPECT_FALSE(beforeQuit.held.empty()) << "nothing was done before quitting";
+        EXPECT_EQ(afterResume.held, beforeQuit.held) << "the bag as it was";
+        EXPECT_EQ(afterResume.found, beforeQuit.found) << "the list as it was";
+        EXPECT_EQ(flagInResumedScene, 0) << "during play the flag is off";
     }
 }
 

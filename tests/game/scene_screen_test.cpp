@@ -13,6 +13,7 @@
 #include "framework/data/player_profiles.h"
 #include "game/expedition/discovery.h"
 #include "game/expedition/info_dlg.h"
+#include "game/scenes/adventure_bar.h"
 #include "game/scenes/scene_arrival.h"
 #include "game/scenes/script_host.h"
 #include "tests/game/game_world.h"
@@ -246,6 +247,95 @@ TEST_F(SceneScreen, ThePointerTakesTheScriptsShapeOverSections) {
         scene.OnMouseMove(c.x, c.y, false, false);
         EXPECT_EQ(game.cursor.currentName, c.cursor);
     }
+}
+
+struct StarClickCase {
+    const char* what;
+    bool carrying;
+    int x, y;
+    bool starsStay;
+};
+const StarClickCase kStarClicks[] = {
+    {"a click on a section", false, kDoor.left + 10, kDoor.top + 10, false},
+    {"a click on bare background", false, 100, 100, true},   // only a hit section wipes them
+    {"a carried item put back by a click on bare background", true, 100, 100, false},
+};
+
+TEST_F(SceneScreen, AHintRingsItsSectionUntilAClickClearsTheStars) {
+    data.AddScene("hint_room", SceneDocument(0x204060, {Group("DOOR", {HitLayer(kDoor)})}),
+                  "LDvString GetHint() { return \"HZ:DOOR\"; }");
+    Enter("hint_room");
+    AdventureBar& bar = game.adventureBar;
+    for (const StarClickCase& c : kStarClicks) {
+        SCOPED_TRACE(c.what);
+        if (c.carrying) {
+            bar.inventory.Take("BRANCH", 500, 500);
+            for (int step = 0; step < 300; ++step) bar.inventory.Update();
+            const LDvPoint slot = bar.inventory.SlotPoint(0, bar.inventory.held.Get(0)->picture->GetFrameHeight());
+            scene.OnClick(slot.x + 10, slot.y + 10);
+            ASSERT_EQ(bar.inventory.CarriedId(), "BRANCH");
+        }
+        bar.UseHint(scene);
+        EXPECT_EQ(bar.hintDisplay.countdown, HintDisplay::kShowSteps);
+        EXPECT_EQ(bar.hintDisplay.x, static_cast<float>(kDoor.left + kDoor.width / 2));
+        EXPECT_EQ(bar.hintDisplay.y, static_cast<float>(kDoor.top + kDoor.height / 2));
+        scene.OnClick(c.x, c.y);
+        EXPECT_EQ(bar.hintDisplay.countdown > 0, c.starsStay);
+        EXPECT_EQ(bar.inventory.CarriedId(), "");
+    }
+}
+
+struct CoverCase {
+    int stepsAfterHint;
+    int hintCoverHeight;   // percent shown
+    bool hintReady;
+    int skipCoverWidth;
+    bool skipReady;
+};
+// The hint used at once on entry: both recharges run side by side.
+const CoverCase kCovers[] = {
+    {0, 100, false, 100, false},   {900, 75, false, 93, false},   {1800, 50, false, 87, false},
+    {3599, 0, false, 75, false},   {3600, 0, true, 75, false},    {7200, 0, true, 50, false},
+    {14399, 0, true, 0, false},    {14400, 0, true, 0, true},
+};
+
+TEST_F(SceneScreen, GreyCoversShrinkInWholePercentsWhileTheHintAndSkipRecharge) {
+    Enter("test_room");
+    LDvSprite& hintCover = scene.bar[SceneBarPictures::kGreyHint];
+    LDvSprite& skipCover = scene.bar[SceneBarPictures::kGreySkip];
+    EXPECT_TRUE(scene.hintButton.isButton) << "the hint is ready on entry";
+    EXPECT_EQ(hintCover.percentHeightShown, 0);
+    game.adventureBar.UseHint(scene);
+    int steps = 0;
+    for (const CoverCase& c : kCovers) {
+        SCOPED_TRACE(c.stepsAfterHint);
+        for (; steps < c.stepsAfterHint; ++steps) game.adventureBar.UpdateRecharges(scene);
+        EXPECT_EQ(hintCover.percentHeightShown, c.hintCoverHeight);
+        EXPECT_EQ(hintCover.percentWidthShown, 100);
+        EXPECT_EQ(scene.hintButton.isButton, c.hintReady);
+        EXPECT_EQ(skipCover.percentWidthShown, c.skipCoverWidth);
+        EXPECT_EQ(skipCover.percentHeightShown, 100);
+        EXPECT_EQ(scene.skipButton.isButton, c.skipReady);
+    }
+    EXPECT_TRUE(skipCover.cropFromFarSide) << "the skip cover keeps its right-hand part";
+    EXPECT_FALSE(game.adventureBar.skipGlow.finished) << "the skip announces it is ready";
+}
+
+TEST_F(SceneScreen, AScriptThatDoesNotCompileIsLoggedAndTheSceneStillPlaysAndLeaves) {
+    data.AddScene("broken_room", SceneDocument(0x204060, {Group("DOOR", {HitLayer(kDoor)})}),
+                  "void OnEnter() {\n  Print(\"unfinished\";\n}\nvoid OnTick() {}\n");
+    Enter("broken_room");
+    EXPECT_NE(world.LogText().find("Angelscript Error: (Line : 2) : ERR  : "), std::string::npos) << world.LogText();
+    scene.OnClick(kDoor.left + 10, kDoor.top + 10);
+    scene.OnMouseMove(kDoor.left + 10, kDoor.top + 10, false, false);
+    game.adventureBar.UseHint(scene);
+    scene.Update();
+    EXPECT_NE(world.LogText().find("Trouble calling func : void OnLeftClick(int x, int y)"), std::string::npos);
+    EXPECT_EQ(game.cursor.currentName, "ARROW") << "OnCursor is missing too: its empty answer shows the arrow";
+    SetState(&game.blankState, &game, false);
+    EXPECT_EQ(Frame().currentState, &game.blankState);
+    EXPECT_FALSE(scene.bar.Loaded());
+    EXPECT_FALSE(scene.hintButton.registered);
 }
 
 }  // namespace

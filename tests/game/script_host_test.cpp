@@ -56,6 +56,8 @@ TEST_F(ScriptHostTest, StringMethodsAndStrGiveTheirTexts) {
         {"STR(\"\".atol())", "0"},
         {"STR(\"  -7x\".atol())", "-7"},
         {"STR(\"99999999999\".atol())", "2147483647"},
+        {"STR((\"1\" + \"2\").atol())", "12"},         // a temporary, kept unaligned by the library
+        {"STR((STR(3) + STR(4)).atol() + 1)", "35"},
         {"(\"ab\" == \"ab\") ? \"same\" : \"different\"", "same"},
         {"(\"ab\" == \"aB\") ? \"same\" : \"different\"", "different"},
         {"STR(\"ab\".opCmp(\"abc\"))", "-1"},
