@@ -34,27 +34,28 @@ uint32_t Straight(const Colour& sum) {
     return pixel;
 }
 
-// The frame's colour at (x, y) in its own pixels (pixel centres at half-pixels), bilinear, and
-// fully transparent outside.
+// The frame's colour at (x, y) in its own pixels (pixel centres at half-pixels): bilinear inside
+// the frame, its edge pixels held up to its border as the renderer's smooth scaling holds them,
+// and nothing outside it.
 uint32_t Sample(const SheetPixels& source, int frame, float x, float y) {
-    const float fx = x - 0.5f;
-    const float fy = y - 0.5f;
-    const int x0 = static_cast<int>(std::floor(fx));
-    const int y0 = static_cast<int>(std::floor(fy));
+    const float width = static_cast<float>(source.frameWidth);
+    const float height = static_cast<float>(source.frameHeight);
+    if (!(x >= 0.0f && y >= 0.0f && x < width && y < height)) return 0;
+    const float fx = std::clamp(x - 0.5f, 0.0f, width - 1.0f);
+    const float fy = std::clamp(y - 0.5f, 0.0f, height - 1.0f);
+    const int x0 = static_cast<int>(fx);
+    const int y0 = static_cast<int>(fy);
+    const int x1 = std::min(x0 + 1, source.frameWidth - 1);
+    const int y1 = std::min(y0 + 1, source.frameHeight - 1);
     const float tx = fx - static_cast<float>(x0);
     const float ty = fy - static_cast<float>(y0);
+    const uint32_t* top = source.Row(frame, y0);
+    const uint32_t* bottom = source.Row(frame, y1);
     Colour sum;
-    for (int j = 0; j < 2; ++j) {
-        const int row = y0 + j;
-        if (row < 0 || row >= source.frameHeight) continue;
-        const uint32_t* line = source.Row(frame, row);
-        const float wy = j == 0 ? 1.0f - ty : ty;
-        for (int i = 0; i < 2; ++i) {
-            const int column = x0 + i;
-            if (column < 0 || column >= source.frameWidth) continue;
-            Accumulate(sum, line[column], wy * (i == 0 ? 1.0f - tx : tx));
-        }
-    }
+    Accumulate(sum, top[x0], (1.0f - tx) * (1.0f - ty));
+    Accumulate(sum, top[x1], tx * (1.0f - ty));
+    Accumulate(sum, bottom[x0], (1.0f - tx) * ty);
+    Accumulate(sum, bottom[x1], tx * ty);
     return Straight(sum);
 }
 
@@ -131,7 +132,7 @@ TurnedFrames TurnFrames(const SheetPixels& source, int frameCount, float zoom, f
     const float sine = std::sin(radians);
     const float width = static_cast<float>(source.frameWidth);
     const float height = static_cast<float>(source.frameHeight);
-    // Room for the turned rectangle and the half pixel that smooth sampling adds around it.
+    // Room for the turned rectangle, whatever its rounding.
     SheetPixels whole;
     whole.frameWidth = static_cast<int>(std::ceil(zoom * (width * std::fabs(cosine) + height * std::fabs(sine)))) + 2;
     whole.frameHeight = static_cast<int>(std::ceil(zoom * (width * std::fabs(sine) + height * std::fabs(cosine)))) + 2;
