@@ -1,19 +1,6 @@
 #include "game/scenes/ldv_psd_layer.h"
 
 #include <cstdlib>
-#include <cstring>
-
-namespace {
-
-// R = G = B = 0, A = 255 as bytes in memory, whatever the machine's byte order.
-uint32_t StartPixel() {
-    const uint8_t bytes[4] = {0, 0, 0, 255};
-    uint32_t value = 0;
-    std::memcpy(&value, bytes, sizeof value);
-    return value;
-}
-
-}  // namespace
 
 void LDvPSDLayer::Reset() { *this = LDvPSDLayer(); }
 
@@ -23,7 +10,7 @@ void LDvPSDLayer::AllocatePixels(int32_t width, int32_t height, bool withPixels,
     maskHeight = height;
     pixels.clear();
     hitMask.clear();
-    if (withPixels) pixels.assign(count, StartPixel());
+    if (withPixels) pixels.resize(count);  // every row is written by the decoder
     if (withHitMask) hitMask.assign((count + 7) / 8, 0);
 }
 

@@ -58,8 +58,8 @@ public:
 
     // Back to a freshly made layer: no flags, names, rectangle, channels or pixels.
     void Reset();
-    // Makes the pixel array and hit mask (those asked for) for width x height pixels, every pixel at
-    // its start value and every hit bit clear.
+    // Makes the pixel array and hit mask (those asked for) for width x height pixels: the pixels
+    // zero until the channel decoder writes every row of them, every hit bit clear.
     void AllocatePixels(int32_t width, int32_t height, bool withPixels = true, bool withHitMask = true);
     bool IsHit(int32_t x, int32_t y) const;  // false outside the mask, and without one
     // |right - left| and |bottom - top|, wide enough for any stored rectangle.
