@@ -179,6 +179,19 @@ bool KGraphic::loadPictureFromPixels(const uint32_t* pixels, int w, int h, bool)
     return true;
 }
 
+bool KGraphic::takePixels(std::vector<uint32_t>&& pixels, int w, int h) {
+    resetPicture();
+    if (w <= 0 || h <= 0 || w > kMaxImageSide || h > kMaxImageSide ||
+        pixels.size() != static_cast<size_t>(w) * static_cast<size_t>(h)) {
+        engineLog("KGraphic: refused %zu pixels as %d x %d", pixels.size(), w, h);
+        return false;
+    }
+    pixelData = std::move(pixels);
+    width = w;
+    height = h;
+    return true;
+}
+
 bool KGraphic::makeRenderTarget(int w, int h) {
     resetPicture();
     if (w <= 0 || h <= 0 || w > kMaxImageSide || h > kMaxImageSide) return false;

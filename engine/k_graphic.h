@@ -45,6 +45,8 @@ public:
     bool loadPicture(const char* fileName, bool hiQuality = true, bool mipmaps = false);
     // pixels: width x height 32-bit values whose bytes in memory are R, G, B, A; a copy is kept.
     bool loadPictureFromPixels(const uint32_t* pixels, int width, int height, bool hiQuality = true);
+    // The same, taking over `pixels` (exactly width x height of them) instead of copying them.
+    bool takePixels(std::vector<uint32_t>&& pixels, int width, int height);
     // An empty picture of the given size that can be drawn into (render target).
     bool makeRenderTarget(int width, int height);
     // Later draws go into this picture until endRenderToTarget; `clear` first makes it fully

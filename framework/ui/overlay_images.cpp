@@ -123,18 +123,37 @@ void LoadFrames(LDvOverlay* overlay, const LDvString& path, int columns, int row
     overlay->frameCount = frameCount;
 }
 
+namespace {
+
+void TakeWholePictureUnlessFramed(LDvOverlay& overlay) {
+    overlay.picture->setTextureQuality(true);
+    if (!overlay.hasFrames) {
+        overlay.frameWidth = overlay.GetWidth();
+        overlay.frameHeight = overlay.GetHeight();
+    }
+    overlay.loaded = true;
+}
+
+void LogRefusedPixels(int width, int height) {
+    Log("cannot make a picture of " + std::to_string(width) + " x " + std::to_string(height) + " pixels");
+}
+
+}  // namespace
+
+void LoadFromPixels(LDvOverlay* overlay, std::vector<uint32_t>&& pixels, int width, int height) {
+    if (overlay == nullptr) return;
+    if (!overlay->picture) overlay->picture = NewPicture();
+    if (!overlay->picture->takePixels(std::move(pixels), width, height)) LogRefusedPixels(width, height);
+    TakeWholePictureUnlessFramed(*overlay);
+}
+
 void LoadFromPixels(LDvOverlay* overlay, const uint32_t* pixels, int width, int height) {
     if (overlay == nullptr) return;
     if (!overlay->picture) overlay->picture = NewPicture();
     if (pixels == nullptr || !overlay->picture->loadPictureFromPixels(pixels, width, height)) {
-        Log("cannot make a picture of " + std::to_string(width) + " x " + std::to_string(height) + " pixels");
+        LogRefusedPixels(width, height);
     }
-    overlay->picture->setTextureQuality(true);
-    if (!overlay->hasFrames) {
-        overlay->frameWidth = overlay->GetWidth();
-        overlay->frameHeight = overlay->GetHeight();
-    }
-    overlay->loaded = true;
+    TakeWholePictureUnlessFramed(*overlay);
 }
 
 void UnloadImage(LDvOverlay* overlay) {

@@ -4,6 +4,7 @@
 // shared between overlays. Every picture lives in a shared holder: an overlay keeps one reference
 // and the picture is freed with its last reference (UnloadImage, SharePicture, the overlay's end).
 #include <cstdint>
+#include <vector>
 
 #include "framework/core/ldv_string.h"
 
@@ -17,6 +18,8 @@ void LoadImage(LDvOverlay* overlay, const LDvString& path, bool hiQuality = true
 void LoadFrames(LDvOverlay* overlay, const LDvString& path, int columns, int rows, int frameCount);
 // pixels: width x height 32-bit values, row-major, bytes in memory R, G, B, A.
 void LoadFromPixels(LDvOverlay* overlay, const uint32_t* pixels, int width, int height);
+// The same, taking over `pixels` (exactly width x height of them) instead of copying them.
+void LoadFromPixels(LDvOverlay* overlay, std::vector<uint32_t>&& pixels, int width, int height);
 void UnloadImage(LDvOverlay* overlay);
 // Shows a rectangle of `page`'s picture; the page must outlive the overlay's drawing.
 void SetRegion(LDvOverlay* overlay, const LDvString& name, LDvSprite* page, int regionX, int regionY,

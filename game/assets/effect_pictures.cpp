@@ -1,5 +1,6 @@
 #include "game/assets/effect_pictures.h"
 
+#include "engine/k_graphic.h"
 #include "framework/ui/overlay_images.h"
 
 void EffectPictures::LoadSheets() {
@@ -17,4 +18,6 @@ void EffectPictures::LoadParticles() {
     LoadImage(&cSmoke, "fx/csmoke.png", true);
     LoadImage(&whiteFlower, "fx/whiteflower.png", true);
     LoadFrames(&waveBit, "fx/wavebit.png", 4, 2, 8);
+    // Every wave emitter makes its own faded sheets from these pixels, also after the first draw.
+    if (KGraphic* picture = waveBit.Picture()) picture->setRetainPixels(true);
 }

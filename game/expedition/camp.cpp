@@ -169,6 +169,7 @@ void Camp::OnLeave(LDvState* next) {
     ReleasePictures();
     fieldGuide.ReleasePictures();
     palms.Release();
+    for (WaveTop& wave : waves) wave.Release();
     buildings.Clear();
 }
 

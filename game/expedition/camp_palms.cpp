@@ -1,11 +1,12 @@
 #include "game/expedition/camp_palms.h"
 
-#include <cstdint>
 #include <string>
-#include <vector>
 
+#include "engine/parallel_jobs.h"
 #include "framework/core/game_log.h"
 #include "framework/ui/overlay_images.h"
+#include "framework/ui/sheet_pixels.h"
+#include "framework/ui/turned_frames.h"
 
 namespace {
 
@@ -28,33 +29,15 @@ constexpr int kTicksPerFrame = 4;
 constexpr float kPalmOpacity = 0.94f;
 constexpr int kPlacementReach = 50;   // pixels
 
-// The palms are slightly see-through. Drawn at an opacity below 1 every palm takes the software
-// renderer's slow modulated path (half the camp's frame time), so the sheet's own alpha carries the
-// 94 % instead and the players draw it at full opacity. Every sheet owns its picture (pictures are
-// never shared), and it is changed once, right after loading.
-void BakeOpacity(LDvSprite& sheet, float opacity) {
-    KGraphic* picture = sheet.Picture();
-    if (picture == nullptr || picture->pixels().empty()) return;
-    std::vector<uint32_t> pixels = picture->pixels();
-    for (uint32_t& pixel : pixels) {
-        auto* bytes = reinterpret_cast<uint8_t*>(&pixel);  // R, G, B, A in memory
-        bytes[3] = static_cast<uint8_t>(static_cast<float>(bytes[3]) * opacity + 0.5f);
-    }
-    picture->loadPictureFromPixels(pixels.data(), static_cast<int>(picture->getWidth()),
-                                   static_cast<int>(picture->getHeight()));
-}
-
 }  // namespace
 
 CampPalms::CampPalms() {
-    for (const Planting& planting : kPlanting) {
-        auto palm = std::make_unique<TLPlayer>(sheets[planting.sheet]);
-        palm->x = static_cast<float>(planting.x);
-        palm->y = static_cast<float>(planting.y);
-        palm->zoom = planting.scale;
-        palm->angleDegrees = planting.angle;
+    for (int i = 0; i < kPalmCount; ++i) {
+        auto palm = std::make_unique<TLPlayer>(palmSheets[i]);
+        palm->x = static_cast<float>(kPlanting[i].x);
+        palm->y = static_cast<float>(kPlanting[i].y);
         palm->ticksPerFrame = kTicksPerFrame;
-        palm->opacityPercent = 100;       // the sheets carry the palms' opacity
+        palm->opacityPercent = 100;       // the sheets carry the palms' opacity, scale and turn
         palm->additive = false;
         palm->topLeft = true;
         palm->looping = true;
@@ -68,22 +51,45 @@ void CampPalms::Load() {
     for (int i = 0; i < kSheets; ++i) {
         if (sheets[i].loaded) continue;
         LoadFrames(&sheets[i], "states/camp/palm" + std::to_string(i + 1) + ".png", kFrames, 1, kFrames);
-        BakeOpacity(sheets[i], kPalmOpacity);
     }
+    MakePalmSheets();
+    for (LDvSprite& sheet : sheets) UnloadImage(&sheet);
     for (auto& palm : players) {
         palm->direction = 1;
         palm->StartAtRandomFrame();
     }
 }
 
+// Every palm gets a sheet of its own, shared with no other (pictures are never shared), made on
+// every processor since the camp waits for them behind its fade.
+void CampPalms::MakePalmSheets() {
+    std::array<SheetPixels, kSheets> sources;
+    for (int i = 0; i < kSheets; ++i) {
+        if (!ReadSheetPixels(sheets[i], sources[i])) Log("palm sheet " + std::to_string(i + 1) + " has no pixels");
+    }
+    std::array<TurnedFrames, kPalmCount> turned;
+    runJobs(kPalmCount, [&](size_t i) {
+        const Planting& planting = kPlanting[i];
+        turned[i] = TurnFrames(sources[planting.sheet], kFrames, planting.scale, static_cast<float>(planting.angle));
+        FadePixels(turned[i].sheet.pixels, kPalmOpacity);
+    });
+    for (int i = 0; i < kPalmCount; ++i) {
+        if (palmSheets[i].loaded) UnloadImage(&palmSheets[i]);
+        LoadSheet(palmSheets[i], turned[i].sheet, kFrames);
+        players[i]->x = static_cast<float>(kPlanting[i].x + turned[i].offsetX);
+        players[i]->y = static_cast<float>(kPlanting[i].y + turned[i].offsetY);
+    }
+}
+
 void CampPalms::Release() {
     for (LDvSprite& sheet : sheets) UnloadImage(&sheet);
+    for (LDvSprite& sheet : palmSheets) UnloadImage(&sheet);
 }
 
 void CampPalms::LogPalmsNear(LDvPoint pointer) const {
-    for (size_t i = 0; i < players.size(); ++i) {
-        const float dx = players[i]->x - static_cast<float>(pointer.x);
-        const float dy = players[i]->y - static_cast<float>(pointer.y);
+    for (int i = 0; i < kPalmCount; ++i) {
+        const float dx = static_cast<float>(kPlanting[i].x - pointer.x);
+        const float dy = static_cast<float>(kPlanting[i].y - pointer.y);
         if (dx * dx + dy * dy <= static_cast<float>(kPlacementReach * kPlacementReach)) {
             Log("tree index:" + std::to_string(i));
         }

@@ -1,10 +1,14 @@
 #pragma once
-// The camp's 17 swaying palms: frame-sheet players over the four palm pictures (one row of frames
-// each), each looping back and forth from a random frame so that no two sway in step, placed by
-// the top-left corner, scaled and turned as the camp's planting table says.
+// The camp's 17 swaying palms: frame-sheet players, each looping back and forth from a random frame
+// so that no two sway in step, placed by the top-left corner, scaled and turned as the camp's
+// planting table says. The scale, the turn and the palms' slight transparency are worked into
+// every palm's own sheet once, when the pictures load: drawn plainly, the 17 palms cost the
+// software renderer a fraction of what scaling and turning them on every frame did.
 //
-// Owns the four sheets and the players for its whole life; the sheets' pictures are loaded on
-// Load and released on Release (the players stay and draw nothing while their sheet is empty).
+// Owns the four source sheets (one row of sway frames each, "states/camp/palmN.png", held only while
+// the palms' sheets are made), each palm's sheet and the players for its whole life; the pictures
+// are made on Load and released on Release (the players stay and draw nothing while their sheet
+// is empty).
 #include <array>
 #include <memory>
 #include <vector>
@@ -22,12 +26,16 @@ public:
     CampPalms(const CampPalms&) = delete;
     CampPalms& operator=(const CampPalms&) = delete;
 
-    void Load();        // the four sheets, and every player restarted on a random frame
+    void Load();        // every palm's sheet, and every player restarted on a random frame
     void Release();
-    // Logs "tree index:" and the index of every palm whose top-left corner lies within 50 pixels
-    // of `pointer`: the aid for placing them.
+    // Logs "tree index:" and the index of every palm whose planted top-left corner lies within 50
+    // pixels of `pointer`: the aid for placing them.
     void LogPalmsNear(LDvPoint pointer) const;
 
-    std::array<LDvSprite, kSheets> sheets;
+    std::array<LDvSprite, kSheets> sheets;         // empty but while Load makes the palms' sheets
+    std::array<LDvSprite, kPalmCount> palmSheets;  // each palm's frames, scaled, turned and faded
     std::vector<std::unique_ptr<TLPlayer>> players;   // in planting order
+
+private:
+    void MakePalmSheets();
 };

@@ -3,9 +3,11 @@
 // it opens or closes a group, its pixels as RGBA and a one-bit hit mask made from them. Owned by
 // the reader (LDvPSDReader) and valid until its next Load or Clear.
 //
-// The pixel array and the hit mask always match maskWidth x maskHeight: a layer whose pixels were
-// never read (no channel data in the file) has a 0 x 0 mask and no pixels, so a picture made from
-// `pixels` with maskWidth and maskHeight is always in bounds.
+// The pixel array and the hit mask each either match maskWidth x maskHeight or are empty: a layer
+// whose pixels were never read (no channel data in the file, or its reader's caller wanted neither)
+// has a 0 x 0 mask and neither; one read for its pixels alone has no hit mask, and one read for its
+// mask alone no pixels. A picture made from non-empty `pixels` with maskWidth and maskHeight is
+// always in bounds.
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -25,6 +27,12 @@ constexpr int16_t kPsdChannelRed = 0;
 constexpr int16_t kPsdChannelGreen = 1;
 constexpr int16_t kPsdChannelBlue = 2;
 constexpr int16_t kPsdChannelAlpha = -1;
+
+// Which parts of a layer its reader's caller uses; the others are never made.
+struct PsdLayerNeeds {
+    bool pixels = true;
+    bool hitMask = true;
+};
 
 class LDvPSDLayer {
 public:
@@ -50,10 +58,10 @@ public:
 
     // Back to a freshly made layer: no flags, names, rectangle, channels or pixels.
     void Reset();
-    // Makes the pixel array and hit mask for width x height pixels, every pixel at its start value
-    // and every hit bit clear.
-    void AllocatePixels(int32_t width, int32_t height);
-    bool IsHit(int32_t x, int32_t y) const;  // false outside the mask
+    // Makes the pixel array and hit mask (those asked for) for width x height pixels: the pixels
+    // zero until the channel decoder writes every row of them, every hit bit clear.
+    void AllocatePixels(int32_t width, int32_t height, bool withPixels = true, bool withHitMask = true);
+    bool IsHit(int32_t x, int32_t y) const;  // false outside the mask, and without one
     // |right - left| and |bottom - top|, wide enough for any stored rectangle.
     int64_t StoredWidth() const;
     int64_t StoredHeight() const;

@@ -41,8 +41,9 @@ int LayerRecordCount(int16_t stored, const PsdByteReader& info) {
 
 }  // namespace
 
-bool LDvPSDReader::Load(const LDvString& path) {
+bool LDvPSDReader::Load(const LDvString& path, const PsdLayerChoice& choice) {
     Clear();
+    layerChoice = choice;
     const LDvString resolved = ResolvePath(path);
     if (!FileExists(resolved)) {
         MediaMissing(resolved);
@@ -57,8 +58,10 @@ bool LDvPSDReader::Load(const LDvString& path) {
     return Read(bytes.data(), bytes.size(), resolved);
 }
 
-bool LDvPSDReader::LoadFromMemory(const uint8_t* data, size_t size, const LDvString& label) {
+bool LDvPSDReader::LoadFromMemory(const uint8_t* data, size_t size, const LDvString& label,
+                                  const PsdLayerChoice& choice) {
     Clear();
+    layerChoice = choice;
     return Read(data, size, label);
 }
 
@@ -69,6 +72,7 @@ bool LDvPSDReader::Read(const uint8_t* data, size_t size, const LDvString& label
     Log("Started Reading Photoshop File : " + label);
     PsdByteReader in(data, size);
     const bool read = ReadDocument(in);
+    layerChoice = nullptr;
     Log("Finished Reading Photoshop File");
     Log(kLoadRule);
     return read;
@@ -113,12 +117,15 @@ void LDvPSDReader::ReadLayerInfo(PsdByteReader& info) {
             return;
         }
     }
+    int kept = 0;
     for (PsdLayerRecord& record : records) {
         if (record.rejected) {
             SkipPsdLayerChannels(info, record.channels);
-        } else {
-            ReadPsdLayerChannels(info, record.channels, *record.layer);
+            continue;
         }
+        const PsdLayerNeeds needs = layerChoice ? layerChoice(*record.layer, kept) : PsdLayerNeeds{};
+        ReadPsdLayerChannels(info, record.channels, *record.layer, needs);
+        ++kept;
     }
     for (PsdLayerRecord& record : records) {
         if (!record.rejected) layers.Add(std::move(record.layer));

@@ -9,6 +9,7 @@
 // log line, and memory is only claimed for pixels the file holds data for.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "framework/core/ldv_list.h"
@@ -16,6 +17,11 @@
 #include "game/scenes/ldv_psd_layer.h"
 
 class PsdByteReader;
+
+// Which parts of a kept layer the caller uses, asked once every record is read (names, flags and
+// rectangles known) and before any channel data; `index` is the layer's place in the kept list.
+// Without a choice every layer gets its pixels and its hit mask.
+using PsdLayerChoice = std::function<PsdLayerNeeds(const LDvPSDLayer& layer, int index)>;
 
 class LDvPSDReader {
 public:
@@ -27,9 +33,9 @@ public:
     // starts with "/" or holds ':'). A missing file goes to the missing-media path. False when the
     // file is missing, unreadable or not a Photoshop document; a damaged document still gives the
     // layers that could be read.
-    bool Load(const LDvString& path);
+    bool Load(const LDvString& path, const PsdLayerChoice& choice = {});
     // The same for a document already in memory; `label` stands for the path in the log.
-    bool LoadFromMemory(const uint8_t* data, size_t size, const LDvString& label);
+    bool LoadFromMemory(const uint8_t* data, size_t size, const LDvString& label, const PsdLayerChoice& choice = {});
     void Clear();
 
     int LayerCount() const { return layers.Count(); }
@@ -48,4 +54,5 @@ private:
     void ReadLayerInfo(PsdByteReader& info);
 
     LDvList<std::unique_ptr<LDvPSDLayer>> layers;  // file order: bottom-most first
+    PsdLayerChoice layerChoice;                    // of the load under way
 };

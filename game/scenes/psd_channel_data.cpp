@@ -1,6 +1,7 @@
 #include "game/scenes/psd_channel_data.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 
@@ -16,6 +17,9 @@ constexpr int kMethodBytes = 2;
 constexpr int kRowCountBytes = 2;
 constexpr int kPackBitsLongestRun = 128;
 constexpr int8_t kPackBitsNoOp = -128;
+constexpr int kSampleBytes = 4;
+// A sample no channel wrote: R = G = B = 0, A = 255.
+constexpr std::array<uint8_t, kSampleBytes> kStartSamples = {0, 0, 0, 255};
 
 // Where a channel's samples go: the byte of the pixel (R, G, B, A in memory), or -1 for a
 // channel that is passed over (masks and anything else).
@@ -29,61 +33,46 @@ int SampleByte(int16_t id) {
     }
 }
 
-// Writes one channel's samples: sample n of the channel is byte `offset` of pixel n. Hits are
-// first marked a byte per pixel (no two samples in a row touch the same byte) and packed into
-// the layer's bits once all its channels are read.
-class SampleWriter {
-public:
-    SampleWriter(LDvPSDLayer& layer, int offset, std::vector<uint8_t>& hits)
-        : bytes(reinterpret_cast<uint8_t*>(layer.pixels.data()) + offset), hits(hits.data()) {}
+// Runs are at most 128 bytes: copied and filled in pieces of a fixed size, never past either end,
+// since the compiler turns a library call (or a plain loop) of that bound into a string
+// instruction that costs more to start than such a run takes.
+constexpr size_t kChunk = 16;
 
-    void Fill(size_t first, size_t count, uint8_t value) {
-        uint8_t* out = bytes + first * 4;
-        for (size_t i = 0; i < count; ++i) out[i * 4] = value;
-        if (value > kPsdHitThreshold) std::memset(hits + first, 1, count);
-    }
-    void Copy(size_t first, const uint8_t* values, size_t count) {
-        uint8_t* out = bytes + first * 4;
-        uint8_t* hit = hits + first;
-        for (size_t i = 0; i < count; ++i) {
-            out[i * 4] = values[i];
-            hit[i] |= values[i] > kPsdHitThreshold;
-        }
-    }
-
-private:
-    uint8_t* bytes;
-    uint8_t* hits;
-};
-
-// Bit n of the mask is byte n of `hits` (each 0 or 1). Eight bytes at a time: the multiply
-// gathers byte k's low bit into bit k of the top byte.
-void PackHits(const std::vector<uint8_t>& hits, LDvPSDLayer& layer) {
-    static_assert(std::endian::native == std::endian::little, "hit bytes are gathered little-endian");
-    constexpr uint64_t kGather = 0x0102040810204080ull;
-    const size_t whole = hits.size() / 8;
-    for (size_t i = 0; i < whole; ++i) {
-        uint64_t eight = 0;
-        std::memcpy(&eight, hits.data() + i * 8, 8);
-        layer.hitMask[i] = static_cast<uint8_t>((eight * kGather) >> 56);
-    }
-    for (size_t bit = whole * 8; bit < hits.size(); ++bit) {
-        layer.hitMask[bit / 8] |= static_cast<uint8_t>(hits[bit] << (bit % 8));
-    }
+template <size_t kSize>
+void CopyPiece(uint8_t*& out, const uint8_t*& from, size_t& count) {
+    if (count < kSize) return;
+    std::memcpy(out, from, kSize);
+    out += kSize;
+    from += kSize;
+    count -= kSize;
 }
 
-size_t PixelCount(const LDvPSDLayer& layer) {
-    return static_cast<size_t>(layer.maskWidth) * static_cast<size_t>(layer.maskHeight);
+void CopyRun(uint8_t* out, const uint8_t* from, size_t count) {
+    while (count >= kChunk) CopyPiece<kChunk>(out, from, count);
+    CopyPiece<8>(out, from, count);
+    CopyPiece<4>(out, from, count);
+    CopyPiece<2>(out, from, count);
+    CopyPiece<1>(out, from, count);
 }
 
-// As many samples as the channel stores, up to the layer's size.
-void DecodeRaw(PsdByteReader& channel, SampleWriter& writer, const LDvPSDLayer& layer) {
-    const size_t count = std::min(PixelCount(layer), channel.Remaining());
-    writer.Copy(0, channel.Bytes(count), count);
+void FillRun(uint8_t* out, uint8_t value, size_t count) {
+    std::array<uint8_t, kChunk> chunk;
+    chunk.fill(value);
+    const uint8_t* from = chunk.data();
+    while (count >= kChunk) {
+        std::memcpy(out, from, kChunk);
+        out += kChunk;
+        count -= kChunk;
+    }
+    CopyPiece<8>(out, from, count);
+    CopyPiece<4>(out, from, count);
+    CopyPiece<2>(out, from, count);
+    CopyPiece<1>(out, from, count);
 }
 
-// One PackBits row; samples past the row's width are dropped, bytes past its count never read.
-void DecodeRow(const uint8_t* data, size_t length, SampleWriter& writer, size_t rowStart, size_t width) {
+// One PackBits row into `out` (`width` samples); samples past the width are dropped, bytes past
+// `length` never read. Answers how many samples from the row's start it wrote.
+size_t DecodePackBitsRow(const uint8_t* data, size_t length, uint8_t* out, size_t width) {
     size_t at = 0;
     size_t column = 0;
     while (at < length) {
@@ -91,42 +80,155 @@ void DecodeRow(const uint8_t* data, size_t length, SampleWriter& writer, size_t 
         if (header == kPackBitsNoOp) continue;
         if (header < 0) {
             if (at >= length) break;
-            const uint8_t value = data[at++];
             const size_t run = static_cast<size_t>(1 - header);
-            if (column < width) writer.Fill(rowStart + column, std::min(run, width - column), value);
+            if (column < width) FillRun(out + column, data[at], std::min(run, width - column));
+            ++at;
             column += run;
             continue;
         }
         const size_t run = std::min(static_cast<size_t>(header) + 1, length - at);
-        if (column < width) writer.Copy(rowStart + column, data + at, std::min(run, width - column));
+        if (column < width) CopyRun(out + column, data + at, std::min(run, width - column));
         column += run;
         at += run;
     }
+    return std::min(column, width);
 }
 
-void DecodePackBits(PsdByteReader& channel, SampleWriter& writer, const LDvPSDLayer& layer) {
-    const size_t height = static_cast<size_t>(layer.maskHeight);
-    const size_t width = static_cast<size_t>(layer.maskWidth);
-    const uint8_t* counts = channel.Bytes(height * kRowCountBytes);
-    if (counts == nullptr) return;
-    for (size_t row = 0; row < height && !channel.AtEnd(); ++row) {
+// One channel of the layer, read a row at a time.
+class ChannelRows {
+public:
+    ChannelRows(PsdByteReader data, int16_t method, int byte, size_t width, size_t height)
+        : data(data), method(method), byte(byte), width(width) {
+        if (method == kPackBits) counts = this->data.Bytes(height * kRowCountBytes);
+        if (method == kRaw) rawSamples = std::min(width * height, this->data.Remaining());
+    }
+
+    int Byte() const { return byte; }
+
+    // Row `row` (rows are asked for in order) into `out`; answers how many samples from the row's
+    // start the channel holds.
+    size_t Read(size_t row, uint8_t* out) {
+        if (method == kRaw) return ReadRaw(row, out);
+        if (method != kPackBits || counts == nullptr || data.AtEnd()) return 0;
         const size_t count = static_cast<size_t>((counts[row * 2] << 8) | counts[row * 2 + 1]);
-        PsdByteReader rowData = channel.Take(count);
+        PsdByteReader rowData = data.Take(count);
         const size_t length = rowData.Size();
-        DecodeRow(rowData.Bytes(length), length, writer, row * width, width);
+        return DecodePackBitsRow(rowData.Bytes(length), length, out, width);
+    }
+
+private:
+    // The stored samples, up to the layer's size, fill the rows from the top.
+    size_t ReadRaw(size_t row, uint8_t* out) {
+        const size_t first = row * width;
+        if (first >= rawSamples) return 0;
+        const size_t count = std::min(width, rawSamples - first);
+        std::memcpy(out, data.Bytes(count), count);
+        return count;
+    }
+
+    PsdByteReader data;
+    int16_t method;
+    int byte;
+    size_t width;
+    const uint8_t* counts = nullptr;
+    size_t rawSamples = 0;
+};
+
+// The samples of one row, channel by channel, and which of its pixels are hit.
+class RowBuffers {
+public:
+    explicit RowBuffers(size_t width) : width(width) {
+        for (auto& samples : bytes) samples.resize(width);
+        hits.resize(width);
+    }
+
+    void Start() {
+        for (int byte = 0; byte < kSampleBytes; ++byte) std::memset(bytes[byte].data(), kStartSamples[byte], width);
+        std::memset(hits.data(), 0, width);
+    }
+    uint8_t* Samples(int byte) { return bytes[byte].data(); }
+    // Only samples a channel wrote count: a pixel's untouched transparency is no hit.
+    void MarkHits(int byte, size_t written) {
+        const uint8_t* __restrict samples = bytes[byte].data();
+        uint8_t* __restrict hit = hits.data();
+        for (size_t x = 0; x < written; ++x) hit[x] |= static_cast<uint8_t>(samples[x] > kPsdHitThreshold);
+    }
+    void Interleave(uint32_t* __restrict out) const {
+        const uint8_t* r = bytes[0].data();
+        const uint8_t* g = bytes[1].data();
+        const uint8_t* b = bytes[2].data();
+        const uint8_t* a = bytes[3].data();
+        for (size_t x = 0; x < width; ++x) {
+            out[x] = static_cast<uint32_t>(r[x]) | static_cast<uint32_t>(g[x]) << 8 | static_cast<uint32_t>(b[x]) << 16 |
+                     static_cast<uint32_t>(a[x]) << 24;
+        }
+    }
+    // Bit `first + x` of `mask` for every hit pixel x of the row.
+    void PackHits(std::vector<uint8_t>& mask, size_t first) const;
+
+private:
+    size_t width;
+    std::array<std::vector<uint8_t>, kSampleBytes> bytes;
+    std::vector<uint8_t> hits;  // 0 or 1 per pixel
+};
+
+// Eight pixels at a time: the multiply gathers byte k's low bit into bit k of the top byte; the
+// row's first bit need not start a byte, so each eight are split over two bytes of the mask.
+void RowBuffers::PackHits(std::vector<uint8_t>& mask, size_t first) const {
+    static_assert(std::endian::native == std::endian::little, "hit bytes are gathered little-endian");
+    constexpr uint64_t kGather = 0x0102040810204080ull;
+    const size_t shift = first % 8;
+    size_t x = 0;
+    for (; x + 8 <= width; x += 8) {
+        uint64_t eight = 0;
+        std::memcpy(&eight, hits.data() + x, 8);
+        const auto bits = static_cast<unsigned>((eight * kGather) >> 56);
+        if (bits == 0) continue;
+        const size_t at = (first + x) / 8;
+        mask[at] |= static_cast<uint8_t>(bits << shift);
+        if (shift != 0) mask[at + 1] |= static_cast<uint8_t>(bits >> (8 - shift));
+    }
+    for (; x < width; ++x) {
+        if (hits[x] != 0) mask[(first + x) / 8] |= static_cast<uint8_t>(1u << ((first + x) % 8));
     }
 }
 
-void DecodeChannel(PsdByteReader& channel, int16_t id, LDvPSDLayer& layer, std::vector<uint8_t>& hits) {
-    if (channel.Size() < kMethodBytes) return;  // no room even for the method
-    const int16_t method = channel.I16();
-    PsdTracef("Compression method = %hd (0 - raw, 1-RLE, 2-ZIP, 3-ZIP+Prediction)", method);
-    const int offset = SampleByte(id);
-    if (offset < 0 || layer.pixels.empty()) return;
-    SampleWriter writer(layer, offset, hits);
-    if (method == kRaw) DecodeRaw(channel, writer, layer);
-    if (method == kPackBits) DecodePackBits(channel, writer, layer);
-    // ZIP and anything else: the samples keep their start values.
+size_t PixelCount(const LDvPSDLayer& layer) {
+    return static_cast<size_t>(layer.maskWidth) * static_cast<size_t>(layer.maskHeight);
+}
+
+// The channels that write samples, in record order (a later one of the same id wins). Each is
+// read within its stored length; the compression method of every channel is traced.
+std::vector<ChannelRows> OpenChannels(PsdByteReader& in, const std::vector<PsdChannelEntry>& channels,
+                                      const LDvPSDLayer& layer, bool decode) {
+    std::vector<ChannelRows> opened;
+    for (const PsdChannelEntry& entry : channels) {
+        PsdByteReader channel = in.Take(entry.length);
+        if (channel.Size() < kMethodBytes) continue;  // no room even for the method
+        const int16_t method = channel.I16();
+        PsdTracef("Compression method = %hd (0 - raw, 1-RLE, 2-ZIP, 3-ZIP+Prediction)", method);
+        const int byte = SampleByte(entry.id);
+        // ZIP and anything else: the samples keep their start values.
+        if (!decode || byte < 0 || (method != kRaw && method != kPackBits)) continue;
+        opened.emplace_back(channel, method, byte, static_cast<size_t>(layer.maskWidth),
+                            static_cast<size_t>(layer.maskHeight));
+    }
+    return opened;
+}
+
+void DecodeRows(std::vector<ChannelRows>& channels, LDvPSDLayer& layer, const PsdLayerNeeds& needs) {
+    const size_t width = static_cast<size_t>(layer.maskWidth);
+    const size_t height = static_cast<size_t>(layer.maskHeight);
+    RowBuffers row(width);
+    for (size_t y = 0; y < height; ++y) {
+        row.Start();
+        for (ChannelRows& channel : channels) {
+            const size_t written = channel.Read(y, row.Samples(channel.Byte()));
+            if (needs.hitMask) row.MarkHits(channel.Byte(), written);
+        }
+        if (needs.pixels) row.Interleave(layer.pixels.data() + y * width);
+        if (needs.hitMask) row.PackHits(layer.hitMask, y * width);
+    }
 }
 
 // The fewest bytes one channel of a width x height layer can take: raw samples, or PackBits rows
@@ -153,21 +255,22 @@ bool ChannelDataCanFill(const PsdByteReader& in, const std::vector<PsdChannelEnt
 
 }  // namespace
 
-void ReadPsdLayerChannels(PsdByteReader& in, const std::vector<PsdChannelEntry>& channels, LDvPSDLayer& layer) {
+void ReadPsdLayerChannels(PsdByteReader& in, const std::vector<PsdChannelEntry>& channels, LDvPSDLayer& layer,
+                          PsdLayerNeeds needs) {
     PsdTrace("-- START layer channel data for layer " + layer.name + " --");
-    if (ChannelDataCanFill(in, channels, layer)) {
-        layer.AllocatePixels(static_cast<int32_t>(layer.StoredWidth()), static_cast<int32_t>(layer.StoredHeight()));
+    const bool wanted = needs.pixels || needs.hitMask;
+    if (!wanted) {
+        // Left out by the caller: its size stays known, its samples are never decoded.
+    } else if (ChannelDataCanFill(in, channels, layer)) {
+        layer.AllocatePixels(static_cast<int32_t>(layer.StoredWidth()), static_cast<int32_t>(layer.StoredHeight()),
+                             needs.pixels, needs.hitMask);
     } else {
         PsdTracef("Error : Channel data of layer %s cannot fill its %lld x %lld pixels; layer left empty",
                   layer.name.c_str(), static_cast<long long>(layer.StoredWidth()),
                   static_cast<long long>(layer.StoredHeight()));
     }
-    std::vector<uint8_t> hits(layer.pixels.size(), 0);
-    for (const PsdChannelEntry& entry : channels) {
-        PsdByteReader channel = in.Take(entry.length);
-        DecodeChannel(channel, entry.id, layer, hits);
-    }
-    PackHits(hits, layer);
+    std::vector<ChannelRows> opened = OpenChannels(in, channels, layer, wanted && PixelCount(layer) > 0);
+    DecodeRows(opened, layer, needs);
     PsdTrace("-- END layer channel data --");
 }
 

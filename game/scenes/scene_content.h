@@ -11,6 +11,8 @@
 #include "framework/ui/ldv_overlay.h"
 #include "game/scenes/section.h"
 
+#include "game/scenes/ldv_psd_layer.h"
+
 class LDvPSDReader;
 
 // The section at whose place in the drawing order the scene's effects are drawn.
@@ -18,8 +20,13 @@ inline constexpr const char* kEffectsSectionName = "FX";
 
 class SceneContent {
 public:
-    // Replaces the content with the document's. A document without layers gives no background.
-    void Build(const LDvPSDReader& document);
+    // What Build uses of the document's layer at `index`: the background's and every "IMG"
+    // layer's pixels, every "HIT" layer's mask. A reader given this choice makes nothing else.
+    static PsdLayerNeeds LayerNeeds(const LDvPSDLayer& layer, int index);
+    // Replaces the content with the document's, taking the pixels and masks out of its layers
+    // (a layer two sections share is copied for the first). A document without layers gives no
+    // background.
+    void Build(LDvPSDReader& document);
     void Clear();
 
     // The top-most active section whose mask is set at the canvas point; null when none.

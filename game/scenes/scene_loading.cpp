@@ -55,7 +55,7 @@ bool Scene::LoadScene(const LDvString& sceneName) {
 
 // The sections keep copies of what they need, so the layers are let go at once.
 void Scene::ReadDocument() {
-    reader.Load(SceneFilePath(name, kScenePictureExtension));
+    reader.Load(SceneFilePath(name, kScenePictureExtension), SceneContent::LayerNeeds);
     content.Build(reader);
     reader.Clear();
 }

@@ -98,6 +98,46 @@ TEST_F(PsdReaderTest, ReadsTheWritersLayersGroupsAndPixels) {
     }
 }
 
+// A caller that uses only some parts gets exactly those, decoded as a full read decodes them:
+// the background's pixels, the HIT layer's mask, both for the rest but "shadow", which gets neither.
+TEST_F(PsdReaderTest, MakesOnlyThePartsTheCallerChooses) {
+    const PsdLayerChoice choice = [](const LDvPSDLayer& layer, int index) {
+        if (index == 0) return PsdLayerNeeds{true, false};
+        if (layer.name == "HIT") return PsdLayerNeeds{false, true};
+        if (layer.name == "shadow") return PsdLayerNeeds{false, false};
+        return PsdLayerNeeds{};
+    };
+    for (const CompressionCase& c : kCompressions) {
+        SCOPED_TRACE(c.name);
+        const PsdDocument document = SceneDocument(c.compression);
+        const std::vector<uint8_t> bytes = encodePsd(document);
+        ASSERT_TRUE(reader.LoadFromMemory(bytes.data(), bytes.size(), "test.psd", choice));
+        ASSERT_EQ(reader.LayerCount(), 10);
+        const PsdGroup& door = std::get<PsdGroup>(document.stack[2]);
+
+        const LDvPSDLayer& background = *reader.LayerAt(0);
+        EXPECT_EQ(background.pixels.size(), 40u * 30u);
+        EXPECT_TRUE(background.hitMask.empty());
+        EXPECT_FALSE(background.IsHit(0, 0));
+
+        const LDvPSDLayer& hit = *reader.LayerAt(4);
+        EXPECT_TRUE(hit.pixels.empty());
+        ASSERT_EQ(hit.maskWidth, 5);
+        ASSERT_EQ(hit.maskHeight, 4);
+        LDvPSDReader whole;
+        ASSERT_TRUE(whole.LoadFromMemory(bytes.data(), bytes.size(), "test.psd"));
+        EXPECT_EQ(hit.hitMask, whole.LayerAt(4)->hitMask);
+
+        const LDvPSDLayer& shadow = *reader.LayerAt(5);
+        EXPECT_TRUE(shadow.pixels.empty());
+        EXPECT_TRUE(shadow.hitMask.empty());
+        EXPECT_EQ(shadow.maskWidth, 0);
+        EXPECT_EQ(shadow.right - shadow.left, 7) << "its rectangle is still read";
+
+        ExpectLayerHolds(*reader.LayerAt(3), door.layers[0].image, true);
+    }
+}
+
 TEST_F(PsdReaderTest, FindsOnlyExactNamesInTheirOwnGroupAndNeverTheBackground) {
     ASSERT_TRUE(Read(SceneDocument(PsdCompression::kPackBits)));
     EXPECT_EQ(reader.FindLayer("Door", "IMG"), nullptr);

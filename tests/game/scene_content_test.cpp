@@ -53,7 +53,8 @@ class SceneContentTest : public testing::Test {
 protected:
     void Build(const PsdDocument& document) {
         bytes = encodePsd(document);
-        ASSERT_TRUE(reader.LoadFromMemory(bytes.data(), bytes.size(), "test document"));
+        // As the scene reads its document: only the parts the content uses.
+        ASSERT_TRUE(reader.LoadFromMemory(bytes.data(), bytes.size(), "test document", SceneContent::LayerNeeds));
         content.Build(reader);
     }
 
@@ -188,6 +189,10 @@ TEST_F(SceneContentTest, TwoGroupsOfOneNameGiveTwoSectionsAndLookupsFindTheFirst
     EXPECT_EQ(content.FindSection("KEY", false), &At(0));
     At(0).active = false;
     EXPECT_EQ(content.FindSection("KEY", false), &At(1));
+    // Both take the upper group's layer, which the first must not have taken away from the second.
+    EXPECT_FALSE(At(0).hitMask.empty());
+    EXPECT_EQ(At(0).hitMask, At(1).hitMask);
+    EXPECT_EQ(At(1).maskX, 50.0f);
 }
 
 TEST_F(SceneContentTest, PassesDrawTheUnflaggedThenTheMiddleThenTheTopEachInListOrder) {

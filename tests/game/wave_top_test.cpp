@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 #include "framework/core/game_random.h"
+#include "framework/ui/overlay_images.h"
+#include "framework/ui/sheet_pixels.h"
 #include "game/expedition/wave_top.h"
 #include "tests/support/picture_fixtures.h"
 
@@ -33,4 +37,34 @@ TEST(WaveTop, CrestsAreBornEveryTenthStepSwellToThePeakAndFade) {
     for (int step = 0; step < 100; ++step) waves.Update();
     EXPECT_EQ(waves.crests[0].alive, 0) << "gone after 200 steps";
     EXPECT_EQ(alive(), 20) << "so twenty live at a time";
+}
+
+// Armed on a sheet that still holds its pixels, an emitter draws from a sheet of its own: the
+// eight frames at its scale, once per step of opacity up to its peak.
+TEST(WaveTop, ArmingMakesTheCrestsAtTheEmittersScaleInStepsOfOpacity) {
+    constexpr int kFrameSide = 4;
+    LDvSprite sheet;
+    sheet.hasFrames = true;
+    sheet.columns = 4;
+    sheet.rows = 2;
+    sheet.frameWidth = sheet.frameHeight = kFrameSide;
+    sheet.frameCount = 8;
+    const std::vector<uint32_t> opaque(static_cast<size_t>(4 * kFrameSide * 2 * kFrameSide), 0xFFFFFFFFu);
+    LoadFromPixels(&sheet, opaque.data(), 4 * kFrameSide, 2 * kFrameSide);
+
+    WaveTop waves;
+    waves.Arm(sheet, WaveTop::Spawn{{0, 0, 10, 10}, 2.0f, 0.5f, 0.0f, 0.0f});
+    ASSERT_TRUE(waves.fadedSheet.loaded);
+    EXPECT_EQ(waves.fadedSheet.frameCount, 8 * WaveTop::kOpacityLevels);
+    EXPECT_EQ(waves.fadedSheet.frameWidth, 2 * kFrameSide) << "the scale is worked in";
+    SheetPixels faded;
+    ASSERT_TRUE(ReadSheetPixels(waves.fadedSheet, faded));
+    const auto centreAlpha = [&faded](int level) {
+        const uint32_t pixel = faded.Row(level * 8, faded.frameHeight / 2)[faded.frameWidth / 2];
+        return static_cast<int>(pixel >> 24);
+    };
+    EXPECT_EQ(centreAlpha(0), 4);    // 255 x 0.5 / 32, rounded
+    EXPECT_EQ(centreAlpha(WaveTop::kOpacityLevels - 1), 128);
+    waves.Release();
+    EXPECT_FALSE(waves.fadedSheet.loaded);
 }
