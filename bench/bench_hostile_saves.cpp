@@ -1,11 +1,14 @@
-// Hostile save files: a profile or settings file that is huge, binary, has tens of thousands of
-// sections, holds a value of megabytes or one endless line. What the start-up does with them (the
-// slot check reading the name, the selection reading the whole profile, the settings read when the
-// game object is made) must stay within a second and bounded memory whatever the file holds.
-// Reported in ms (medians) with the resident memory the loaded file keeps ("rss_mb").
+// Hostile save files: a profile and settings file that are huge, binary, made of nothing but section
+// headers, hold a value of megabytes or one endless line. What the start-up does with them (the
+// settings read as the game object is made, the slot check reading the name, the selection reading
+// the whole profile) must stay within a second and bounded memory whatever the files hold. Files
+// larger than any save are not read at all; the other shapes fill the files up to that size, the
+// worst each shape can do. Reported in ms (medians, CPU time is the cost on a machine shared with
+// other work) with the resident memory the loaded files add ("rss_mb").
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -20,6 +23,7 @@
 namespace {
 
 constexpr size_t kMegabyte = 1024 * 1024;
+constexpr size_t kJustUnderTheLimit = 2 * kMegabyte - 64;  // the largest save file that is still read
 
 enum Hostile { kHuge, kBinary, kManySections, kMegabyteValue, kEndlessLine, kHostileCount };
 
@@ -31,14 +35,14 @@ std::string HostileText(Hostile shape) {
         break;
     case kBinary: {
         std::mt19937 random(7);
-        while (text.size() < 64 * kMegabyte) text += static_cast<char>(random());
+        while (text.size() < kJustUnderTheLimit) text += static_cast<char>(random());
         break;
     }
     case kManySections:
-        for (int i = 0; i < 100000; ++i) text += "[S" + std::to_string(i) + "]\nK=1\n";
+        for (int i = 0; text.size() < kJustUnderTheLimit - 16; ++i) text += "[S" + std::to_string(i) + "]\n";
         break;
-    case kMegabyteValue: text += "NOTES=" + std::string(32 * kMegabyte, 'x') + "\n"; break;
-    case kEndlessLine: text = std::string(64 * kMegabyte, 'x'); break;
+    case kMegabyteValue: text += "NOTES=" + std::string(kJustUnderTheLimit - 32, 'x') + "\n"; break;
+    case kEndlessLine: text = std::string(kJustUnderTheLimit, 'x'); break;
     case kHostileCount: break;
     }
     return text;
@@ -82,7 +86,7 @@ void BM_StartWithHostileSaves(benchmark::State& state) {
         LDvGame game("Quorvane", "Quorvane", 0, 2);
         if (PlayerExists(0)) SelectPlayer(0);
         benchmark::DoNotOptimize(GetCurrentPlayerName());
-        rss = ResidentKilobytes() - before;
+        rss = std::max(rss, ResidentKilobytes() - before);  // the first start shows it; later ones reuse the memory
     }
     state.counters["rss_mb"] = static_cast<double>(rss) / 1024.0;
     ResetFrameForTesting();

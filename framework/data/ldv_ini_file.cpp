@@ -15,9 +15,11 @@ namespace {
 
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 constexpr size_t kByteOrderMarkSize = sizeof kByteOrderMark - 1;
-// No save the game writes comes near this; a larger one would cost seconds and its size again in
-// memory to read, so it is taken for unreadable: kept on disk as it is and never written over.
-constexpr long kLargestSaveFile = 16L * 1024 * 1024;  // bytes
+// No save the game writes comes near this (a profile well into the game is tens of KB). A larger
+// file would cost seconds and its size several times over in memory to read (a file of nothing but
+// section headers takes about 2 us per section), so it is taken for unreadable: kept on disk as it
+// is and never written over.
+constexpr long kLargestSaveFile = 2L * 1024 * 1024;  // bytes
 
 bool TooLargeForASave(const LDvString& path) {
     LDvFile file;

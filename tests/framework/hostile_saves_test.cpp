@@ -25,7 +25,7 @@ std::string Huge() {
 std::string Binary() {
     std::mt19937 random(11);
     std::string text;
-    while (text.size() < 2 * kMegabyte) text += static_cast<char>(random());
+    while (text.size() < kMegabyte) text += static_cast<char>(random());
     return text;
 }
 
@@ -35,8 +35,8 @@ std::string ManySections() {
     return text;
 }
 
-std::string MegabyteValue() { return "PlayerName=Ann\nNOTES=" + std::string(8 * kMegabyte, 'x') + "\n"; }
-std::string EndlessLine() { return std::string(4 * kMegabyte, 'x'); }
+std::string MegabyteValue() { return "PlayerName=Ann\nNOTES=" + std::string(3 * kMegabyte / 2, 'x') + "\n"; }
+std::string EndlessLine() { return std::string(3 * kMegabyte / 2, 'x'); }
 
 struct HostileCase {
     const char* name;
