@@ -6,9 +6,10 @@
 # files it writes must stay plain INI text. Prints one table row per case and exits non-zero on
 # the first case that fails.
 #
-#   damage_data.sh SOAK_GAME DATA_FOLDER WORK_FOLDER [quick|all] [FRAMES]
+#   damage_data.sh SOAK_GAME DATA_FOLDER WORK_FOLDER [quick|all] [FRAMES] [DAMAGE]
 #
-# quick: one file of each kind (the ctest entry); all: several files of each kind.
+# quick: one file of each kind (the ctest entries); all: several files of each kind. DAMAGE is one
+# of truncated, bit-flipped, emptied (default: each in turn).
 set -u
 soak=$1
 data=$2
@@ -46,6 +47,7 @@ cases=(
   "*items|inventory/items.ini|god_of_air"
 )
 damages=(truncated bit-flipped emptied)
+[ -n "${6:-}" ] && damages=("$6")
 
 # Writes the damaged copy next to the file and renames it over the hard link, so the original
 # folder is never touched.
@@ -80,10 +82,14 @@ player_files_clean() {
   return 0
 }
 
-first_log_line() {
-  local log=$1 name=$2
+# What the log says about the file: a line that names it and tells of a failure, else the first
+# line that names it at all (paths shortened to the data folder).
+what_was_logged() {
+  local log=$1 name=$2 data_copy=$3 lines
   [ -f "$log" ] || return
-  grep -F -- "$name" "$log" | grep -v -e '^Loaded' | head -n 1 | cut -c 1-110
+  lines=$(grep -F -- "$name" "$log" | sed "s|$data_copy/||g")
+  { grep -i -m1 -E "fail|can't|cannot|not |error|invalid|bad|corrupt|missing|short|trunc|no " <<< "$lines" ||
+    head -n 1 <<< "$lines"; } | cut -c 1-120
 }
 
 failed=0
@@ -102,7 +108,7 @@ for row in "${cases[@]}"; do
       --runs 1 --frames-per-run "$frames" --seconds "$run_limit" > "$case_dir/out.txt" 2>&1
     status=$?
     log=$case_dir/save/Drovana\ Games/Quorvane/Ver0.2/log.txt
-    logged=$(first_log_line "$log" "$(basename "$file")")
+    logged=$(what_was_logged "$log" "$(basename "$file")" "$case_dir/data")
     box=$(grep -m1 '^soak: message box' "$case_dir/out.txt" | sed 's/^soak: message box //' | cut -c 1-90)
     ran=$(grep -m1 -o '[0-9]* frames (' "$case_dir/out.txt" | cut -d' ' -f1)
     if [ $status -eq 137 ]; then

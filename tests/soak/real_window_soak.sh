@@ -4,7 +4,9 @@
 # to another window and back, the window resized, unmapped and minimised. Real events arrive in
 # shapes the scripted input never makes (a press and its release within one step, a first drag
 # motion that jumps, focus that comes and goes). Samples the game's resident memory every minute,
-# keeps a screenshot now and then, and fails when the game dies before it is closed.
+# keeps a screenshot now and then, and fails when the game dies before it is closed. Every few
+# minutes the game is closed (as the window manager would) and started again on the next screen of
+# a rotation (title, movie, play screen, the two adventure scenes), so the input meets them all.
 #
 #   real_window_soak.sh QUORVANE DATA_FOLDER OUT_FOLDER [SECONDS] [DISPLAY_NUMBER]
 set -u
@@ -27,8 +29,19 @@ for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; do
 xmessage -geometry +1200+800 "elsewhere" > /dev/null 2>&1 &
 other_client=$!
 
-"$game" --data "$data" --save "$save" --windowed --no-exit-wait > "$out/game-output.txt" 2>&1 &
-game_pid=$!
+starts=("" "--movie-first" "--play-first" "--scene god_of_air" "--scene medical_supplies_hog")
+start_index=0
+run_seconds=${RUN_SECONDS:-100}
+# shellcheck disable=SC2086 # the start options are words
+start_game() {
+  "$game" --data "$data" --save "$save" --windowed --no-exit-wait ${starts[start_index % ${#starts[@]}]} \
+    >> "$out/game-output.txt" 2>&1 &
+  game_pid=$!
+  game_started=$(date +%s)
+  start_index=$((start_index + 1))
+}
+: > "$out/game-output.txt"
+start_game
 cleanup() {
   kill "$other_client" 2> /dev/null
   kill "$game_pid" 2> /dev/null
@@ -39,18 +52,21 @@ cleanup() {
 }
 trap cleanup EXIT
 
-window=""
-for _ in $(seq 600); do
-  window=$(xdotool search --pid "$game_pid" --onlyvisible 2> /dev/null | head -n 1)
-  [ -n "$window" ] && break
-  kill -0 "$game_pid" 2> /dev/null || break
-  sleep 0.5
-done
-if [ -z "$window" ]; then
-  echo "real-window soak: the game window never appeared"
-  cat "$out/game-output.txt"
-  exit 1
-fi
+find_window() {
+  window=""
+  for _ in $(seq 600); do
+    window=$(xdotool search --pid "$game_pid" --onlyvisible 2> /dev/null | head -n 1)
+    [ -n "$window" ] && break
+    kill -0 "$game_pid" 2> /dev/null || break
+    sleep 0.5
+  done
+  if [ -z "$window" ]; then
+    echo "real-window soak: the game window never appeared"
+    tail -n 40 "$out/game-output.txt"
+    exit 1
+  fi
+  geometry
+}
 other_window=$(xdotool search --pid "$other_client" 2> /dev/null | head -n 1)
 
 RANDOM=${SOAK_SEED:-1}
@@ -59,8 +75,7 @@ geometry() {
   eval "$(xdotool getwindowgeometry --shell "$window" 2> /dev/null)"
   win_x=${X:-0} win_y=${Y:-0} win_w=${WIDTH:-$screen_w} win_h=${HEIGHT:-$screen_h}
 }
-inside() { # a point inside the window, in screen coordinates
-  geometry
+inside() { # a point inside the window, in screen coordinates, as it stood at the last resize
   px=$((win_x + RANDOM % (win_w > 0 ? win_w : 1)))
   py=$((win_y + RANDOM % (win_h > 0 ? win_h : 1)))
 }
@@ -92,6 +107,7 @@ act() {
     xdotool windowfocus "$window" 2> /dev/null
   elif ((roll < 89)); then
     xdotool windowsize "$window" $((640 + RANDOM % 1100)) $((400 + RANDOM % 600)) 2> /dev/null
+    geometry
   elif ((roll < 92)); then
     xdotool windowminimize "$window" 2> /dev/null
     xdotool windowunmap "$window" 2> /dev/null
@@ -100,36 +116,39 @@ act() {
     xdotool windowactivate "$window" 2> /dev/null || xdotool windowfocus "$window" 2> /dev/null
   elif ((roll < 94)); then
     xdotool windowsize "$window" "$screen_w" "$screen_h" 2> /dev/null
+    geometry
   else
     sleep 0.$((RANDOM % 9))
   fi
 }
 
+# Waits for the game to end; any status but 0 fails the run, else the next start follows.
+restart_after_clean_end() {
+  local status
+  wait "$game_pid"
+  status=$?
+  if ((status != 0)); then
+    echo "real-window soak: $1 after $actions actions: status $status"
+    tail -n 40 "$out/game-output.txt"
+    exit 1
+  fi
+  start_game
+  find_window
+}
+
+find_window
 start=$(date +%s)
 next_sample=$((start + 10))  # the first sample once the game has loaded
 minute=0
 actions=0
 rss_first="" rss_peak=0 rss_last=0
 while (($(date +%s) - start < seconds)); do
-  if ! kill -0 "$game_pid" 2> /dev/null; then
-    # The title's Quit or a key that closes it: a clean end is fine, the run starts the game again.
-    wait "$game_pid"
-    status=$?
-    if ((status != 0)); then
-      echo "real-window soak: the game ended with status $status after $actions actions"
-      tail -n 40 "$out/game-output.txt"
-      exit 1
-    fi
-    echo "real-window soak: the game closed itself after $actions actions; starting it again"
-    "$game" --data "$data" --save "$save" --windowed --no-exit-wait >> "$out/game-output.txt" 2>&1 &
-    game_pid=$!
-    window=""
-    for _ in $(seq 600); do
-      window=$(xdotool search --pid "$game_pid" --onlyvisible 2> /dev/null | head -n 1)
-      [ -n "$window" ] && break
-      sleep 0.5
-    done
-    [ -z "$window" ] && { echo "real-window soak: the window did not come back"; exit 1; }
+  if (($(date +%s) - game_started >= run_seconds)); then
+    kill -TERM "$game_pid"  # SDL turns it into the window being closed
+    restart_after_clean_end "closing the game"
+  elif ! kill -0 "$game_pid" 2> /dev/null; then
+    # The title's Exit: a clean end is fine, the game is started again.
+    restart_after_clean_end "the game closed itself"
   fi
   if (($(date +%s) >= next_sample)); then
     rss_last=$(rss_kb)
@@ -144,7 +163,7 @@ while (($(date +%s) - start < seconds)); do
   act
   actions=$((actions + 1))
 done
-echo "real-window soak: $actions actions in $seconds s; rss start $((rss_first / 1024)) MB, end $((rss_last / 1024)) MB, peak $((rss_peak / 1024)) MB"
+echo "real-window soak: $actions actions in $seconds s over $start_index starts; rss start $((rss_first / 1024)) MB, end $((rss_last / 1024)) MB, peak $((rss_peak / 1024)) MB"
 import -window root "$out/end.png" 2> /dev/null
 kill -TERM "$game_pid"  # SDL turns it into the window being closed
 wait "$game_pid"
