@@ -87,8 +87,8 @@ player_files_clean() {
 what_was_logged() {
   local log=$1 name=$2 data_copy=$3 lines
   [ -f "$log" ] || return
-  lines=$(grep -F -- "$name" "$log" | sed "s|$data_copy/||g")
-  { grep -i -m1 -E "fail|can't|cannot|not |error|invalid|bad|corrupt|missing|short|trunc|no " <<< "$lines" ||
+  lines=$(grep -F -- "$name" "$log" | grep -v -e '^No cache for file' | sed "s|$data_copy/||g")
+  { grep -i -m1 -E "fail|can't|cannot|not |error|invalid|bad|corrupt|missing|short|trunc|decode|: no " <<< "$lines" ||
     head -n 1 <<< "$lines"; } | cut -c 1-120
 }
 
