@@ -9,7 +9,8 @@
 #   damage_data.sh SOAK_GAME DATA_FOLDER WORK_FOLDER [quick|all] [FRAMES] [DAMAGE]
 #
 # quick: one file of each kind (the ctest entries); all: several files of each kind. DAMAGE is one
-# of truncated, bit-flipped, emptied (default: each in turn).
+# of truncated, bit-flipped, emptied (default: each in turn). ONLY_FILES, a regular expression,
+# keeps the files whose path it matches.
 set -u
 soak=$1
 data=$2
@@ -31,8 +32,8 @@ cases=(
   "*sound (sample)|sounds/sfx/button_click.ogg|title"
   " sound (music stream)|sounds/music/title.ogg|title"
   " sound (ambience stream)|sounds/env_named/beach.ogg|god_of_air"
-  "*level|levels/level_1.lvl|play"
-  " level border|levels/border_1.lvl|play"
+  "*level|levels/level_0.lvl|play"
+  " level border|levels/border_0.lvl|play"
   "*INI table|levels.ini|play"
   " INI table|build.ini|camp"
   " INI table|map.ini|map"
@@ -98,6 +99,7 @@ for row in "${cases[@]}"; do
   quick=${row:0:1}
   IFS='|' read -r kind file screen <<< "${row:1}"
   [ "$set_name" = quick ] && [ "$quick" != '*' ] && continue
+  [ -n "${ONLY_FILES:-}" ] && ! [[ $file =~ $ONLY_FILES ]] && continue
   for how in "${damages[@]}"; do
     case_dir=$work/case
     rm -rf "$case_dir"
