@@ -113,6 +113,9 @@ for row in "${cases[@]}"; do
     logged=$(what_was_logged "$log" "$(basename "$file")" "$case_dir/data")
     box=$(grep -m1 '^soak: message box' "$case_dir/out.txt" | sed 's/^soak: message box //' | cut -c 1-90)
     ran=$(grep -m1 -o '[0-9]* frames (' "$case_dir/out.txt" | cut -d' ' -f1)
+    # The screens the run showed, the one it spent most frames on first.
+    shown=$(grep '^  screen ' "$case_dir/out.txt" | sed -E 's/^  screen (.*[^ ]) +([0-9]+) frames$/\2 \1/' |
+      sort -rn | cut -d' ' -f2- | paste -sd ',' | cut -c 1-60)
     if [ $status -eq 137 ]; then
       verdict="HANG (no end after $run_limit s)"
     elif grep -q -e 'ERROR: AddressSanitizer' -e 'runtime error:' -e 'soak: HANG' "$case_dir/out.txt" || [ $status -gt 1 ]; then
@@ -124,7 +127,7 @@ for row in "${cases[@]}"; do
     elif [ $status -ne 0 ]; then
       verdict="FAILED (exit $status)"
     else
-      verdict="went on, ${ran:-0} frames${logged:+; logged: $logged}"
+      verdict="went on, ${ran:-0} frames on ${shown:-no screen}${logged:+; logged: $logged}"
     fi
     printf '%-28s | %-36s | %-11s | %s\n' "$kind" "$file" "$how" "$verdict"
     case $verdict in
