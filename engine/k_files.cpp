@@ -12,8 +12,10 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 #include "engine/k_log.h"
+#include "engine/k_write_leftovers.h"
 
 namespace {
 
@@ -41,6 +43,16 @@ std::string findBaseFolder() {
 }
 
 std::atomic<int> failingWrites{0};
+
+// mkstemp's six characters follow this.
+constexpr char kTemporaryMark[] = ".tmp-";
+constexpr size_t kTemporaryMarkSize = sizeof kTemporaryMark - 1;
+constexpr size_t kTemporaryUniqueSize = 6;
+
+bool isAtomicWriteLeftover(const std::string& name) {
+    const size_t tail = kTemporaryMarkSize + kTemporaryUniqueSize;
+    return name.size() > tail && name.compare(name.size() - tail, kTemporaryMarkSize, kTemporaryMark) == 0;
+}
 
 bool writeAll(int fd, const uint8_t* bytes, size_t size) {
     while (size > 0) {
@@ -179,7 +191,7 @@ std::vector<std::string> listFolder(const std::string& folder) {
 }
 
 bool writeFileAtomically(const std::string& path, const void* data, size_t size) {
-    std::string temporary = path + ".tmp-XXXXXX";
+    std::string temporary = path + kTemporaryMark + std::string(kTemporaryUniqueSize, 'X');
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         engineLog("Atomic write: cannot create a temporary file for '%s'", path.c_str());
@@ -202,6 +214,20 @@ bool writeFileAtomically(const std::string& path, const void* data, size_t size)
     }
     syncFolderOf(path);
     return true;
+}
+
+int removeAtomicWriteLeftovers(const std::string& folder, int minimumAgeSeconds) {
+    const time_t now = ::time(nullptr);
+    int removed = 0;
+    for (const std::string& name : listFolder(folder)) {
+        const std::string path = folder + "/" + name;
+        struct stat info {};
+        if (!isAtomicWriteLeftover(name) || ::stat(path.c_str(), &info) != 0) continue;
+        if (now - info.st_mtime < minimumAgeSeconds) continue;
+        if (::unlink(path.c_str()) == 0) ++removed;
+    }
+    if (removed > 0) engineLog("Removed %d unfinished save file(s) from '%s'", removed, folder.c_str());
+    return removed;
 }
 
 void failNextAtomicWritesForTesting(int count) { failingWrites.store(count > 0 ? count : 0); }

@@ -7,6 +7,7 @@
 #include "engine/k_graphic.h"
 #include "engine/k_system.h"
 #include "engine/k_window.h"
+#include "engine/k_write_leftovers.h"
 #include "framework/core/display_scale.h"
 #include "framework/core/event_dispatch.h"
 #include "framework/core/folders.h"
@@ -24,8 +25,15 @@ constexpr int kDefaultUpdatesPerSecond = 125;
 constexpr int16_t kDefaultWidth = 800;
 constexpr int16_t kDefaultHeight = 600;
 
+// A save under way in another running copy of the game takes milliseconds; a temporary this old was
+// left by a copy that died while saving.
+constexpr int kLeftoverAgeSeconds = 60;
+
 void CreateSaveFolders() {
-    if (folderExists(GetSaveFolder())) return;
+    if (folderExists(GetSaveFolder())) {
+        removeAtomicWriteLeftovers(GetSaveFolder(), kLeftoverAgeSeconds);
+        return;
+    }
     createFolder(GetCompanyFolder());
     createFolder(GetGameFolder());
     createFolder(GetSaveFolder());

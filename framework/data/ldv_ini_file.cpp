@@ -15,6 +15,18 @@ namespace {
 
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 constexpr size_t kByteOrderMarkSize = sizeof kByteOrderMark - 1;
+// No save the game writes comes near this (a profile well into the game is tens of KB). A larger
+// file would cost seconds and its size several times over in memory to read (a file of nothing but
+// section headers takes about 2 us per section), so it is taken for unreadable: kept on disk as it
+// is and never written over.
+constexpr long kLargestSaveFile = 2L * 1024 * 1024;  // bytes
+
+bool TooLargeForASave(const LDvString& path) {
+    LDvFile file;
+    if (!file.Open(path, kFileModeRead)) return false;  // the read that follows tells
+    const long size = file.Seek(0, SEEK_END) ? file.Tell() : -1;
+    return size < 0 || size > kLargestSaveFile;
+}
 
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -84,7 +96,10 @@ void LDvIniFile::LoadExisting(const LDvString& filePath, bool globalsOnly) {
     path = filePath;
     loaded = readFailed = dirty = saveFailing = false;
     partial = globalsOnly;
-    if (FileExists(filePath)) {
+    if (FileExists(filePath) && TooLargeForASave(filePath)) {
+        Log("INI file " + filePath + " is too large to be a save; it is left as it is");
+        readFailed = true;
+    } else if (FileExists(filePath)) {
         Read();
     } else {
         loaded = true;  // nothing to read yet: an empty file
