@@ -45,7 +45,10 @@ constexpr ScratchRange kScratchOpacity{5, 25};
 DrawMovie::DrawMovie() = default;
 DrawMovie::~DrawMovie() = default;
 
-void DrawMovie::ForgetPictures() { canvas.forgetCopies(); }
+void DrawMovie::ForgetPictures() {
+    canvas = PixelCanvas();
+    composed.reset();
+}
 
 void DrawMovie::ResetScratch(Scratch& scratch) {
     scratch.x = static_cast<float>(RandomRange(kScratchX.low, kScratchX.high));

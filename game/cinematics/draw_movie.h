@@ -37,7 +37,8 @@ public:
     void OnTick(int tickCount) override;
     void Draw() override;
 
-    // Lets go of what was kept of the bundle's pictures (when the bundle is unloaded).
+    // Lets go of the composed frame and of what was kept of the bundle's pictures (when the movie
+    // is left and its bundle unloaded); the next draw starts afresh.
     void ForgetPictures();
 
     // A new scratch somewhere below the screen.
