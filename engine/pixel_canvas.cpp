@@ -150,7 +150,16 @@ void blendSpan(uint32_t* destination, const uint32_t* source, int count, PixelTi
 }
 
 int toPixel(float value) {
-    return static_cast<int>(std::clamp(std::floor(value), -kCoordinateLimit, kCoordinateLimit));
+    if (!(value > -kCoordinateLimit)) return static_cast<int>(-kCoordinateLimit);  // NaN too
+    if (!(value < kCoordinateLimit)) return static_cast<int>(kCoordinateLimit);
+    return static_cast<int>(std::floor(value));
+}
+
+// The picture index a sampled position falls on, held inside the picture.
+int sampleIndex(float position, int size) {
+    if (!(position > 0.0f)) return 0;
+    if (!(position < static_cast<float>(size))) return size - 1;
+    return std::min(static_cast<int>(position), size - 1);
 }
 
 // The picture index of the whole pixel `offset` of `drawn` pixels stretched over `size` ones.
@@ -380,7 +389,7 @@ void PixelCanvas::noteTurned(const PixelPicture& picture, const float corners[8]
     draw.downX = (c[6] - c[0]) / static_cast<float>(picture.height);
     draw.downY = (c[7] - c[1]) / static_cast<float>(picture.height);
     draw.det = draw.acrossX * draw.downY - draw.acrossY * draw.downX;
-    if (std::fabs(draw.det) < kFlattest) return;
+    if (!std::isfinite(draw.det) || std::fabs(draw.det) < kFlattest) return;
     float minY = c[1], maxY = c[1];
     for (int i = 3; i < 8; i += 2) {
         minY = std::min(minY, c[i]);
@@ -408,8 +417,8 @@ void PixelCanvas::turnedRows(const Draw& draw, int from, int to) {
         if (low >= high) continue;
         for (int x = low; x < high; ++x) {
             const float centre = static_cast<float>(x) + 0.5f;
-            const int u = std::clamp(static_cast<int>(u0 + uStep * centre), 0, picture.width - 1);
-            const int v = std::clamp(static_cast<int>(v0 + vStep * centre), 0, picture.height - 1);
+            const int u = sampleIndex(u0 + uStep * centre, picture.width);
+            const int v = sampleIndex(v0 + vStep * centre, picture.height);
             gathered[x - low] = picture.pixels[static_cast<size_t>(v) * picture.width + u];
         }
         blendSpan(canvasPixels.data() + static_cast<size_t>(y) * canvasWidth + low, gathered.data(), high - low,

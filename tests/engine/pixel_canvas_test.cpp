@@ -168,6 +168,9 @@ TEST_F(Composer, BadCornersAndEmptyPicturesDrawNothing) {
         Compose(picture, corners[i]);
         EXPECT_EQ(At(30, 30), i == 1 || i == 3 ? Pixel(255, 255, 255, 255) : (kBackdrop | 0xFF000000u));
     }
+    // Turned far past any canvas, or by corners whose sums overflow: sampled inside the picture or not at all.
+    Compose(picture, {0, 0, huge, huge, 0, 2 * huge, -huge, huge});
+    Compose(picture, {-3e38f, 0, 3e38f, 3e38f, 0, 3e38f, -3e38f, 1});
     Compose(PixelPicture{}, Box(0, 0, 4, 4));
     Compose(picture, Box(0, 0, 4, 4), PixelTint{255, 255, 255, 0});
     EXPECT_EQ(At(1, 1), kBackdrop | 0xFF000000u);
