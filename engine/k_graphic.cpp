@@ -129,8 +129,12 @@ SDL_RendererFlip flipOf(bool flipX, bool flipY) {
 }
 
 // Our pixels are R, G, B, A bytes; a texture in ARGB8888 holds B, G, R, A on a little-endian machine.
+uint32_t swappedRedAndBlue(uint32_t pixel) {
+    return (pixel & 0xFF00FF00u) | ((pixel & 0xFFu) << 16) | ((pixel >> 16) & 0xFFu);
+}
+
 void swapRedAndBlue(std::vector<uint32_t>& pixels) {
-    for (uint32_t& pixel : pixels) pixel = (pixel & 0xFF00FF00u) | ((pixel & 0xFFu) << 16) | ((pixel >> 16) & 0xFFu);
+    for (uint32_t& pixel : pixels) pixel = swappedRedAndBlue(pixel);
 }
 
 bool fullyCovers(uint32_t pixel) { return reinterpret_cast<const uint8_t*>(&pixel)[3] == 255; }
@@ -150,6 +154,7 @@ void KGraphic::resetPicture() {
     pixelData.clear();
     pixelData.shrink_to_fit();
     renderTarget = false;
+    streamed = false;
     lostLogged = false;
     contentId = nextContentId();
 }
@@ -189,6 +194,53 @@ bool KGraphic::takePixels(std::vector<uint32_t>&& pixels, int w, int h) {
     pixelData = std::move(pixels);
     width = w;
     height = h;
+bool KGraphic::updateOpaquePixels(const uint32_t* pixels, int w, int h) {
+    KWindow* window = KWindow::current();
+    if (!pixels || w <= 0 || h <= 0 || w > kMaxImageSide || h > kMaxImageSide) {
+        engineLog("KGraphic: refused pixels of %d x %d", w, h);
+        return false;
+    }
+    if (!window) return false;
+    contentId = nextContentId();
+    if (window->probing()) return true;
+    if (!ensureStreamingTexture(w, h)) return false;
+    void* target = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(texture, nullptr, &target, &pitch) != 0) {
+        engineLog("KGraphic: cannot rewrite a %d x %d picture: %s", w, h, SDL_GetError());
+        return false;
+    }
+    const bool swizzle = window->opaqueTextureFormat() == SDL_PIXELFORMAT_ARGB8888 ||
+                         window->opaqueTextureFormat() == SDL_PIXELFORMAT_RGB888;
+    for (int y = 0; y < h; ++y) {
+        const uint32_t* from = pixels + static_cast<size_t>(y) * w;
+        uint32_t* to = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(target) + static_cast<size_t>(y) * pitch);
+        for (int x = 0; x < w; ++x) to[x] = swizzle ? swappedRedAndBlue(from[x]) : from[x];
+    }
+    SDL_UnlockTexture(texture);
+    return true;
+}
+
+bool KGraphic::ensureStreamingTexture(int w, int h) {
+    if (streamed && hasLiveTexture() && w == width && h == height) return true;
+    const uint64_t keptId = contentId;
+    resetPicture();
+    contentId = keptId;
+    const KWindow* window = KWindow::current();
+    texture = SDL_CreateTexture(window->sdlRenderer(), window->opaqueTextureFormat(), SDL_TEXTUREACCESS_STREAMING, w, h);
+    if (!texture) {
+        engineLog("KGraphic: cannot make a %d x %d picture to rewrite: %s", w, h, SDL_GetError());
+        return false;
+    }
+    width = w;
+    height = h;
+    streamed = true;
+    opaque = true;
+    textureSerial = window->serial();
+    appliedModR = appliedModG = appliedModB = appliedModA = -1;
+    eraseByMultiply = false;
+    copyingWithoutBlend = false;
+    applyTextureState();
     return true;
 }
 

@@ -47,6 +47,10 @@ public:
     bool loadPictureFromPixels(const uint32_t* pixels, int width, int height, bool hiQuality = true);
     // The same, taking over `pixels` (exactly width x height of them) instead of copying them.
     bool takePixels(std::vector<uint32_t>&& pixels, int width, int height);
+    // Pixels (laid out as for loadPictureFromPixels, alpha ignored) that replace the picture's on
+    // the current window's renderer, for a picture made anew every frame: its texture is kept and
+    // rewritten while the size stays the same. Nothing is kept on the processor's side.
+    bool updateOpaquePixels(const uint32_t* pixels, int width, int height);
     // An empty picture of the given size that can be drawn into (render target).
     bool makeRenderTarget(int width, int height);
     // Later draws go into this picture until endRenderToTarget; `clear` first makes it fully
@@ -57,6 +61,8 @@ public:
     float getWidth() const { return static_cast<float>(width); }
     float getHeight() const { return static_cast<float>(height); }
     bool isEmpty() const { return width == 0 || height == 0; }
+    // New with every picture loaded or made into this one and with every rewrite of its pixels.
+    uint64_t contentSerial() const { return contentId; }
 
     void setTextureQuality(bool smooth);
     void setBlitColor(float r, float g, float b, float a);
@@ -95,6 +101,7 @@ private:
     bool hasLiveTexture() const;  // made on the current window's renderer, which still lives
     bool createTargetTexture();
     bool uploadPixels();
+    bool ensureStreamingTexture(int width, int height);
     void applyTextureState();
     void applyBlendMode();
     void chooseCopyBlending(bool straightCopy);
@@ -108,6 +115,7 @@ private:
     std::vector<uint32_t> pixelData;
     bool retainPixels = false;
     bool renderTarget = false;
+    bool streamed = false;         // rewritten by updateOpaquePixels, never from pixelData
     bool lostLogged = false;
     SDL_Texture* texture = nullptr;
     uint32_t textureSerial = 0;  // the window whose renderer made the texture

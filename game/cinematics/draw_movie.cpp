@@ -3,12 +3,13 @@
 #include <cmath>
 #include <string>
 
+#include "engine/k_graphic.h"
 #include "engine/k_window.h"
 #include "framework/core/frame_context.h"
 #include "framework/core/game_random.h"
-#include "framework/ui/draw_primitives.h"
 #include "framework/ui/ldv_texture_atlas.h"
 #include "game/cinematics/spine_actor.h"
+#include "game/cinematics/spine_compose.h"
 #include "game/scenes/scene_text_box.h"
 
 namespace {
@@ -26,6 +27,10 @@ constexpr float kFrameZoom = 4.0f;
 constexpr float kScratchLost = -900.0f;             // a scratch above this has run off the film
 constexpr int kCentreX = 800;
 constexpr int kCentreY = 450;
+constexpr uint32_t kBackdropBlack = 0xFF000000u;
+constexpr const char* kFramePicture = "oldfilm_frame";
+constexpr std::array<const char*, DrawMovie::kScratchCount> kScratchPictures = {"scratch1", "scratch2", "scratch3",
+                                                                                 "scratch4", "scratch5"};
 
 struct ScratchRange {
     int low, high;
@@ -36,6 +41,14 @@ constexpr ScratchRange kScratchSpeed{200, 250};
 constexpr ScratchRange kScratchOpacity{5, 25};
 
 }  // namespace
+
+DrawMovie::DrawMovie() = default;
+DrawMovie::~DrawMovie() = default;
+
+void DrawMovie::ForgetPictures() {
+    canvas = PixelCanvas();
+    composed.reset();
+}
 
 void DrawMovie::ResetScratch(Scratch& scratch) {
     scratch.x = static_cast<float>(RandomRange(kScratchX.low, kScratchX.high));
@@ -85,55 +98,57 @@ void DrawMovie::StepBrightness(int tickCount) {
     if (currentActor != nullptr) currentActor->skeleton.brightness = brightness;
 }
 
+// The whole picture under the captions is composed on the processor and shown as one: drawn
+// layer by layer, the software renderer blended up to ten tinted, scaled full-screen layers a frame.
 void DrawMovie::Draw() {
-    DrawBackdrop();
-    DrawScene();
-    DrawBundlePicture("oldfilm_frame", kCentreX, kCentreY, kFrameZoom, 1.0f, true);
+    if (canvas.width() == 0 && !canvas.resize(kCanvasWidth, kCanvasHeight)) return;
+    canvas.begin(kBackdropBlack);
+    ComposeScene();
+    ComposeBundlePicture(kFramePicture, kCentreX, kCentreY, kFrameZoom, 1.0f, true);
     for (int i = 0; i < kScratchCount; ++i) {
         const Scratch& scratch = scratches[i];
-        const std::string name = "scratch" + std::to_string(i + 1);
-        DrawBundlePicture(name.c_str(), scratch.x, scratch.y, 1.0f,
-                          static_cast<float>(scratch.opacityPercent) / 100.0f, false);
+        ComposeBundlePicture(kScratchPictures[i], scratch.x, scratch.y, 1.0f,
+                             static_cast<float>(scratch.opacityPercent) / 100.0f, false);
+    }
+    canvas.finish();
+    if (!composed) composed = createKGraphic();
+    if (composed->updateOpaquePixels(canvas.pixels().data(), canvas.width(), canvas.height())) {
+        composed->blitAlphaRect(0.0f, 0.0f, static_cast<float>(kCanvasWidth), static_cast<float>(kCanvasHeight), 0.0f,
+                                0.0f);
     }
     if (captions != nullptr) captions->Draw();
 }
 
-// The black picture zoomed 13 times covers the whole canvas in opaque black; stretching it cost the
-// software renderer a full-screen blend every frame, where a filled rectangle shows the same.
-void DrawMovie::DrawBackdrop() {
-    if (blackPicture == nullptr || blackPicture->picture == nullptr) return;
-    DrawRect(0.0f, 0.0f, 0.0f, 1.0f, true, 0, 0, kCanvasWidth, kCanvasHeight);
-}
-
-// The skeleton draws in window pixels: the display scale goes into the root bone, unless the
-// window maps the canvas itself, where window pixels are canvas pixels.
-void DrawMovie::DrawScene() {
-    if (currentActor == nullptr) return;
-    const FrameContext& frame = Frame();
-    SpineBone* root = currentActor->skeleton.BoneAt(0);
+// The skeleton is composed into a canvas-sized picture, so it is posed in canvas pixels whatever
+// the window's scale: the window scales the composed picture as it scales everything else.
+void DrawMovie::ComposeScene() {
+    SpineBone* root = currentActor == nullptr ? nullptr : currentActor->skeleton.BoneAt(0);
     if (root == nullptr) return;
-    root->scaleX = zoomX * WindowPixelScale();
-    root->scaleY = zoomY * WindowPixelScale();
-    float width = frame.width;
-    float height = frame.height;
-    if (frame.window != nullptr) {
-        width = static_cast<float>(frame.window->getWidth());
-        height = static_cast<float>(frame.window->getHeight());
-    }
-    const float x = std::trunc(width * frame.inverseDisplayScale) * 0.5f;
-    const float y = std::trunc(height * frame.inverseDisplayScale) * 0.5f + static_cast<float>(judder);
-    SetActorPosition(*currentActor, x, y);
-    DrawActor(*currentActor);
+    root->scaleX = zoomX;
+    root->scaleY = zoomY;
+    SetActorPosition(*currentActor, kCentreX, kCentreY + static_cast<float>(judder));
+    root->x = currentActor->x;
+    root->y = currentActor->y;
+    ComposeActor(*currentActor, canvas);
 }
 
-// A picture the data may lack is simply not drawn.
-void DrawMovie::DrawBundlePicture(const char* shortName, float x, float y, float zoom, float opacity, bool centred) {
+// Placed as a sprite zoomed about its centre would be; a picture the data may lack, or one holding
+// no pixels, is simply not drawn.
+void DrawMovie::ComposeBundlePicture(const char* shortName, float x, float y, float zoom, float opacity,
+                                     bool centred) {
     if (bundle == nullptr) return;
     LDvSprite* item = bundle->FindItem(shortName);
-    if (item == nullptr || !item->loaded) return;
-    item->x = centred ? x - static_cast<float>(item->GetFrameWidth() / 2) : x;
-    item->y = centred ? y - static_cast<float>(item->GetFrameHeight() / 2) : y;
-    item->zoom = zoom;
-    item->opacity = opacity;
-    item->Draw();
+    if (item == nullptr || !item->loaded || item->Picture() == nullptr) return;
+    const PixelPicture picture = pixelsOf(*item->Picture());
+    if (picture.pixels == nullptr) return;
+    const float left = centred ? x - static_cast<float>(item->GetFrameWidth() / 2) : x;
+    const float top = centred ? y - static_cast<float>(item->GetFrameHeight() / 2) : y;
+    const float pivotX = static_cast<float>(picture.width) * 0.5f;
+    const float pivotY = static_cast<float>(picture.height) * 0.5f;
+    const float x1 = left + pivotX - pivotX * zoom;
+    const float y1 = top + pivotY - pivotY * zoom;
+    const float x2 = x1 + static_cast<float>(picture.width) * zoom;
+    const float y2 = y1 + static_cast<float>(picture.height) * zoom;
+    const float corners[8] = {x1, y1, x2, y1, x2, y2, x1, y2};
+    canvas.drawPicture(picture, corners, PixelTint{255, 255, 255, tintLevel(opacity)});
 }

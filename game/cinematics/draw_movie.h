@@ -5,12 +5,16 @@
 //
 // One drawer lives as long as the movie state that owns it; its brightness and drift carry over
 // from one showing to the next. It borrows the current actor (owned by the movie, cleared when
-// the movie is left), the movie's picture bundle, the game's black picture and the text box.
+// the movie is left), the movie's picture bundle and the text box. The bundle's pictures must hold
+// their pixels (the frame is composed from them on the processor); it owns the composed frame.
 #include <array>
 #include <cstdint>
+#include <memory>
 
+#include "engine/pixel_canvas.h"
 #include "framework/ui/ldv_overlay.h"
 
+class KGraphic;
 class LDvTextureAtlas;
 class SceneTextBox;
 struct SpineActor;
@@ -28,8 +32,14 @@ public:
         int32_t opacityPercent = 0;
     };
 
+    DrawMovie();
+    ~DrawMovie() override;
     void OnTick(int tickCount) override;
     void Draw() override;
+
+    // Lets go of the composed frame and of what was kept of the bundle's pictures (when the movie
+    // is left and its bundle unloaded); the next draw starts afresh.
+    void ForgetPictures();
 
     // A new scratch somewhere below the screen.
     void ResetScratch(Scratch& scratch);
@@ -44,15 +54,16 @@ public:
     std::array<Scratch, kScratchCount> scratches{};
 
     LDvTextureAtlas* bundle = nullptr;               // the film frame and scratch pictures
-    const LDvOverlay* blackPicture = nullptr;        // the backdrop's picture
     SceneTextBox* captions = nullptr;
 
 private:
     void StepZoom();
     void StepJudder(int tickCount);
     void StepBrightness(int tickCount);
-    void DrawBackdrop();
-    void DrawScene();
-    void DrawBundlePicture(const char* shortName, float x, float y, float zoom, float opacity, bool centred);
+    void ComposeScene();
+    void ComposeBundlePicture(const char* shortName, float x, float y, float zoom, float opacity, bool centred);
+
+    PixelCanvas canvas;                              // the frame under the captions, composed anew every draw
+    std::unique_ptr<KGraphic> composed;              // the canvas as shown
 
 };

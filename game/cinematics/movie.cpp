@@ -10,6 +10,7 @@
 #include "game/app/game_view.h"
 #include "game/assets/game_bundles.h"
 #include "game/assets/gui_pictures.h"
+#include "game/cinematics/spine_compose.h"
 #include "game/scenes/scene_text_box.h"
 #include "game/widgets/dialog_backdrop.h"
 #include "framework/ui/overlay_images.h"
@@ -72,9 +73,11 @@ void Movie::OnEnter() {
 
 void Movie::LoadScenes() {
     drawer.bundle = bundle;
-    drawer.blackPicture = &game.Gui().black;
     Log("Starting to load movie graphics");
-    if (bundle != nullptr) bundle->LoadAll();
+    if (bundle != nullptr) {
+        bundle->LoadAll();
+        RetainBundlePixels(*bundle);
+    }
     Log("Done loading movie graphics");
     Log("starting to create anims");
     const int count = sceneNames.Count() < kMaxActors ? sceneNames.Count() : kMaxActors;
@@ -129,6 +132,7 @@ void Movie::OnLeave(LDvState*) {
     StopList(game.MovieSounds());
     StopList(game.MovieAmbience());
     if (bundle != nullptr) bundle->UnloadAll();
+    drawer.ForgetPictures();
     drawer.currentActor = nullptr;
     for (std::unique_ptr<SpineActor>& actor : actors) actor.reset();
 }

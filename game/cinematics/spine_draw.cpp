@@ -61,27 +61,15 @@ bool SaneExtent(const float* corners) {
 }
 
 void DrawSlot(const SpineSlot& slot, float brightness, LDvTextureAtlas& bundle) {
-    SpineAttachment& attachment = *slot.attachment;
-    attachment.picture = FindPicture(*attachment.currentImage, bundle);
-    if (attachment.picture == nullptr) return;
-    KGraphic* graphic = attachment.picture->Picture();
-    if (graphic == nullptr || graphic->isEmpty()) return;
-    const float width = graphic->getWidth();
-    const float height = graphic->getHeight();
-    // The picture's own size counts, not the size written in the file.
-    PlaceCorners(attachment, width * 0.5f, height * 0.5f);
-    ToWorld(attachment, *slot.bone);
-    SpineImage& image = *attachment.currentImage;
-    if (!SaneExtent(attachment.worldCorners)) {
-        if (!image.oversizeLogged) Log("Spine: picture '" + image.name + "' is posed too large to draw; skipped");
-        image.oversizeLogged = true;
-        return;
-    }
+    KGraphic* graphic = PlaceSlot(slot, bundle);
     // A slot faded out entirely leaves nothing on screen; skipping it saves a whole blend of its
     // picture (the movie keeps full-screen pictures at alpha 0 until they fade in).
-    if (slot.a == 0) return;
+    if (graphic == nullptr || slot.a == 0) return;
+    SpineAttachment& attachment = *slot.attachment;
     attachment.picture->SetColor(slot.r / 255.0f * brightness, slot.g / 255.0f * brightness,
                                  slot.b / 255.0f * brightness, slot.a / 255.0f);
+    const float width = graphic->getWidth();
+    const float height = graphic->getHeight();
     const float* at = attachment.worldCorners;
     // Top-left, top-right, bottom-right, bottom-left of the picture onto corners 0, 3, 2, 1.
     graphic->blitQuad(0.0f, 0.0f, width - 1.0f, 0.0f, width - 1.0f, height - 1.0f, 0.0f, height - 1.0f,
@@ -90,10 +78,26 @@ void DrawSlot(const SpineSlot& slot, float brightness, LDvTextureAtlas& bundle) 
 
 }  // namespace
 
+KGraphic* PlaceSlot(const SpineSlot& slot, LDvTextureAtlas& bundle) {
+    if (slot.attachment == nullptr || slot.bone == nullptr || slot.attachment->currentImage == nullptr) return nullptr;
+    SpineAttachment& attachment = *slot.attachment;
+    attachment.picture = FindPicture(*attachment.currentImage, bundle);
+    if (attachment.picture == nullptr) return nullptr;
+    KGraphic* graphic = attachment.picture->Picture();
+    if (graphic == nullptr || graphic->isEmpty()) return nullptr;
+    // The picture's own size counts, not the size written in the file.
+    PlaceCorners(attachment, graphic->getWidth() * 0.5f, graphic->getHeight() * 0.5f);
+    ToWorld(attachment, *slot.bone);
+    SpineImage& image = *attachment.currentImage;
+    if (!SaneExtent(attachment.worldCorners)) {
+        if (!image.oversizeLogged) Log("Spine: picture '" + image.name + "' is posed too large to draw; skipped");
+        image.oversizeLogged = true;
+        return nullptr;
+    }
+    return graphic;
+}
+
 void DrawSkeleton(SpineSkeleton& skeleton, LDvTextureAtlas* bundle) {
     if (bundle == nullptr) return;
-    for (const std::unique_ptr<SpineSlot>& slot : skeleton.slots) {
-        if (slot->attachment == nullptr || slot->bone == nullptr || slot->attachment->currentImage == nullptr) continue;
-        DrawSlot(*slot, skeleton.brightness, *bundle);
-    }
+    for (const std::unique_ptr<SpineSlot>& slot : skeleton.slots) DrawSlot(*slot, skeleton.brightness, *bundle);
 }

@@ -173,6 +173,23 @@ TEST_P(GraphicFrame, QuadTakesBlitColourAndOpacity) {
     EXPECT_TRUE(Near(screen->sample(1410, 410), Rgba{255, 255, 255, 255}, 1));
 }
 
+TEST_P(GraphicFrame, RewrittenPictureShowsItsLatestPixelsOpaque) {
+    auto rewritten = createKGraphic();
+    // The alpha given is ignored: the picture covers whatever is under it.
+    const std::vector<uint32_t> green(64 * 32, 0x0000FF00u);
+    const std::vector<uint32_t> red(32 * 16, 0xFF0000FFu);
+    ASSERT_TRUE(rewritten->updateOpaquePixels(green.data(), 64, 32));
+    rewritten->blitAlphaRect(0, 0, 64, 32, 100, 100);
+    ASSERT_TRUE(rewritten->updateOpaquePixels(red.data(), 32, 16));  // a new size, after a draw
+    rewritten->blitAlphaRect(0, 0, 32, 16, 300, 100);
+    EXPECT_FALSE(rewritten->updateOpaquePixels(red.data(), 0, 16));
+
+    ASSERT_TRUE(screen->grab());
+    EXPECT_TRUE(Near(screen->sample(110, 110), Rgba{0, 255, 0, 255}, 0));
+    EXPECT_TRUE(Near(screen->sample(310, 110), kRed, 0));
+    EXPECT_TRUE(Near(screen->sample(340, 110), kBackground, 0));
+}
+
 TEST_P(GraphicFrame, RenderTargetKeepsWhatWasDrawnIntoIt) {
     auto target = createKGraphic();
     ASSERT_TRUE(target->makeRenderTarget(64, 64));

@@ -1,14 +1,19 @@
 // A two-bone skeleton posed and drawn into an off-screen window, checked by pixel samples: where
 // each picture lands, which way it faces, the root's scale carried down the bones, tint,
-// brightness and pictures missing from the bundle.
+// brightness and pictures missing from the bundle. The same samples hold when the skeleton is
+// composed on the processor and shown as one picture, as the intro movie does.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/k_graphic.h"
+#include "engine/pixel_canvas.h"
 #include "framework/ui/ldv_texture_atlas.h"
+#include "game/cinematics/spine_compose.h"
 #include "game/cinematics/spine_draw.h"
 #include "game/cinematics/spine_pose.h"
 #include "tests/game/spine_fixtures.h"
@@ -51,20 +56,30 @@ class SpineDraw : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(screen.created());
+        ASSERT_TRUE(canvas.resize(kWidth, kHeight));
         AddPicture(bundle, "red", 40, 20, kRedPixel, kRedPixel);
         AddPicture(bundle, "bluegreen", 20, 10, kBluePixel, kGreenPixel);
         bundle.SetName("Test", true);
     }
 
-    // Poses the rig with its root at (100, 90) and draws it into a fresh frame.
-    void DrawRig(float rootScale) {
+    // Poses the rig with its root at (100, 90) and draws it into a fresh frame, or composes it
+    // over black and shows the composed picture.
+    void DrawRig(float rootScale, bool composed = false) {
         SpineBone& root = rig.Bone("root");
         root.x = 100.0f;
         root.y = 90.0f;
         root.scaleX = root.scaleY = rootScale;
         UpdateWorld(rig.skeleton);
         screen.Begin();
-        DrawSkeleton(rig.skeleton, &bundle);
+        if (composed) {
+            canvas.begin(0);
+            ComposeSkeleton(rig.skeleton, bundle, canvas);
+            canvas.finish();
+            shown->updateOpaquePixels(canvas.pixels().data(), kWidth, kHeight);
+            shown->blitAlphaRect(0, 0, kWidth, kHeight, 0, 0);
+        } else {
+            DrawSkeleton(rig.skeleton, &bundle);
+        }
         screen.Grab();
     }
 
@@ -81,6 +96,8 @@ protected:
     PixelWindow screen{kWidth, kHeight};
     LDvTextureAtlas bundle;
     Rig rig{kSkeleton, "{}"};
+    PixelCanvas canvas;
+    std::unique_ptr<KGraphic> shown = createKGraphic();
 };
 
 }  // namespace
@@ -100,10 +117,12 @@ TEST_F(SpineDraw, PlacesPicturesAlongTheBonesAndCarriesTheRootScale) {
          {{100, 90, kRed}, {62, 72, kRed}, {143, 90, kBlack}, {220, 62, kBlue}, {220, 38, kGreen},
           {212, 50, kBlue}, {233, 50, kBlack}, {220, 27, kBlack}}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.rootScale);
-        DrawRig(c.rootScale);
-        Expect(c.samples);
+    for (const bool composed : {false, true}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.rootScale << (composed ? " composed" : " drawn"));
+            DrawRig(c.rootScale, composed);
+            Expect(c.samples);
+        }
     }
 }
 
@@ -118,6 +137,19 @@ TEST_F(SpineDraw, TintsByTheSlotColourAndTheSkeletonBrightness) {
     EXPECT_FLOAT_EQ(b, 0.85f);
     EXPECT_FLOAT_EQ(a, 1.0f);
     Expect({{100, 90, Rgb{217, 0, 0}}, {160, 76, Rgb{0, 0, 109}}}, 2);  // the hand is half transparent
+    DrawRig(1.0f, true);
+    Expect({{100, 90, Rgb{217, 0, 0}}, {160, 76, Rgb{0, 0, 109}}}, 2);
+}
+
+TEST_F(SpineDraw, ComposingNeedsThePicturesPixelsAndSaysSoOnceWithout) {
+    DrawRig(1.0f);  // the pictures go to the renderer and let go of their pixels
+    DrawRig(1.0f, true);
+    DrawRig(1.0f, true);
+    Expect({{100, 90, kBlack}, {160, 76, kBlack}});
+    const std::string log = world.log();
+    const std::string line = "picture 'red' holds no pixels to compose";
+    ASSERT_NE(log.find(line), std::string::npos) << log;
+    EXPECT_EQ(log.find(line), log.rfind(line));
 }
 
 TEST_F(SpineDraw, PicturesMissingFromTheBundleAreLoggedOnceAndSkipped) {
