@@ -5,7 +5,6 @@
 
 #include "engine/k_graphic.h"
 #include "engine/k_window.h"
-#include "framework/core/frame_context.h"
 #include "framework/core/game_random.h"
 #include "framework/ui/ldv_texture_atlas.h"
 #include "game/cinematics/spine_actor.h"
