@@ -194,6 +194,9 @@ bool KGraphic::takePixels(std::vector<uint32_t>&& pixels, int w, int h) {
     pixelData = std::move(pixels);
     width = w;
     height = h;
+    return true;
+}
+
 bool KGraphic::updateOpaquePixels(const uint32_t* pixels, int w, int h) {
     KWindow* window = KWindow::current();
     if (!pixels || w <= 0 || h <= 0 || w > kMaxImageSide || h > kMaxImageSide) {
