@@ -102,14 +102,8 @@ DesktopSize FindDesktop(const ProgramOptions& options) {
 }
 
 WindowChoice ChooseWindow(const ProgramOptions& options) {
-    const DesktopSize desktop = FindDesktop(options);
-    const WindowChoice choice = ChooseWindowSize(desktop, ReadRememberedWindow(*Frame().settings));
-    if (choice.supported) {
-        Log("-> Desktop " + std::to_string(desktop.width) + " x " + std::to_string(desktop.height) + " (usable " +
-            std::to_string(desktop.usableWidth) + " x " + std::to_string(desktop.usableHeight) + "), window " +
-            std::to_string(choice.width) + " x " + std::to_string(choice.height));
-    }
-    return choice;
+    // The engine log has the desktop's sizes and the window's; the game log starts with the shell's lines.
+    return ChooseWindowSize(FindDesktop(options), ReadRememberedWindow(*Frame().settings));
 }
 
 // The framework alone: a window, the main loop and a state that draws nothing.
