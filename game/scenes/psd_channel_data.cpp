@@ -219,6 +219,7 @@ std::vector<ChannelRows> OpenChannels(PsdByteReader& in, const std::vector<PsdCh
 void DecodeRows(std::vector<ChannelRows>& channels, LDvPSDLayer& layer, const PsdLayerNeeds& needs) {
     const size_t width = static_cast<size_t>(layer.maskWidth);
     const size_t height = static_cast<size_t>(layer.maskHeight);
+    if (width == 0 || height == 0) return;  // a layer of no pixels has nothing to decode
     RowBuffers row(width);
     for (size_t y = 0; y < height; ++y) {
         row.Start();
