@@ -60,6 +60,7 @@ protected:
         AddPicture(bundle, "red", 40, 20, kRedPixel, kRedPixel);
         AddPicture(bundle, "bluegreen", 20, 10, kBluePixel, kGreenPixel);
         bundle.SetName("Test", true);
+        RetainBundlePixels(bundle);
     }
 
     // Poses the rig with its root at (100, 90) and draws it into a fresh frame, or composes it
@@ -142,6 +143,7 @@ TEST_F(SpineDraw, TintsByTheSlotColourAndTheSkeletonBrightness) {
 }
 
 TEST_F(SpineDraw, ComposingNeedsThePicturesPixelsAndSaysSoOnceWithout) {
+    for (const std::unique_ptr<LDvSprite>& item : bundle.items) item->Picture()->setRetainPixels(false);
     DrawRig(1.0f);  // the pictures go to the renderer and let go of their pixels
     DrawRig(1.0f, true);
     DrawRig(1.0f, true);
